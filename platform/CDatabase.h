@@ -1,0 +1,44 @@
+#pragma once
+// One ODBC connection to the input database. Each worker thread owns one; a
+// connection is never shared between threads while it is in use.
+
+#include <string>
+
+class CDatabase {
+public:
+    CDatabase();
+    ~CDatabase();
+    CDatabase(const CDatabase&) = delete;
+    CDatabase& operator=(const CDatabase&) = delete;
+
+    // Connects with an ODBC connect string ("Driver=SQLite3;Database=..." or
+    // "Driver={PostgreSQL Unicode};Server=...;Database=...;Uid=...;Pwd=...;").
+    // Read-only unless asked otherwise. Throws DbError on failure.
+    void OpenEx(const std::string& connect, bool readOnly = true);
+    void Close();
+    bool IsOpen() const { return m_hdbc != nullptr; }
+
+    // The connect string completed by the driver manager.
+    const std::string& GetConnect() const { return m_connect; }
+    // The catalog (database) name the connection is in.
+    std::string GetDatabaseName() const;
+    // Name of the driver, lower case ("psqlodbcw.so", "libsqlite3odbc.so").
+    const std::string& DriverName() const { return m_driver; }
+    bool IsPostgreSQL() const;
+    bool IsSQLite() const;
+
+    // Runs a statement that returns no rows. Throws DbError.
+    void ExecuteSQL(const std::string& sql);
+    // Explicit transactions (auto-commit is on outside them).
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+
+    // Raw connection handle (SQLHDBC) for the recordsets of this layer.
+    void* Handle() const { return m_hdbc; }
+
+private:
+    void* m_hdbc = nullptr;
+    std::string m_connect;
+    std::string m_driver;
+};

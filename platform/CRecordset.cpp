@@ -1,0 +1,212 @@
+#include "platform/CRecordset.h"
+
+#include "platform/CDatabase.h"
+#include "platform/DbError.h"
+#include "platform/NumberText.h"
+#include "platform/OdbcHandles.h"
+
+#include <strings.h>
+
+using OdbcHandles::Succeeded;
+
+namespace {
+
+SQLHSTMT Hstmt(void* handle) { return static_cast<SQLHSTMT>(handle); }
+
+bool IsCharacterType(SQLSMALLINT type) {
+    switch (type) {
+        case SQL_CHAR:
+        case SQL_VARCHAR:
+        case SQL_LONGVARCHAR:
+        case SQL_WCHAR:
+        case SQL_WVARCHAR:
+        case SQL_WLONGVARCHAR:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A catalog argument: empty means "not given" and is passed as a null pointer.
+SQLCHAR* Arg(const std::string& text) { return text.empty() ? nullptr : (SQLCHAR*)text.c_str(); }
+SQLSMALLINT ArgLength(const std::string& text) { return text.empty() ? 0 : SQL_NTS; }
+
+}  // namespace
+
+CRecordset::CRecordset(CDatabase* db) : m_pDatabase(db) {}
+
+CRecordset::~CRecordset() { Close(); }
+
+void CRecordset::Close() {
+    if (m_hstmt) {
+        SQLFreeHandle(SQL_HANDLE_STMT, Hstmt(m_hstmt));
+        m_hstmt = nullptr;
+    }
+    m_eof = true;
+    m_columns.clear();
+    m_row.clear();
+}
+
+void CRecordset::Prepare() {
+    Close();
+    if (!m_pDatabase || !m_pDatabase->IsOpen()) throw DbError("The recordset has no open database.");
+    SQLHSTMT hstmt = SQL_NULL_HSTMT;
+    if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_pDatabase->Handle()), &hstmt)))
+        OdbcHandles::Throw(SQL_HANDLE_DBC, m_pDatabase->Handle(), "Cannot allocate a statement");
+    m_hstmt = hstmt;
+}
+
+void CRecordset::Open(const std::string& sql) {
+    Prepare();
+    std::string text = sql;
+    if (!m_strFilter.empty()) text += " WHERE " + m_strFilter;
+    if (!m_strSort.empty()) text += " ORDER BY " + m_strSort;
+    SQLRETURN rc = SQLExecDirect(Hstmt(m_hstmt), (SQLCHAR*)text.c_str(), static_cast<SQLINTEGER>(text.size()));
+    if (!Succeeded(rc) && rc != SQL_NO_DATA) {
+        try {
+            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
+    Fetch();
+}
+
+void CRecordset::OpenTables(const std::string& qualifier, const std::string& owner, const std::string& table,
+                            const std::string& type) {
+    Prepare();
+    SQLRETURN rc;
+    do {
+        rc = SQLTables(Hstmt(m_hstmt), Arg(qualifier), ArgLength(qualifier), Arg(owner), ArgLength(owner), Arg(table),
+                       ArgLength(table), Arg(type), ArgLength(type));
+    } while (rc == SQL_STILL_EXECUTING);
+    if (!Succeeded(rc)) {
+        try {
+            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
+    Fetch();
+}
+
+void CRecordset::OpenColumns(const std::string& qualifier, const std::string& owner, const std::string& table) {
+    Prepare();
+    SQLRETURN rc;
+    do {
+        rc = SQLColumns(Hstmt(m_hstmt), Arg(qualifier), ArgLength(qualifier), Arg(owner), ArgLength(owner), Arg(table),
+                        ArgLength(table), nullptr, 0);
+    } while (rc == SQL_STILL_EXECUTING);
+    if (!Succeeded(rc)) {
+        try {
+            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
+    Fetch();
+}
+
+// Reads the result description once, then the next row into the buffer.
+void CRecordset::Fetch() {
+    SQLHSTMT hstmt = Hstmt(m_hstmt);
+    if (m_columns.empty()) {
+        SQLSMALLINT count = 0;
+        SQLNumResultCols(hstmt, &count);
+        m_columns.resize(count);
+        for (SQLSMALLINT c = 0; c < count; ++c) {
+            SQLCHAR name[512] = {0};
+            SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+            SQLULEN size = 0;
+            SQLDescribeCol(hstmt, c + 1, name, sizeof name, &nameLength, &type, &size, &digits, &nullable);
+            m_columns[c].name = reinterpret_cast<const char*>(name);
+            m_columns[c].text = IsCharacterType(type);
+        }
+        m_row.assign(count, Cell{});
+    }
+    if (m_columns.empty()) {
+        m_eof = true;
+        return;
+    }
+    SQLRETURN rc = SQLFetch(hstmt);
+    if (rc == SQL_NO_DATA) {
+        m_eof = true;
+        return;
+    }
+    if (!Succeeded(rc)) OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "Cannot fetch a row");
+    m_eof = false;
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        Cell& cell = m_row[c];
+        SQLUSMALLINT column = static_cast<SQLUSMALLINT>(c + 1);
+        SQLLEN indicator = 0;
+        if (!m_columns[c].text) {
+            double number = 0.0;
+            rc = SQLGetData(hstmt, column, SQL_C_DOUBLE, &number, sizeof number, &indicator);
+            if (Succeeded(rc)) {
+                cell.null = indicator == SQL_NULL_DATA;
+                cell.number = cell.null ? 0.0 : number;
+                cell.text = cell.null ? std::string() : NumberText::Shortest(number);
+                continue;
+            }
+            // Not convertible to a number (a date, say): read it as text from now on.
+            m_columns[c].text = true;
+        }
+        cell.text.clear();
+        char buffer[1024];
+        for (;;) {
+            rc = SQLGetData(hstmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
+            if (rc == SQL_NO_DATA) break;
+            if (!Succeeded(rc)) OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "Cannot read a field");
+            if (indicator == SQL_NULL_DATA) break;
+            size_t got = (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer))
+                             ? sizeof buffer - 1
+                             : static_cast<size_t>(indicator);
+            cell.text.append(buffer, got);
+            if (rc == SQL_SUCCESS) break;
+        }
+        cell.null = indicator == SQL_NULL_DATA;
+        cell.number = NumberText::ToDouble(cell.text);
+    }
+}
+
+void CRecordset::MoveNext() {
+    if (!m_hstmt || m_eof) throw DbError("MoveNext past the end of the recordset.");
+    Fetch();
+}
+
+const std::string& CRecordset::GetFieldName(int index) const {
+    if (index < 0 || index >= GetODBCFieldCount()) throw DbError("Field position out of range.");
+    return m_columns[index].name;
+}
+
+int CRecordset::FindField(const std::string& name) const {
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        if (strcasecmp(m_columns[c].name.c_str(), name.c_str()) == 0) return static_cast<int>(c);
+    return -1;
+}
+
+bool CRecordset::IsTextField(int index) const {
+    if (index < 0 || index >= GetODBCFieldCount()) throw DbError("Field position out of range.");
+    return m_columns[index].text;
+}
+
+int CRecordset::Index(const std::string& name) const {
+    int index = FindField(name);
+    if (index < 0) throw DbError("No field named \"" + name + "\" in the recordset.");
+    return index;
+}
+
+const CRecordset::Cell& CRecordset::CellAt(int index) const {
+    if (m_eof || index < 0 || index >= static_cast<int>(m_row.size()))
+        throw DbError(m_eof ? "No current row in the recordset." : "Field position out of range.");
+    return m_row[index];
+}
+
+bool CRecordset::IsFieldNull(int index) const { return CellAt(index).null; }
+double CRecordset::GetDouble(int index) const { return CellAt(index).number; }
+const std::string& CRecordset::GetText(int index) const { return CellAt(index).text; }
+double CRecordset::GetDouble(const std::string& name) const { return CellAt(Index(name)).number; }
+const std::string& CRecordset::GetText(const std::string& name) const { return CellAt(Index(name)).text; }

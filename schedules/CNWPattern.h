@@ -1,0 +1,51 @@
+#pragma once
+// The day of a person who neither works nor goes to school: a list of tours
+// numbered 1, 2, ... in the order they were added. The household may add escort
+// and joint tours before the person's own tours are simulated.
+
+#include <memory>
+
+#include "schedules/CPattern.h"
+
+class CInputDataManager;
+
+class CNWPattern : public CPattern {
+public:
+    // No tours, counts 0.
+    CNWPattern(CInputDataManager* manager, CPersonObject* person);
+    ~CNWPattern() override;
+
+    void Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                  CHouseholdCoordinator* simulator) override;
+    int GetTourCount() const override { return m_nTourCount; }
+    int GetBeforeWorkTourCount() const override { return 0; }
+    int GetWorkBasedTourCount() const override { return 0; }
+    int GetAfterWorkTourCount() const override { return 0; }
+    void OnPatternDone() override;
+    void WriteOutput(int householdId, int personNumber, COutputFileSet& streams) override;
+    void AddJointTour(CHouseholdObject* household, CModelSystem* models,
+                      CHouseholdCoordinator* simulator) override;
+    void AddJointActivityTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                               CHouseholdCoordinator* simulator) override;
+    // Orders the tours by the departure of their first stop, exchanging the
+    // tours' numbers with their places.
+    void SortToursByDeparture() override;
+    // Virtual operation 10: tour k, 1-based; null outside 1 to the tours held.
+    virtual CTour* GetNthTour(int k) const;
+
+    // Appends a tour built by the caller (the pattern owns it from now on),
+    // numbers it and starts its window where the previous tour ends. A null
+    // tour changes nothing.
+    void AddTour(std::unique_ptr<CTour> tour);
+
+    int GetToursBeforeSimulation() const { return m_nToursBeforeSimulation; }
+    void SetToursBeforeSimulation(int count) { m_nToursBeforeSimulation = count; }
+    CInputDataManager* GetDataManager() const { return m_pDataManager; }
+
+private:
+    // Number of tours added.
+    int m_nTourCount = 0;
+    CInputDataManager* m_pDataManager = nullptr;  // not owned
+    // Tours the household placed before the pattern's own simulation.
+    int m_nToursBeforeSimulation = 0;
+};

@@ -1,0 +1,99 @@
+#pragma once
+// The day of a person who works or goes to school: the work (or school) start
+// and duration, the two commutes and up to three tours in each of the periods
+// before work, based at work and after work, each tour in a fixed slot.
+
+#include <memory>
+
+#include "schedules/CPattern.h"
+
+class CInputDataManager;
+
+class CWPattern : public CPattern {
+public:
+    // Tour slots; a slot's index is the position of the tour held in it.
+    static constexpr int kWorkToHomeSlot = 0;
+    static constexpr int kHomeToWorkSlot = 1;
+    static constexpr int kFirstBeforeWorkSlot = 2;
+    static constexpr int kFirstWorkBasedSlot = 5;
+    static constexpr int kFirstAfterWorkSlot = 8;
+    static constexpr int kToursPerPeriod = 3;
+    static constexpr int kSlotCount = 11;
+
+    // Eleven empty tour slots, all counts 0.
+    CWPattern(CInputDataManager* manager, CPersonObject* person);
+    ~CWPattern() override;
+
+    void Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                  CHouseholdCoordinator* simulator) override;
+    // Before-work + work-based + after-work tours + the two commutes.
+    int GetTourCount() const override;
+    int GetBeforeWorkTourCount() const override { return m_nBeforeWorkTourCount; }
+    int GetWorkBasedTourCount() const override { return m_nWorkBasedTourCount; }
+    int GetAfterWorkTourCount() const override { return m_nAfterWorkTourCount; }
+    void OnPatternDone() override;
+    void WriteOutput(int householdId, int personNumber, COutputFileSet& streams) override;
+    void AddJointTour(CHouseholdObject* household, CModelSystem* models,
+                      CHouseholdCoordinator* simulator) override;
+    void AddJointActivityTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                               CHouseholdCoordinator* simulator) override;
+    void SortToursByDeparture() override;
+
+    // The work-to-home commute in slot 0 and the home-to-work commute in slot 1.
+    void CreateCommuteTours();
+    // One new tour per counted tour of the period, in the period's slots (a
+    // count above three fills the three slots only).
+    void CreateBeforeWorkTours();
+    void CreateWorkBasedTours();
+    void CreateAfterWorkTours();
+    // Places a tour built elsewhere (a child's joint tour) in the next free
+    // after-work slot, or in the first one when all three are taken; a tour
+    // standing in that slot is destroyed. A null tour changes nothing.
+    void AddAfterWorkTour(std::unique_ptr<CTour> tour);
+
+    // Commutes: tour 0 is the work-to-home commute, tour 1 the home-to-work one.
+    int GetWorkToHomeTourMode() const;
+    void SetWorkToHomeTourMode(int mode);
+    int GetWorkToHomeStopCount() const;
+    void SetWorkToHomeStopCount(int count);
+    double GetWorkToHomeDuration();
+    void SetWorkToHomeDuration(double minutes);
+    int GetHomeToWorkTourMode() const;
+    void SetHomeToWorkTourMode(int mode);
+    int GetHomeToWorkStopCount() const;
+    void SetHomeToWorkStopCount(int count);
+    double GetHomeToWorkDuration();
+    void SetHomeToWorkDuration(double minutes);
+    // Work start + work duration + the work-to-home commute's duration.
+    double GetArrivalHomeAfterWork();
+    // Work start - the home-to-work commute's duration.
+    double GetLeaveHomeForWork();
+    void CreateWorkToHomeStops();
+    void CreateHomeToWorkStops();
+    // Departure of stop k of the work-to-home commute: the work end for the
+    // first stop, else the previous stop's departure + activity + travel time.
+    void SetWorkToHomeStopDeparture(int k);
+
+    double GetWorkDuration() const { return m_dWorkDuration; }
+    void SetWorkDuration(double minutes) { m_dWorkDuration = minutes; }
+    double GetWorkStart() const { return m_dWorkStart; }
+    void SetWorkStart(double minute) { m_dWorkStart = minute; }
+    void SetBeforeWorkTourCount(int count) { m_nBeforeWorkTourCount = count; }
+    void SetWorkBasedTourCount(int count) { m_nWorkBasedTourCount = count; }
+    void SetAfterWorkTourCount(int count) { m_nAfterWorkTourCount = count; }
+    CInputDataManager* GetDataManager() const { return m_pDataManager; }
+
+private:
+    // Fills slots firstSlot .. firstSlot + count - 1 (at most the period's
+    // three) with new tours positioned at their slots.
+    void CreatePeriodTours(int firstSlot, int count);
+
+    // Minutes at work or school.
+    double m_dWorkDuration = -1.0;
+    // Minute of arrival at work or school.
+    double m_dWorkStart = -1.0;
+    int m_nBeforeWorkTourCount = 0;
+    int m_nWorkBasedTourCount = 0;
+    int m_nAfterWorkTourCount = 0;
+    CInputDataManager* m_pDataManager = nullptr;  // not owned
+};

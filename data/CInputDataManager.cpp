@@ -1,0 +1,393 @@
+#include "data/CInputDataManager.h"
+
+#include "data/CColumns.h"
+#include "data/CPersonObject.h"
+#include "data/CTables.h"
+#include "platform/CDatabase.h"
+#include "platform/DbError.h"
+#include "platform/MessageSink.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <strings.h>
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+// The fixed text of the failure, then the database error's own report.
+void ReportDbError(const std::string& text, const DbError& error, MessageIcon reportIcon) {
+    MessageSink::Post(text, MessageIcon::Information);
+    MessageSink::Post(error.Report(), reportIcon);
+}
+
+// A household id as the unsigned decimal the persons filter takes.
+std::string IdText(double id) {
+    if (id < 0.0) return NumberText::Integer(static_cast<long long>(id));
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(id));
+    return std::string(buffer, result.ptr);
+}
+
+// The six input tables, in the order of their check bits.
+enum InputTable { Households, Persons, Losdir, Zones, Zone2Zone, VehicleMake, InputTableCount };
+const std::array<const char*, InputTableCount> kInputTableNames = {"households", "persons",   "losdir",
+                                                                   "zones",      "zone2zone", "VehicleMake"};
+
+}  // namespace
+
+CInputDataManager::CInputDataManager() = default;
+
+CInputDataManager::~CInputDataManager() {
+    ReleaseHousehold();
+    CloseHouseholdRecordset();
+}
+
+bool CInputDataManager::IsPlainIdentifier(const std::string& name) {
+    if (name.empty()) return false;
+    const unsigned char first = static_cast<unsigned char>(name[0]);
+    if (!(std::isalpha(first) || first == '_') || first >= 0x80) return false;
+    return std::all_of(name.begin(), name.end(), [](char ch) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        return c < 0x80 && (std::isalnum(c) || c == '_');
+    });
+}
+
+bool CInputDataManager::CheckTables(CDatabase* db) { return WalkTables(db, false); }
+
+bool CInputDataManager::LoadTables(CDatabase* db) { return WalkTables(db, true); }
+
+// Every table of the catalog with its schema, in catalog order.
+std::vector<CInputDataManager::CatalogTable> CInputDataManager::ReadTableCatalog() {
+    std::vector<CatalogTable> catalog;
+    CTables tables(m_pDatabase);
+    tables.m_strTypeParam = "'TABLE'";
+    tables.Open();
+    while (!tables.IsEOF()) {
+        catalog.push_back({tables.m_strTableOwner, tables.m_strTableName});
+        tables.MoveNext();
+    }
+    return catalog;
+}
+
+// The schema that unqualified table names in queries resolve to. PostgreSQL's
+// catalog lists the tables of every schema; SQLite has no schemas.
+std::string CInputDataManager::DefaultSchema() {
+    if (!m_pDatabase || !m_pDatabase->IsPostgreSQL()) return {};
+    try {
+        CRecordset schema(m_pDatabase);
+        schema.Open("SELECT current_schema()");
+        return schema.IsEOF() ? std::string() : schema.GetText(0);
+    } catch (const DbError&) {
+        return {};
+    }
+}
+
+namespace {
+
+// The catalog entry a query by this name reads: among the entries of that name
+// (any letter case), the one in the default schema, else the first listed.
+template <typename Table>
+int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, const std::string& defaultSchema) {
+    int first = -1;
+    for (size_t i = 0; i < catalog.size(); ++i) {
+        if (!SameName(catalog[i].name, name)) continue;
+        if (!defaultSchema.empty() && catalog[i].owner == defaultSchema) return static_cast<int>(i);
+        if (first < 0) first = static_cast<int>(i);
+    }
+    return first;
+}
+
+}  // namespace
+
+bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
+    m_pDatabase = db;
+    const char* failure = load ? "Error 2" : "Error 1";
+    const MessageIcon reportIcon = load ? MessageIcon::Error : MessageIcon::Information;
+
+    std::vector<CatalogTable> catalog;
+    std::string defaultSchema;
+    try {
+        catalog = ReadTableCatalog();
+        defaultSchema = DefaultSchema();
+    } catch (const DbError& error) {
+        ReportDbError(failure, error, reportIcon);
+        return false;
+    }
+
+    // One catalog entry per input table, even when the catalog lists a name in
+    // several schemas; the tables are then handled in catalog order.
+    std::array<int, InputTableCount> entry{};
+    std::vector<std::pair<int, int>> order;  // (catalog position, input table)
+    for (int t = 0; t < InputTableCount; ++t) {
+        entry[t] = ChooseEntry(catalog, kInputTableNames[t], defaultSchema);
+        if (entry[t] >= 0) order.emplace_back(entry[t], t);
+    }
+    std::sort(order.begin(), order.end());
+
+    try {
+        for (const auto& [position, table] : order) {
+            const CatalogTable& found = catalog[static_cast<size_t>(position)];
+            switch (table) {
+                case Households:
+                    if (m_pHousehold) {
+                        ReadColumnNames(found.name, m_pHousehold.get(), found.owner);
+                    } else {
+                        CHouseholdObject names(this);
+                        ReadColumnNames(found.name, &names, found.owner);
+                    }
+                    break;
+                case Persons: {
+                    CPersonObject names(this);
+                    ReadColumnNames(found.name, &names, found.owner);
+                    break;
+                }
+                case Losdir:
+                    if (load) {
+                        LoadLOSDirectory();
+                        if (!LoadLOSNames(catalog, defaultSchema)) return false;
+                    }
+                    break;
+                case Zones:
+                    ReadColumnNames(found.name, &m_zoneNames, found.owner);
+                    if (load) LoadZones(found.name);
+                    break;
+                case Zone2Zone:
+                    ReadColumnNames(found.name, &m_zone2ZoneNames, found.owner);
+                    if (load && !CheckPastedColumnNames(m_zone2ZoneNames, found.name)) return false;
+                    break;
+                case VehicleMake:
+                    ReadColumnNames(found.name, &m_vehicleMakeNames, found.owner);
+                    if (load) LoadVehicleMake(found.name);
+                    break;
+            }
+        }
+    } catch (const DbError& error) {
+        ReportDbError(failure, error, reportIcon);
+        // A load that failed part-way leaves the tables incomplete.
+        return load ? false : order.size() == InputTableCount;
+    } catch (const std::invalid_argument& error) {
+        MessageSink::Post(error.what(), MessageIcon::Error);
+        return false;
+    }
+    return order.size() == InputTableCount;
+}
+
+// Registers the level-of-service column names from the table of the first
+// period. False, with a message, when the directory gives no usable table.
+bool CInputDataManager::LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema) {
+    if (m_losDirectory.empty()) {
+        MessageSink::Post("The level-of-service directory (losdir) holds no rows: there is no level-of-service "
+                          "table to read.",
+                          MessageIcon::Error);
+        return false;
+    }
+    const std::string& table = m_losDirectory.begin()->second;
+    const int position = ChooseEntry(catalog, table, defaultSchema);
+    if (position < 0) {
+        MessageSink::Post("The level-of-service table \"" + table + "\" named in losdir does not exist.",
+                          MessageIcon::Error);
+        return false;
+    }
+    const CatalogTable& found = catalog[static_cast<size_t>(position)];
+    ReadColumnNames(found.name, &m_losNames, found.owner);
+    return CheckPastedColumnNames(m_losNames, table);
+}
+
+// Column names of the level-of-service tables and zone2zone are pasted into
+// the queries of the level-of-service lookups.
+bool CInputDataManager::CheckPastedColumnNames(CDataObject& names, const std::string& table) {
+    std::vector<std::string> columns;
+    names.GetColumnNames(columns);
+    for (const std::string& column : columns) {
+        if (!IsPlainIdentifier(column)) {
+            MessageSink::Post("The column name \"" + column + "\" of table " + table +
+                                  " is not a plain identifier: the input tables cannot be used.",
+                              MessageIcon::Error);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CInputDataManager::ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner) {
+    try {
+        CColumns columns(m_pDatabase);
+        columns.m_strOwnerParam = owner;
+        columns.m_strTableNameParam = table;
+        columns.Open();
+        // The table argument is a search pattern ('_' matches any character)
+        // and without an owner it matches the table in every schema: keep the
+        // rows of this one table only.
+        std::vector<std::string> names;
+        std::string keptOwner;
+        bool first = true;
+        while (!columns.IsEOF()) {
+            if (SameName(columns.m_strTableName, table) && (owner.empty() || columns.m_strTableOwner == owner)) {
+                if (first) {
+                    keptOwner = columns.m_strTableOwner;
+                    first = false;
+                }
+                if (columns.m_strTableOwner == keptOwner) names.push_back(columns.m_strColumnName);
+            }
+            columns.MoveNext();
+        }
+        if (!names.empty()) target->SetColumnNames(names);
+    } catch (const DbError& error) {
+        ReportDbError("Error 3", error, MessageIcon::Error);
+    }
+}
+
+void CInputDataManager::LoadLOSDirectory() {
+    m_losDirectory.clear();
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT * FROM losdir");
+    const int endColumn = rows.FindField("end_t");
+    const int nameColumn = rows.FindField("tbname");
+    if (endColumn < 0 || nameColumn < 0) throw DbError("losdir needs the columns end_t and tbname.");
+    std::string name;
+    while (!rows.IsEOF()) {
+        const int end = static_cast<int>(rows.GetDouble(endColumn));
+        // A value that is not text leaves the name of the previous row.
+        if (rows.IsTextField(nameColumn)) name = rows.GetText(nameColumn);
+        if (!IsPlainIdentifier(name))
+            throw std::invalid_argument("The level-of-service table name \"" + name +
+                                        "\" in losdir is not a plain identifier: the input tables cannot be "
+                                        "loaded.");
+        m_losDirectory[end] = name;
+        rows.MoveNext();
+    }
+}
+
+void CInputDataManager::LoadZones(const std::string& table) {
+    if (!IsPlainIdentifier(table))
+        throw std::invalid_argument("The table name \"" + table + "\" is not a plain identifier.");
+    m_zones.clear();
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT * FROM " + table);
+    const int n = rows.GetODBCFieldCount();
+    const int zoneColumn = rows.FindField("zid");
+    if (zoneColumn < 0) throw DbError("The zones table needs the column zid.");
+    while (!rows.IsEOF()) {
+        std::vector<double>& values = m_zones[static_cast<int>(rows.GetDouble(zoneColumn))];
+        values.assign(static_cast<size_t>(std::max(n - 1, 0)), 0.0);
+        for (int c = 1; c < n; ++c) values[static_cast<size_t>(c - 1)] = rows.GetDouble(c);
+        rows.MoveNext();
+    }
+}
+
+void CInputDataManager::LoadVehicleMake(const std::string& table) {
+    if (!IsPlainIdentifier(table))
+        throw std::invalid_argument("The table name \"" + table + "\" is not a plain identifier.");
+    m_vehicleMake.clear();
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT * FROM " + table);
+    const int n = rows.GetODBCFieldCount();
+    const int typeColumn = rows.FindField("type");
+    const int ageColumn = rows.FindField("age");
+    if (typeColumn < 0 || ageColumn < 0) throw DbError("The VehicleMake table needs the columns type and age.");
+    // Rows are grouped as they come; a key already in the table keeps its rows.
+    std::vector<std::vector<double>> group;
+    int groupKey = 0;
+    bool haveGroup = false;
+    while (!rows.IsEOF()) {
+        const int key = static_cast<int>(rows.GetDouble(typeColumn)) * 10 + static_cast<int>(rows.GetDouble(ageColumn));
+        if (haveGroup && key != groupKey) {
+            m_vehicleMake.emplace(groupKey, std::move(group));
+            group.clear();
+        }
+        groupKey = key;
+        haveGroup = true;
+        std::vector<double> row(static_cast<size_t>(n), 0.0);
+        for (int c = 0; c < n; ++c) row[static_cast<size_t>(c)] = rows.GetDouble(c);
+        group.push_back(std::move(row));
+        rows.MoveNext();
+    }
+    if (haveGroup) m_vehicleMake.emplace(groupKey, std::move(group));
+}
+
+const std::vector<std::vector<double>>* CInputDataManager::GetVehicleMakeRows(int key) const {
+    auto it = m_vehicleMake.find(key);
+    return it == m_vehicleMake.end() ? nullptr : &it->second;
+}
+
+void CInputDataManager::GetZoneValue(double& value, int column, int zone) const {
+    value = 0.0;
+    auto it = m_zones.find(zone);
+    if (it == m_zones.end() || column < 1 || column > static_cast<int>(it->second.size())) return;
+    value = it->second[static_cast<size_t>(column - 1)];
+}
+
+void CInputDataManager::GetZoneValues(std::vector<double>& values, int column, const std::vector<int>& zones) const {
+    values.reserve(values.size() + zones.size());
+    for (int zone : zones) {
+        double value = 0.0;
+        GetZoneValue(value, column, zone);
+        values.push_back(value);
+    }
+}
+
+long CInputDataManager::CountHouseholds() {
+    CRecordset count(m_pDatabase);
+    count.Open("SELECT CAST(Count(hid) AS INTEGER)  FROM households");
+    // By position: the drivers name the column differently.
+    return count.IsEOF() ? 0L : static_cast<long>(count.GetDouble(0));
+}
+
+void CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
+    m_householdIds.clear();
+    m_nNextId = 0;
+    CloseHouseholdRecordset();
+    try {
+        m_householdIdRecordset.SetDatabase(m_pDatabase);
+        m_householdIdRecordset.m_strFilter.clear();
+        m_householdIdRecordset.m_strSort.clear();
+        m_householdIdRecordset.Open("SELECT hid FROM households order by zone_id,hid ASC limit " +
+                                    NumberText::Integer(limit) + " offset " + NumberText::Integer(offset));
+        while (!m_householdIdRecordset.IsEOF()) {
+            m_householdIds.push_back(static_cast<int>(m_householdIdRecordset.GetDouble(0)));
+            m_householdIdRecordset.MoveNext();
+        }
+    } catch (const DbError& error) {
+        ReportDbError("Error 4", error, MessageIcon::Information);
+    }
+}
+
+CHouseholdObject* CInputDataManager::LoadNextHousehold() {
+    ReleaseHousehold();
+    while (m_nNextId < m_householdIds.size()) {
+        const int id = m_householdIds[m_nNextId++];
+        {
+            CRecordset row(m_pDatabase);
+            row.m_strFilter = "hid = " + NumberText::Integer(id);
+            row.Open("SELECT * FROM households");
+            if (row.IsEOF()) {
+                MessageSink::Post("Household " + NumberText::Integer(id) +
+                                      " has no row in the households table: skipped.",
+                                  MessageIcon::Warning);
+                continue;
+            }
+            m_pHousehold = std::make_unique<CHouseholdObject>(row, this);
+        }
+        CRecordset persons(m_pDatabase);
+        persons.m_strFilter = "hid = " + IdText(m_pHousehold->GetValue(0));
+        persons.Open("SELECT * FROM persons");
+        while (!persons.IsEOF()) {
+            m_pHousehold->AddPerson(persons);
+            persons.MoveNext();
+        }
+        persons.Close();
+        return m_pHousehold.get();
+    }
+    return nullptr;
+}
+
+void CInputDataManager::ReleaseHousehold() { m_pHousehold.reset(); }
+
+void CInputDataManager::CloseHouseholdRecordset() {
+    if (m_householdIdRecordset.IsOpen()) m_householdIdRecordset.Close();
+}

@@ -1,0 +1,131 @@
+#pragma once
+// A worker thread's access to the input database: the check of the six input
+// tables, the small tables kept in memory for a whole run (level-of-service
+// directory, zones, vehicle makes), the registry of column names, the thread's
+// page of household ids and the household being simulated with its persons.
+// The application owns one per worker thread; each uses only its own thread's
+// connection.
+
+#include "data/CHouseholdObject.h"
+#include "data/CLOSData.h"
+#include "data/CVehMData.h"
+#include "data/CZone2ZoneData.h"
+#include "data/CZoneData.h"
+#include "platform/CRecordset.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDatabase;
+class CModelSystem;
+class CPersonObject;
+
+class CInputDataManager {
+public:
+    CInputDataManager();
+    ~CInputDataManager();
+    CInputDataManager(const CInputDataManager&) = delete;
+    CInputDataManager& operator=(const CInputDataManager&) = delete;
+
+    // Remembers db as the connection, checks through the table catalog that the
+    // six input tables exist (names compared without regard to case, each
+    // counted once) and registers the column names of households, persons,
+    // zones, zone2zone and VehicleMake. A database error is reported as
+    // "Error 1" and gives false.
+    bool CheckTables(CDatabase* db);
+    // What CheckTables does, plus the level-of-service column names and the
+    // loading of losdir, zones and VehicleMake (each load replaces what an
+    // earlier load left). False when a table is missing, losdir is empty, a
+    // name to be pasted into SQL is not a plain identifier, or a database error
+    // occurs ("Error 2").
+    bool LoadTables(CDatabase* db);
+
+    // Registers the columns of table, in catalog order, as the column names of
+    // target's class. owner (a schema) narrows the catalog to one table when
+    // the same name exists in several schemas. A database error is reported as
+    // "Error 3" and registers nothing.
+    void ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner = {});
+
+    // Fill the in-memory tables; database errors pass to the caller.
+    void LoadLOSDirectory();
+    void LoadZones(const std::string& table);
+    void LoadVehicleMake(const std::string& table);
+
+    // Column `column` (1 to n-1, position in zones) of zone; 0.0 for a zone
+    // the table does not hold or a column outside the row.
+    void GetZoneValue(double& value, int column, int zone) const;
+    // Appends column `column` of each zone of the list, in list order (0.0 as above).
+    void GetZoneValues(std::vector<double>& values, int column, const std::vector<int>& zones) const;
+
+    // Number of households in the input database; database errors pass to the caller.
+    long CountHouseholds();
+
+    // Reads one page of household ids in zone order (offset, limit); every call
+    // starts a new page. A database error is reported as "Error 4"; the ids
+    // read before it stay.
+    void LoadHouseholdIdPage(unsigned offset, unsigned limit);
+    // Deletes the previous household and loads the next one of the page with
+    // its persons; it stays the current household. An id without a households
+    // row is skipped with a message. Null once the page is used up. Database
+    // errors pass to the caller.
+    CHouseholdObject* LoadNextHousehold();
+    // Deletes the current household with its persons.
+    void ReleaseHousehold();
+    // Closes the household-id recordset if it is open.
+    void CloseHouseholdRecordset();
+
+    // Level-of-service table name of every period, by end time (minutes).
+    const std::map<int, std::string>& GetLOSDirectory() const { return m_losDirectory; }
+    // Zone id -> columns 1 to n-1 of the zone's row.
+    const std::map<int, std::vector<double>>& GetZoneTable() const { return m_zones; }
+    // Key type x 10 + age -> the VehicleMake rows of that key (all columns).
+    const std::map<int, std::vector<std::vector<double>>>& GetVehicleMakeTable() const { return m_vehicleMake; }
+    // The rows of one key; null when the table has none.
+    const std::vector<std::vector<double>>* GetVehicleMakeRows(int key) const;
+
+    const std::vector<int>& GetHouseholdIds() const { return m_householdIds; }
+    unsigned GetNextHouseholdIndex() const { return m_nNextId; }
+    CHouseholdObject* GetCurrentHousehold() const { return m_pHousehold.get(); }
+
+    CDatabase* GetDatabase() const { return m_pDatabase; }
+    CModelSystem* GetModelSystem() const { return m_pModelSystem; }
+    void SetModelSystem(CModelSystem* models) { m_pModelSystem = models; }
+    int GetCurrentOriginZone() const { return m_nCurrentOriginZone; }
+
+    CZone2ZoneData& GetZone2ZoneNames() { return m_zone2ZoneNames; }
+    CZoneData& GetZoneNames() { return m_zoneNames; }
+    CVehMData& GetVehicleMakeNames() { return m_vehicleMakeNames; }
+    CLOSData& GetLOSNames() { return m_losNames; }
+
+    // True for a name that may be pasted into SQL as it stands: a letter or
+    // '_' followed by letters, digits and '_'.
+    static bool IsPlainIdentifier(const std::string& name);
+
+private:
+    struct CatalogTable {
+        std::string owner;
+        std::string name;
+    };
+    bool WalkTables(CDatabase* db, bool load);
+    std::vector<CatalogTable> ReadTableCatalog();
+    std::string DefaultSchema();
+    bool LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema);
+    bool CheckPastedColumnNames(CDataObject& names, const std::string& table);
+
+    std::map<int, std::string> m_losDirectory;
+    std::map<int, std::vector<double>> m_zones;
+    std::map<int, std::vector<std::vector<double>>> m_vehicleMake;
+    int m_nCurrentOriginZone = -1;
+    CModelSystem* m_pModelSystem = nullptr;
+    CDatabase* m_pDatabase = nullptr;
+    CRecordset m_householdIdRecordset;
+    CZone2ZoneData m_zone2ZoneNames;
+    CZoneData m_zoneNames;
+    CVehMData m_vehicleMakeNames;
+    CLOSData m_losNames;
+    std::unique_ptr<CHouseholdObject> m_pHousehold;
+    std::vector<int> m_householdIds;
+    unsigned m_nNextId = 0;
+};

@@ -1,0 +1,115 @@
+#pragma once
+// Base class of the household simulators. One simulator is made per simulated
+// household, of the class its household type selects; it takes the
+// household-level decisions of that household and is the thread's current
+// simulator while the household is simulated and written. The virtual slots
+// are the steps that differ between households with and without children; the
+// variable evaluator, the person writer and the pattern code call some of them
+// back through the model system.
+
+#include <vector>
+
+class CModelSystem;
+class CInputDataManager;
+class CHouseholdObject;
+class CPersonObject;
+class CTour;
+class CEpisodeRecord;
+
+class CHouseholdCoordinator {
+public:
+    explicit CHouseholdCoordinator(CModelSystem* models);
+    // Virtual: the model system releases the simulator through this base class.
+    virtual ~CHouseholdCoordinator();
+
+    CHouseholdCoordinator() = delete;
+    CHouseholdCoordinator(const CHouseholdCoordinator&) = delete;
+    CHouseholdCoordinator& operator=(const CHouseholdCoordinator&) = delete;
+
+    // Virtual slots, in their fixed order.
+    // 0: the adult serves the household's single school drop-off episode.
+    virtual bool IsDropOffAdult(const CPersonObject* person) = 0;
+    // 1: the adult serves the household's single school pick-up episode.
+    virtual bool IsPickUpAdult(const CPersonObject* person) = 0;
+    // 2: the adult serves the single joint discretionary episode with children.
+    virtual bool IsJointDiscretionaryAdult(const CPersonObject* person) = 0;
+    // 3: the person is a child of the single drop-off episode.
+    virtual bool IsInDropOffEpisode(const CPersonObject* person) = 0;
+    // 4: the person is a child of the single pick-up episode.
+    virtual bool IsInPickUpEpisode(const CPersonObject* person) = 0;
+    // 5: minutes between the return from the drop-off tour and leaving for the
+    // pick-up or joint discretionary tour; -1.0 when not applicable.
+    virtual double GetTimeAfterDropOff(const CPersonObject* person) = 0;
+    // 6: minutes of the day left after the pick-up tour; -1.0 when not applicable.
+    virtual double GetAvailableTimeAfterPickUp(const CPersonObject* person) = 0;
+    // 7: records the tour that carries the joint discretionary episode.
+    virtual void SetJointDiscretionaryTour(CTour* tour) = 0;
+    // 8: builds the school escort episodes from the children's school commutes.
+    virtual void BuildEscortEpisodes() = 0;
+    // 9: assigns the escort episodes to an adult.
+    virtual void AllocateEscortEpisodes() = 0;
+    // 10: decides which children undertake an independent discretionary activity.
+    virtual void DecideChildIndependentActivity() = 0;
+    // 11: marks children outside joint activities that have activities of their own.
+    virtual void FindChildInJointActivity() = 0;
+    // 12: the work-to-home commute of a worker.
+    virtual void SimulateWHCommute(CPersonObject* person, CHouseholdObject* household) = 0;
+    // 13: the home-to-work commute of a worker (after slot 12, whose mode it takes).
+    virtual void SimulateHWCommute(CPersonObject* person, CHouseholdObject* household) = 0;
+    // 14: the school escort tours of a non-working adult.
+    virtual void SimulateNonWorkerEscortTours(CPersonObject* person, CHouseholdObject* household,
+                                              CModelSystem* models) = 0;
+    // 15: a child's ride to and from school.
+    virtual void SimulateChildSchoolCommute(CPersonObject* child, CHouseholdObject* household,
+                                            CModelSystem* models) = 0;
+    // 16: the joint discretionary tour of the adult of the joint discretionary episode.
+    virtual void SimulateJointDiscretionaryTour(CPersonObject* person, CHouseholdObject* household,
+                                                CModelSystem* models, CHouseholdCoordinator* simulator) = 0;
+    // 17: the day of a non-working person.
+    virtual void SimulateNonWorkerDay(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                                      CHouseholdCoordinator* simulator) = 0;
+    // 18: a child's independent discretionary tour.
+    virtual void SimulateChildDiscretionaryTour(CPersonObject* child, CHouseholdObject* household,
+                                                CModelSystem* models, CHouseholdCoordinator* simulator) = 0;
+    // 19: fits a child's tours around the joint discretionary tour.
+    virtual void AddChildToJointDiscretionaryTour(CPersonObject* child, CHouseholdObject* household,
+                                                  CModelSystem* models, CHouseholdCoordinator* simulator) = 0;
+
+    CModelSystem* GetModelSystem() const { return m_pModelSystem; }
+
+    CInputDataManager* GetDataManager() const { return m_pDataManager; }
+    void SetDataManager(CInputDataManager* manager) { m_pDataManager = manager; }
+
+    CHouseholdObject* GetHousehold() const { return m_pHouseholdObject; }
+    void SetHousehold(CHouseholdObject* household) { m_pHouseholdObject = household; }
+
+    CPersonObject* GetCurrentPerson() const { return m_pCurrentPerson; }
+    void SetCurrentPerson(CPersonObject* person) { m_pCurrentPerson = person; }
+
+    // The three counts of the model system's name tables, in this order.
+    void SetRunSettings(int adultModeCount, int tourModeCount, int activityTypeCount);
+    int GetAdultModeCount() const { return m_nAdultModes; }
+    int GetTourModeCount() const { return m_nTourModes; }
+    int GetActivityTypeCount() const { return m_nActivityTypes; }
+
+    // A copy of the drop-off episode list; empty for a household without children.
+    std::vector<CEpisodeRecord> GetCurrentVector() const;
+    // The first member, in person order, whose column 9 is 1.0 (a parent); null
+    // when there is none or no household is set.
+    CPersonObject* FindFirstParent() const;
+
+protected:
+    // The owning model system: reaches the model components, the thread index
+    // and the run settings.
+    CModelSystem* m_pModelSystem = nullptr;
+    // The thread's input-data manager (set by the household loop).
+    CInputDataManager* m_pDataManager = nullptr;
+    // The household being simulated (set by the household loop; owned by the data manager).
+    CHouseholdObject* m_pHouseholdObject = nullptr;
+    // The person a per-person step works on.
+    CPersonObject* m_pCurrentPerson = nullptr;
+    // Number of adult commute modes, tour modes and activity types.
+    int m_nAdultModes = 0;
+    int m_nTourModes = 0;
+    int m_nActivityTypes = 0;
+};

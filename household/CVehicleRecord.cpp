@@ -1,0 +1,3 @@
+#include "household/CVehicleRecord.h"
+
+CVehicleRecord::CVehicleRecord(int type, int group) : m_type(type), m_group(group) {}

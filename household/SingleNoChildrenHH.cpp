@@ -1,0 +1,7 @@
+#include "household/SingleNoChildrenHH.h"
+
+SingleNoChildrenHH::SingleNoChildrenHH(CModelSystem* models) : CHouseholdWithoutChildren(models) {}
+
+SingleNoChildrenHH::~SingleNoChildrenHH() = default;
+
+void SingleNoChildrenHH::AllocateEscortEpisodes() {}

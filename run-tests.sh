@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 bash .ci/install-packages
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
 TOLVAR_PG_CONNECT=$(bash .ci/start-postgres | tail -n 1)
 export TOLVAR_PG_CONNECT
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600

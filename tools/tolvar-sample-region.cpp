@@ -1,0 +1,58 @@
+// tolvar-sample-region: writes a synthetic input region to an SQLite file or
+// an ODBC data source (see tools/sample-region-schema.md).
+
+#include "platform/CDatabase.h"
+#include "platform/DbError.h"
+#include "platform/NumberText.h"
+#include "tools/SampleRegionCommandLine.h"
+#include "tools/SampleRegionGenerator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Print(std::FILE* stream, const std::string& text) { std::fputs(text.c_str(), stream); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string program = argc > 0 ? argv[0] : "tolvar-sample-region";
+    SampleRegionCommandLine commandLine;
+    if (!commandLine.Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc))) {
+        Print(stderr, program + ": " + commandLine.Error() + "\n" + SampleRegionCommandLine::Usage(program));
+        return 2;
+    }
+    if (commandLine.HelpRequested()) {
+        Print(stdout, SampleRegionCommandLine::Usage(program));
+        return 0;
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        SampleRegionGenerator generator(commandLine.Options());
+        CDatabase db;
+        db.OpenEx(commandLine.ConnectString(), false);
+        const auto& options = generator.GetOptions();
+        Print(stdout, "Writing a region of " + NumberText::Integer(options.zones) + " zones and " +
+                          NumberText::Integer(options.households) + " households (seed " +
+                          NumberText::Integer(static_cast<long long>(options.seed)) + ") to " +
+                          commandLine.TargetName() + " ...\n");
+        const auto summary = generator.Write(db);
+        db.Close();
+        for (const auto& table : summary.tables)
+            Print(stdout, "  " + table.table + ": " + NumberText::Integer(table.rows) + " rows\n");
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        Print(stdout, "Done in " + NumberText::Fixed(seconds, 1) + " s.\n");
+        return 0;
+    } catch (const DbError& error) {
+        Print(stderr, program + ": database error: " + error.Report() + "\n");
+    } catch (const std::exception& error) {
+        Print(stderr, program + ": " + std::string(error.what()) + "\n");
+    }
+    return 1;
+}

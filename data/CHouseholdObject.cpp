@@ -1,6 +1,8 @@
 #include "data/CHouseholdObject.h"
 
 #include "data/CPersonObject.h"
+#include "data/CRecordLine.h"
+#include "household/COutputFileSet.h"
 #include "platform/CRecordset.h"
 #include "schedules/CWPattern.h"
 
@@ -104,4 +106,23 @@ CPersonObject* CHouseholdObject::NextAdult() {
         }
     }
     return nullptr;
+}
+
+bool CHouseholdObject::WriteOutput(COutputFileSet& streams) {
+    bool written = true;
+    for (const auto& person : m_persons) written = person->WriteOutputRecord(streams) && written;
+    const double id = m_values.empty() ? 0.0 : m_values[0];
+    for (size_t k = 0; k < m_vehicles.size(); ++k) {
+        const CVehicleRecord& vehicle = m_vehicles[k];
+        CRecordLine line;
+        line.HouseholdId(id)
+            .Int(static_cast<long long>(k))
+            .Int(vehicle.m_type)
+            .Int(vehicle.m_group)
+            .Int(vehicle.m_make)
+            .Int(vehicle.m_primaryDriver)
+            .Double(m_dAnnualMileage);
+        written = line.WriteTo(streams, COutputFileSet::kVehicles) && written;
+    }
+    return written;
 }

@@ -15,6 +15,7 @@
 class CRecordset;
 class CInputDataManager;
 class CPersonObject;
+class COutputFileSet;
 
 class CHouseholdObject final : public CDataObject {
 public:
@@ -81,6 +82,11 @@ public:
     // it. Null, with the cursor unchanged, when none is left.
     CPersonObject* NextAdult();
     void ResetAdultCursor() { m_nNextAdult = 0; }
+
+    // Writes the household's records: each member's line and schedule lines in
+    // the order of the person list, then one Vehicles.out line per vehicle
+    // record. False when a line of the household's own files was not written.
+    bool WriteOutput(COutputFileSet& streams);
 
     // Joint activity by its 1-based position in the list; null outside it.
     CJointActivityRecord* GetJointActivityRecord(int index);

@@ -1,8 +1,10 @@
 #include "data/CInputDataManager.h"
 
 #include "data/CColumns.h"
+#include "data/CCommuteLOSRecord.h"
 #include "data/CPersonObject.h"
 #include "data/CTables.h"
+#include "data/CTimedSection.h"
 #include "platform/CDatabase.h"
 #include "platform/DbError.h"
 #include "platform/MessageSink.h"
@@ -12,6 +14,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <strings.h>
 
@@ -44,6 +47,7 @@ CInputDataManager::CInputDataManager() = default;
 
 CInputDataManager::~CInputDataManager() {
     ReleaseHousehold();
+    ClearLOSCaches();
     CloseHouseholdRecordset();
 }
 
@@ -105,6 +109,8 @@ int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, cons
 }  // namespace
 
 bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
+    // A new run may read other data than the cached rows came from.
+    if (load) ClearLOSCaches();
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
     const MessageIcon reportIcon = load ? MessageIcon::Error : MessageIcon::Information;
@@ -390,4 +396,250 @@ void CInputDataManager::ReleaseHousehold() { m_pHousehold.reset(); }
 
 void CInputDataManager::CloseHouseholdRecordset() {
     if (m_householdIdRecordset.IsOpen()) m_householdIdRecordset.Close();
+}
+
+// ---------------------------------------------------------------------------
+// Level-of-service directory and origin-zone cache
+
+std::string CInputDataManager::GetLOSTableName(double time) const {
+    for (const auto& [endTime, name] : m_losDirectory)
+        if (static_cast<double>(endTime) > time) return name;
+    return {};
+}
+
+std::string CInputDataManager::GetLOSTableForLookup(double time) const {
+    std::string name = GetLOSTableName(time);
+    if (name.empty() && !m_losDirectory.empty()) name = m_losDirectory.rbegin()->second;
+    return name;
+}
+
+void CInputDataManager::SetOriginZone(int zone) {
+    if (zone == m_nCurrentOriginZone && GetCache(zone) != nullptr) return;
+    ClearLOSCaches();
+    auto cache = std::make_unique<CLOSCache>(this);
+    cache->ReadCache(zone);
+    m_losCaches[zone] = std::move(cache);
+    m_nCurrentOriginZone = zone;
+}
+
+CLOSCache* CInputDataManager::GetCache(int zone) const {
+    if (zone != m_nCurrentOriginZone) return nullptr;
+    const auto it = m_losCaches.find(zone);
+    return it == m_losCaches.end() ? nullptr : it->second.get();
+}
+
+void CInputDataManager::ClearLOSCaches() {
+    m_losCaches.clear();
+    m_nCurrentOriginZone = -1;
+}
+
+// ---------------------------------------------------------------------------
+// Level-of-service and zone-to-zone queries
+
+std::string CInputDataManager::DestinationFilter(int origin, const std::vector<int>& destinations) {
+    std::string filter = "orig_zon = " + NumberText::Integer(origin) + " AND ( ";
+    filter.reserve(filter.size() + destinations.size() * 24 + 4);
+    for (int destination : destinations) filter += "( dest_zon = " + NumberText::Integer(destination) + " ) OR ";
+    if (!destinations.empty()) filter.resize(filter.size() - 4);
+    filter += " ) ";
+    return filter;
+}
+
+namespace {
+
+// Runs a query of (value, dest_zon) rows and gives the value of each
+// destination of the list in order; a later row of the same destination
+// replaces an earlier one, a destination without a row reads 0.0.
+void ReadValuesByDestination(CDatabase* db, const std::string& sql, const std::string& filter,
+                             const std::vector<int>& destinations, std::vector<double>& values) {
+    CRecordset rows(db);
+    rows.m_strFilter = filter;
+    rows.Open(sql);
+    std::map<int, double> found;
+    while (!rows.IsEOF()) {
+        found[CLOSCache::ZoneNumber(rows.GetDouble(1))] = rows.GetDouble(0);
+        rows.MoveNext();
+    }
+    values.reserve(destinations.size());
+    for (int destination : destinations) {
+        const auto it = found.find(destination);
+        values.push_back(it == found.end() ? 0.0 : it->second);
+    }
+}
+
+}  // namespace
+
+void CInputDataManager::GetLOS(std::vector<double>& values, int column, double time, int origin,
+                               const std::vector<int>& destinations) {
+    time = CapTime(time);
+    values.clear();
+    if (destinations.empty()) return;
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetLOSValues(values, column, time, destinations);
+        return;
+    }
+    const std::string table = GetLOSTableForLookup(time);
+    if (table.empty()) {
+        values.assign(destinations.size(), 0.0);
+        return;
+    }
+    CTimedSection timing("getlos-d");
+    const std::string name = m_losNames.GetColumnName(column);
+    ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
+                            DestinationFilter(origin, destinations), destinations, values);
+}
+
+void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
+                                              int column, double time, int origin) {
+    time = CapTime(time);
+    destinations.clear();
+    values.clear();
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetLOSAllDestinations(destinations, values, column, time);
+        return;
+    }
+    const std::string table = GetLOSTableForLookup(time);
+    if (table.empty()) return;
+    CTimedSection timing("getlos-i");
+    const std::string name = m_losNames.GetColumnName(column);
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.m_strSort = name + " , dest_zon";
+    rows.Open("SELECT dest_zon," + name + " FROM " + table);
+    std::vector<std::pair<double, int>> pairs;
+    while (!rows.IsEOF()) {
+        pairs.emplace_back(rows.GetDouble(1), CLOSCache::ZoneNumber(rows.GetDouble(0)));
+        rows.MoveNext();
+    }
+    // The databases place empty values differently in the sort; the order
+    // must not depend on the database, nor differ from the cached order.
+    CLOSCache::SortByValueThenZone(pairs);
+    destinations.reserve(pairs.size());
+    values.reserve(pairs.size());
+    for (const auto& [value, destination] : pairs) {
+        destinations.push_back(destination);
+        values.push_back(value);
+    }
+}
+
+void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int destination) {
+    value = 0.0;
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetZone2ZoneValue(value, column, destination);
+        return;
+    }
+    CTimedSection timing("getz2z-d");
+    const std::string name = m_zone2ZoneNames.GetColumnName(column);
+    try {
+        CRecordset rows(m_pDatabase);
+        rows.m_strFilter =
+            "orig_zon = " + NumberText::Integer(origin) + " AND dest_zon = " + NumberText::Integer(destination);
+        rows.Open("SELECT " + name + " FROM zone2zone");
+        if (!rows.IsEOF()) value = rows.GetDouble(0);
+    } catch (const DbError& error) {
+        MessageSink::Post(error.Message(), MessageIcon::Error);
+        MessageSink::Post("State:" + error.SqlState() + ",Native:" + NumberText::Integer(error.NativeCode()),
+                          MessageIcon::Error);
+        value = 0.0;
+    }
+}
+
+void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values, int column, int origin,
+                                                    const std::vector<int>& destinations) {
+    values.clear();
+    if (destinations.empty()) return;
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetZone2ZoneValues(values, column, destinations);
+        return;
+    }
+    CTimedSection timing("getz2z-vd");
+    const std::string name = m_zone2ZoneNames.GetColumnName(column);
+    ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
+                            DestinationFilter(origin, destinations), destinations, values);
+}
+
+void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {
+    destinations.clear();
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetAdjacentZones(origin, destinations);
+        return;
+    }
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin) + " AND ( adjacent = 1 ) ";
+    rows.Open("SELECT dest_zon FROM zone2zone");
+    while (!rows.IsEOF()) {
+        destinations.push_back(CLOSCache::ZoneNumber(rows.GetDouble(0)));
+        rows.MoveNext();
+    }
+    // Ascending, each zone once, as the cache gives them: the database's own
+    // order is arbitrary.
+    std::sort(destinations.begin(), destinations.end());
+    destinations.erase(std::unique(destinations.begin(), destinations.end()), destinations.end());
+}
+
+void CInputDataManager::ReadCommuteRow(double time, int from, int to, double (&columns)[14]) {
+    std::fill(std::begin(columns), std::end(columns), 0.0);
+    if (const CLOSCache* cache = GetCache(from)) {
+        int count = 0;
+        const double* row = cache->GetLOSRow(time, to, count);
+        if (row == nullptr) return;
+        columns[0] = from;
+        columns[1] = to;
+        for (int c = 2; c < 14 && c - 2 < count; ++c) columns[c] = row[c - 2];
+        return;
+    }
+    const std::string table = GetLOSTableForLookup(time);
+    if (table.empty()) return;
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(from) + " AND dest_zon = " + NumberText::Integer(to);
+    rows.Open("SELECT * FROM " + table);
+    if (rows.IsEOF()) return;
+    const int count = std::min(rows.GetODBCFieldCount(), 14);
+    for (int c = 0; c < count; ++c) columns[c] = rows.GetDouble(c);
+}
+
+namespace {
+
+// A 0/1 column: true when the value cut to an int is 1.
+bool IsOne(double value) { return std::trunc(value) == 1.0; }
+
+}  // namespace
+
+void CInputDataManager::GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
+                                     double returnTime) {
+    if (person == nullptr) return;
+    auto record = std::make_unique<CCommuteLOSRecord>();
+    double back[14];
+    double out[14];
+    try {
+        ReadCommuteRow(CapTime(returnTime), activityZone, homeZone, back);
+        ReadCommuteRow(CapTime(outboundTime), homeZone, activityZone, out);
+    } catch (const DbError& error) {
+        MessageSink::Post(error.Message(), MessageIcon::Warning);
+        return;
+    }
+    record->m_fReturnAutoTime = static_cast<float>(back[5]);
+    record->m_fReturnColumn6 = static_cast<float>(back[6]);
+    record->m_fReturnAutoCost = static_cast<float>(back[11]);
+    record->m_fReturnColumn12 = static_cast<float>(back[12]);
+    record->m_fReturnColumn6Copy = static_cast<float>(back[6]);
+    record->m_fReturnColumn13 = static_cast<float>(back[13]);
+    record->m_bReturnColumn7 = IsOne(back[7]);
+    record->m_fReturnTransitTime = static_cast<float>(back[8]);
+    record->m_fReturnColumn9 = static_cast<float>(back[9]);
+    record->m_fReturnTransitCost = static_cast<float>(back[10]);
+    record->m_fReturnColumn4 = static_cast<float>(back[4]);
+
+    record->m_fOutboundAutoTime = static_cast<float>(out[5]);
+    record->m_bOutboundColumn7 = IsOne(out[7]);
+    record->m_fOutboundTransitTime = static_cast<float>(out[8]);
+    record->m_fOutboundAutoCost = static_cast<float>(out[11]);
+    record->m_fOutboundColumn4 = static_cast<float>(out[4]);
+    record->m_fOutboundAdjacent = static_cast<float>(out[3]);
+
+    double distance = 0.0;
+    GetZone2Zone(distance, 3, activityZone, homeZone);
+    record->m_fDistance = static_cast<float>(distance);
+
+    person->SetCommuteRecord(std::move(record));
 }

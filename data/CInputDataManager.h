@@ -2,11 +2,14 @@
 // A worker thread's access to the input database: the check of the six input
 // tables, the small tables kept in memory for a whole run (level-of-service
 // directory, zones, vehicle makes), the registry of column names, the thread's
-// page of household ids and the household being simulated with its persons.
+// page of household ids and the household being simulated with its persons,
+// and the level-of-service and zone-to-zone lookups, answered from the cache
+// of the current origin zone or else from the database.
 // The application owns one per worker thread; each uses only its own thread's
 // connection.
 
 #include "data/CHouseholdObject.h"
+#include "data/CLOSCache.h"
 #include "data/CLOSData.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
@@ -21,6 +24,7 @@
 class CDatabase;
 class CModelSystem;
 class CPersonObject;
+struct CCommuteLOSRecord;
 
 class CInputDataManager {
 public:
@@ -85,6 +89,62 @@ public:
     // The rows of one key; null when the table has none.
     const std::vector<std::vector<double>>* GetVehicleMakeRows(int key) const;
 
+    // ---- Level-of-service directory and origin-zone cache ----
+
+    // The level-of-service table of a time of day (minutes): the table of the
+    // first period whose end time is above the time; empty when none is.
+    std::string GetLOSTableName(double time) const;
+    // The table the lookups read for a time: GetLOSTableName, or the last
+    // period's table for a time at or past the last end time; empty only when
+    // the directory is empty.
+    std::string GetLOSTableForLookup(double time) const;
+    // Makes zone the cached origin: when it differs from the current origin
+    // zone, the cache is dropped and filled with the rows of zone. A database
+    // error passes to the caller and leaves no cache and no current origin.
+    void SetOriginZone(int zone);
+    // The cache when zone is the cached origin, else null.
+    CLOSCache* GetCache(int zone) const;
+    // Drops every cache and forgets the current origin zone, so that the next
+    // SetOriginZone fills the cache afresh.
+    void ClearLOSCaches();
+
+    // ---- Level-of-service and zone-to-zone queries ----
+    // Each answers from the cache when the origin is the cached one, else
+    // from the database; both give the same answers. Every query first
+    // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
+    // time at or past the directory's last end time reads the last period's
+    // table. A destination without a row reads 0.0. Database errors pass to
+    // the caller unless noted.
+
+    // Column `column` of the level-of-service table of `time`, origin to each
+    // destination, in list order. An empty list sends no query.
+    void GetLOS(std::vector<double>& values, int column, double time, int origin,
+                const std::vector<int>& destinations);
+    // Every destination of the origin with its value of `column` at `time`,
+    // ascending by value, then by destination.
+    void GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column, double time,
+                               int origin);
+    // One zone2zone value (0.0 without a row). A database error is reported
+    // (its message, then its state and native code) and gives 0.0.
+    void GetZone2Zone(double& value, int column, int origin, int destination);
+    // Column `column` of zone2zone, origin to each destination, in list order.
+    void GetZone2ZoneForDestinations(std::vector<double>& values, int column, int origin,
+                                     const std::vector<int>& destinations);
+    // The zones adjacent to the origin (zone2zone adjacent = 1), ascending.
+    void GetAdjacentZones(int origin, std::vector<int>& destinations);
+    // Gives person a new commute record: the level-of-service rows home ->
+    // activity zone at outboundTime and back at returnTime, and the distance
+    // from the activity zone to home. A pair without a row reads 0.0. A
+    // database error is reported and leaves the person's previous record.
+    void GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
+                      double returnTime);
+
+    // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
+    // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
+    static std::string DestinationFilter(int origin, const std::vector<int>& destinations);
+    // A time above 1439.0 becomes 1439.0.
+    static double CapTime(double time) { return time > 1439.0 ? 1439.0 : time; }
+
     const std::vector<int>& GetHouseholdIds() const { return m_householdIds; }
     unsigned GetNextHouseholdIndex() const { return m_nNextId; }
     CHouseholdObject* GetCurrentHousehold() const { return m_pHousehold.get(); }
@@ -113,10 +173,16 @@ private:
     std::string DefaultSchema();
     bool LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema);
     bool CheckPastedColumnNames(CDataObject& names, const std::string& table);
+    // Table columns 0 to 13 of the level-of-service row from -> to at time
+    // (already capped); zeros for a missing row or column.
+    void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
 
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
     std::map<int, std::vector<std::vector<double>>> m_vehicleMake;
+    // Level-of-service caches by origin zone (owned); at most one entry, the
+    // cache of the current origin zone.
+    std::map<int, std::unique_ptr<CLOSCache>> m_losCaches;
     int m_nCurrentOriginZone = -1;
     CModelSystem* m_pModelSystem = nullptr;
     CDatabase* m_pDatabase = nullptr;

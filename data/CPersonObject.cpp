@@ -1,6 +1,11 @@
 #include "data/CPersonObject.h"
 
 #include "data/CCommuteLOSRecord.h"
+#include "data/CInputDataManager.h"
+#include "data/CRecordLine.h"
+#include "household/CHouseholdCoordinator.h"
+#include "household/COutputFileSet.h"
+#include "modelsystem/CModelSystem.h"
 #include "platform/CRecordset.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CWPattern.h"
@@ -65,4 +70,42 @@ CNWPattern* CPersonObject::GetNWPattern() const {
 
 void CPersonObject::SetCommuteRecord(std::unique_ptr<CCommuteLOSRecord> record) {
     if (record) m_pCommuteRecord = std::move(record);
+}
+
+bool CPersonObject::WriteOutputRecord(COutputFileSet& streams) {
+    const double id = GetValue(0);
+    const int number = CRecordLine::TruncateToInt(GetValue(1));
+    CPattern* pattern = m_pPattern.get();
+
+    CRecordLine line;
+    line.HouseholdId(id).Int(number).Flag(GetFlag(0));
+    bool written;
+    if (IsChild()) {
+        line.Flag(pattern != nullptr && pattern->GetAfterWorkToursPresent())
+            .Flag(pattern != nullptr && pattern->GetChildIndependentActivity());
+        written = line.WriteTo(streams, COutputFileSet::kChildren);
+    } else {
+        // The escort answers come from the household's simulator, which the
+        // model system holds while the household is simulated and written.
+        CHouseholdCoordinator* simulator = nullptr;
+        if (m_pManager != nullptr && m_pManager->GetModelSystem() != nullptr)
+            simulator = m_pManager->GetModelSystem()->m_pHousehold;
+        line.Flag(GetValue(2) == 0.0 ? false : GetFlag(2))
+            .Flag(simulator != nullptr && simulator->IsDropOffAdult(this))
+            .Flag(simulator != nullptr && simulator->IsPickUpAdult(this))
+            .Flag(simulator != nullptr && simulator->IsJointDiscretionaryAdult(this))
+            .Flag(GetFlag(3))
+            .Flag(GetFlag(5))
+            .Flag(GetFlag(4))
+            .Flag(GetFlag(6))
+            .Flag(GetFlag(7))
+            .Flag(GetFlag(8))
+            .Flag(GetFlag(9))
+            .Flag(GetFlag(10))
+            .Flag(GetFlag(11));
+        written = line.WriteTo(streams, COutputFileSet::kAdults);
+    }
+    if (pattern != nullptr)
+        pattern->WriteOutput(static_cast<int>(CRecordLine::OutputHouseholdId(id)), number, streams);
+    return written;
 }

@@ -18,6 +18,7 @@ class CTour;
 class CPattern;
 class CWPattern;
 class CNWPattern;
+class COutputFileSet;
 struct CCommuteLOSRecord;
 
 class CPersonObject final : public CDataObject {
@@ -79,6 +80,14 @@ public:
     // Commute level-of-service record (owned; zero-filled until replaced).
     CCommuteLOSRecord* GetCommuteRecord() const { return m_pCommuteRecord.get(); }
     void SetCommuteRecord(std::unique_ptr<CCommuteLOSRecord> record);
+
+    // Writes the person's line (Children.out for a child, else Adults.out),
+    // then hands the same streams to the pattern for the schedule lines. An
+    // adult's line carries the answers of the thread's current household
+    // simulator (0 without one); a person without a pattern writes 0 for the
+    // pattern's flags and no schedule lines. False when a line of the person
+    // was not written.
+    bool WriteOutputRecord(COutputFileSet& streams);
 
     CHouseholdObject* GetHousehold() const { return m_pHousehold; }
     CInputDataManager* GetDataManager() const { return m_pManager; }

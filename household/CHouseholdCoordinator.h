@@ -15,6 +15,8 @@ class CHouseholdObject;
 class CPersonObject;
 class CTour;
 class CEpisodeRecord;
+class COutputFileSet;
+class CStop;
 
 class CHouseholdCoordinator {
 public:
@@ -85,6 +87,30 @@ public:
 
     CPersonObject* GetCurrentPerson() const { return m_pCurrentPerson; }
     void SetCurrentPerson(CPersonObject* person) { m_pCurrentPerson = person; }
+
+    // Travel time in whole minutes from origin to the first destination of the
+    // list at a time of day, by mode: 2 (walk/bike) from the zone-to-zone
+    // distance, 0, 1 and 7 from the auto travel time, 3 from the transit
+    // travel time, any other mode 0; never below 2 minutes. An empty list, or
+    // a simulator without a data manager, gives the 2-minute floor.
+    double GetTravelTime(int origin, const std::vector<int>& destinations, int mode, double time) const;
+
+    // The location-choice variables of candidate destination zones from an
+    // origin, one row per variable ID and one value per candidate, for the
+    // current person (and the stop being located, when there is one).
+    void ComputeLocationVariables(int origin, const std::vector<int>& candidates, const std::vector<int>& ids,
+                                  std::vector<std::vector<double>>& matrix, CStop* stop);
+    // The zone attributes of candidate zones as a variable matrix.
+    void ComputeZoneAttributeMatrix(int homeZone, const std::vector<int>& candidates, const std::vector<int>& ids,
+                                    std::vector<std::vector<double>>& matrix);
+
+    // The household-level decisions of the household, in their fixed order.
+    // Until those decisions are built it gives every member an empty pattern
+    // of the kind the person's flags ask for.
+    void SimulateHousehold(COutputFileSet& streams);
+    // Builds every member's daily schedule (the patterns' tours and stops).
+    // Until the schedule simulations are built the patterns stay empty.
+    void GeneratePersonSchedules();
 
     // The three counts of the model system's name tables, in this order.
     void SetRunSettings(int adultModeCount, int tourModeCount, int activityTypeCount);

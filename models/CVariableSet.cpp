@@ -1,5 +1,7 @@
 #include "models/CVariableSet.h"
 
+#include "models/CVariableEvaluator.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -61,4 +63,9 @@ bool CVariableSet::IsDefined(int id) {
     if (source < kHouseholdSource || source > kActivityZoneSource) return false;
     if (source == kComputedSource) return IndexOf(id) <= kLastComputedIndex;
     return true;
+}
+
+void CVariableSet::ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
+                                 CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner) {
+    CVariableEvaluator::ComputeValues(*this, manager, household, person, pattern, tour, stop, owner);
 }

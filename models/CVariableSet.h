@@ -11,6 +11,14 @@
 
 #include <vector>
 
+class CInputDataManager;
+class CHouseholdObject;
+class CPersonObject;
+class CPattern;
+class CTour;
+class CStop;
+class CModelSystem;
+
 class CVariableSet {
 public:
     // Sources of a variable ID.
@@ -42,6 +50,11 @@ public:
     // Sum over the terms, in order, of coefficient i x value i. A term without a
     // computed value (values shorter than the IDs) counts as value 0.0.
     double Utility() const;
+
+    // Evaluates every term for one decision maker (the level objects below the
+    // one given are null) and stores the values in term order.
+    void ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
+                       CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner);
 
     // Source and index of a variable ID. A negative ID has source -1 (an
     // undefined source) and index -1.

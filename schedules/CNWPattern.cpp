@@ -1,9 +1,15 @@
 #include "schedules/CNWPattern.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "data/CHouseholdObject.h"
+#include "data/CPersonObject.h"
+#include "household/COutputFileSet.h"
+#include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
+#include "schedules/ScheduleTime.h"
 
 CNWPattern::CNWPattern(CInputDataManager* manager, CPersonObject* person)
     : CPattern(person), m_pDataManager(manager)
@@ -18,9 +24,49 @@ void CNWPattern::Simulate(CPersonObject*, CModelSystem*, CHouseholdObject*, CHou
 
 void CNWPattern::OnPatternDone() {}
 
-// The schedule lines are written by the schedule output step; until it is
-// supplied the pattern writes nothing.
-void CNWPattern::WriteOutput(int, int, COutputFileSet&) {}
+namespace {
+
+// Activity code of the day's record of the time spent at home.
+constexpr int kAtHomeActivity = 18;
+
+}  // namespace
+
+void CNWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& streams)
+{
+    const CPersonObject* person = m_pPerson;
+    if (person == nullptr)
+        return;
+    const CHouseholdObject* household = person->GetHousehold();
+
+    // A child who neither works nor goes to school has no non-workers line;
+    // its activity and tour lines are written all the same.
+    if (!person->IsChild()) {
+        CScheduleLine line(householdId, personNumber);
+        line.Int(GetTourCount());
+        line.WriteTo(streams, COutputFileSet::kNonWorkers);
+    }
+
+    // Time at home before the day's first departure: the whole day without
+    // tours; otherwise, tour by tour, a tour whose window starts before the
+    // value found so far replaces it with the minute its home stay ends.
+    int timeAtHome = static_cast<int>(schedule_time::kMinutesInDay);
+    if (GetTourCount() != 0) {
+        for (const auto& tour : m_tours) {
+            if (tour && timeAtHome > tour->GetWindowStart())
+                timeAtHome = CScheduleLine::CutToInt(tour->GetWindowStart() + tour->GetPreTourTime());
+        }
+    }
+    CScheduleLine atHome(householdId, personNumber);
+    atHome.Int(kAtHomeActivity).Int(0).Int(timeAtHome).Int(household != nullptr ? household->GetHomeZone() : -1);
+    atHome.WriteTo(streams, COutputFileSet::kActivity);
+
+    // The tours in order, first to the tour count.
+    const int written = std::min(m_nTourCount, static_cast<int>(m_tours.size()));
+    for (int i = 0; i < written; ++i) {
+        if (CTour* tour = m_tours[static_cast<std::size_t>(i)].get())
+            tour->Write(householdId, personNumber, streams);
+    }
+}
 
 // The joint discretionary tour with the household's children is built by the
 // joint-tour step; until it is supplied the pattern gets no tour here.

@@ -10,6 +10,7 @@ class CPersonObject;
 class CHouseholdObject;
 class CModelSystem;
 class CHouseholdCoordinator;
+class COutputFileSet;
 
 class CStop {
 public:
@@ -24,6 +25,11 @@ public:
     // time, origin and zone, and charges the tour's window with them.
     virtual void Generate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                           CHouseholdCoordinator* simulator) = 0;
+
+    // Writes the stop's line to the stops file and its activity line (arrival,
+    // duration, zone) to the activity file. tourPosition is the position of
+    // the tour the stop belongs to.
+    void Write(int householdId, int personNumber, int tourPosition, COutputFileSet& streams) const;
 
     int GetStopNumber() const { return m_nStopNumber; }
     void SetStopNumber(int number) { m_nStopNumber = number; }

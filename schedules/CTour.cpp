@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+#include "data/CHouseholdObject.h"
+#include "data/CPersonObject.h"
+#include "household/CJointActivityRecord.h"
+#include "household/COutputFileSet.h"
+#include "schedules/CPattern.h"
+#include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
 #include "schedules/ScheduleTime.h"
 
@@ -101,4 +107,66 @@ void CTour::AppendFilledStop(std::unique_ptr<CStop> stop, int activityType, doub
     stop->SetTimeLeft(remainingWindow - duration);
 
     m_stops.push_back(std::move(stop));
+}
+
+namespace {
+
+// Tour modes that bear on the vehicle or escort id.
+constexpr int kDriveAloneMode = 0;
+constexpr int kEscortMode = 4;
+constexpr int kDriveWithPassengerMode = 7;
+// A joint activity's vehicle of this value leaves the tour's id as it is.
+constexpr int kJointVehicleKeepsId = -2;
+
+}  // namespace
+
+int CTour::SettleVehicleOrEscortId()
+{
+    const CPersonObject* person = m_pPattern != nullptr ? m_pPattern->GetPerson() : nullptr;
+    const int personVehicle = person != nullptr ? person->m_nVehicle : -1;
+
+    int id = -1;
+    if (m_nMode == kDriveAloneMode || m_nMode == kDriveWithPassengerMode)
+        id = personVehicle == -1 ? 0 : personVehicle;
+    if (m_nMode == kEscortMode)
+        id = m_nEscortOrVehicleId;
+
+    // A joint tour uses the vehicle chosen for its joint activity. An index
+    // that names no record of the household leaves the tour as it is.
+    if (m_nJointRecordIndex > 0 && person != nullptr) {
+        const CHouseholdObject* household = person->GetHousehold();
+        const CJointActivityRecord* record =
+            household != nullptr ? household->GetJointActivityRecord(m_nJointRecordIndex) : nullptr;
+        if (record != nullptr) {
+            if (record->m_nVehicle == personVehicle && personVehicle != -1)
+                m_nMode = kDriveWithPassengerMode;
+            if (record->m_nVehicle != kJointVehicleKeepsId)
+                id = record->m_nVehicle;
+        }
+    }
+    return id;
+}
+
+void CTour::Write(int householdId, int personNumber, COutputFileSet& streams)
+{
+    const int id = SettleVehicleOrEscortId();
+
+    CScheduleLine line(householdId, personNumber);
+    line.Int(m_nPosition)
+        .Floored(m_dPreTourTime)
+        .Int(m_nMode)
+        .Floored(m_dDuration)
+        .Int(m_nStopCount)
+        .Int(m_nJointRecordIndex)
+        .Int(m_nJointTravelCode)
+        .Int(id);
+    line.WriteTo(streams, COutputFileSet::kTours);
+
+    // Stops 1 to the stop count, as far as the tour holds them.
+    const int held = static_cast<int>(m_stops.size());
+    const int written = m_nStopCount < held ? m_nStopCount : held;
+    for (int i = 0; i < written; ++i) {
+        if (const CStop* stop = m_stops[static_cast<std::size_t>(i)].get())
+            stop->Write(householdId, personNumber, m_nPosition, streams);
+    }
 }

@@ -11,6 +11,7 @@
 class CStop;
 class CPattern;
 class CInputDataManager;
+class COutputFileSet;
 
 class CTour {
 public:
@@ -44,6 +45,11 @@ public:
     double GetDuration();
     // Destroys stops from the end until no more are held than the stop count.
     void TrimStops();
+
+    // Writes the tour's line to the tours file, then each stop's lines (stops 1
+    // to the stop count). Settles the vehicle or escort id first; a joint tour
+    // driven in the person's own vehicle is recorded here as mode 7.
+    void Write(int householdId, int personNumber, COutputFileSet& streams);
 
     // Stop k, 1-based; null outside the stop vector.
     CStop* GetStopByNumber(int k) const;
@@ -91,6 +97,12 @@ public:
     void SetEscortOrVehicleId(int id) { m_nEscortOrVehicleId = id; }
 
 protected:
+    // The id written in the tour line: the person's vehicle on a driving tour
+    // (0 when the person drives none), the escort id on an escort tour, -1 on
+    // any other mode; a joint tour takes the vehicle of its joint activity.
+    // May set the mode to 7 (see Write).
+    int SettleVehicleOrEscortId();
+
     // The common work of AppendStop: numbers the given new stop, fills it from
     // the arguments (durations and times floored, a negative duration meaning
     // the rest of the day) and appends it.

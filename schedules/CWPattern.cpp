@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#include "data/CHouseholdObject.h"
+#include "data/CInputDataManager.h"
+#include "data/CPersonObject.h"
+#include "household/CHouseholdCoordinator.h"
+#include "household/COutputFileSet.h"
+#include "modelsystem/CModelSystem.h"
+#include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
 #include "schedules/CWorkerTour.h"
 
@@ -24,9 +31,72 @@ int CWPattern::GetTourCount() const
 
 void CWPattern::OnPatternDone() {}
 
-// The schedule lines are written by the schedule output step; until it is
-// supplied the pattern writes nothing.
-void CWPattern::WriteOutput(int, int, COutputFileSet&) {}
+namespace {
+
+// Activity code of the day's record of the time spent at home.
+constexpr int kAtHomeActivity = 18;
+
+}  // namespace
+
+void CWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& streams)
+{
+    const CPersonObject* person = m_pPerson;
+    if (person == nullptr)
+        return;
+    const CHouseholdObject* household = person->GetHousehold();
+
+    if (!person->IsChild()) {
+        CScheduleLine line(householdId, personNumber);
+        line.Double(m_dWorkStart)
+            .Double(m_dWorkStart + m_dWorkDuration)
+            .Int(m_nBeforeWorkTourCount)
+            .Int(m_nWorkBasedTourCount)
+            .Int(m_nAfterWorkTourCount);
+        line.WriteTo(streams, COutputFileSet::kWorkers);
+    } else {
+        // Whether the child rides in the household's school drop-off and
+        // pick-up episodes; with no household simulator current there are no
+        // episodes to ride in.
+        CHouseholdCoordinator* simulator = nullptr;
+        if (m_pDataManager != nullptr && m_pDataManager->GetModelSystem() != nullptr)
+            simulator = m_pDataManager->GetModelSystem()->m_pHousehold;
+        const bool inDropOff = simulator != nullptr && simulator->IsInDropOffEpisode(person);
+        const bool inPickUp = simulator != nullptr && simulator->IsInPickUpEpisode(person);
+
+        CScheduleLine line(householdId, personNumber);
+        line.Double(m_dWorkStart).Double(m_dWorkStart + m_dWorkDuration).Flag(inDropOff).Flag(inPickUp);
+        line.WriteTo(streams, COutputFileSet::kChildStudents);
+    }
+
+    // Time at home before the day's first departure: the stay before the first
+    // before-work tour, or before the commute when there is none.
+    const CTour* firstTour = GetTourAt(kFirstBeforeWorkSlot);
+    if (firstTour == nullptr)
+        firstTour = GetTourAt(kHomeToWorkSlot);
+    const int timeAtHome = firstTour != nullptr ? CScheduleLine::CutToInt(firstTour->GetPreTourTime()) : -1;
+    CScheduleLine atHome(householdId, personNumber);
+    atHome.Int(kAtHomeActivity).Int(0).Int(timeAtHome).Int(household != nullptr ? household->GetHomeZone() : -1);
+    atHome.WriteTo(streams, COutputFileSet::kActivity);
+
+    // The tours in the order of the day. A period's count above its three
+    // slots writes the three slots only, and an empty slot writes nothing.
+    auto writePeriod = [&](int firstSlot, int count) {
+        const int written = std::min(count, kToursPerPeriod);
+        for (int k = 0; k < written; ++k) {
+            if (CTour* tour = GetTourAt(firstSlot + k))
+                tour->Write(householdId, personNumber, streams);
+        }
+    };
+    auto writeSlot = [&](int slot) {
+        if (CTour* tour = GetTourAt(slot))
+            tour->Write(householdId, personNumber, streams);
+    };
+    writePeriod(kFirstBeforeWorkSlot, m_nBeforeWorkTourCount);
+    writeSlot(kHomeToWorkSlot);
+    writePeriod(kFirstWorkBasedSlot, m_nWorkBasedTourCount);
+    writeSlot(kWorkToHomeSlot);
+    writePeriod(kFirstAfterWorkSlot, m_nAfterWorkTourCount);
+}
 
 // The worker's joint discretionary tour is built by the joint-tour step; until
 // it is supplied the pattern gets no tour here.

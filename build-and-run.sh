@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds Tolvar, makes the bundled sample region
+# (SQLite) and runs the simulation on it headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash .ci/install-packages
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+mkdir -p sample-run
+./build/tools/tolvar-sample-region --zones 25 --households 200 --seed 1 --sqlite sample-run/region.db
+connect="Driver=SQLite3;Database=$PWD/sample-run/region.db;"
+if [ -x build/bench/tolvar-run ]; then
+  ./build/bench/tolvar-run --connect "$connect" --out sample-run
+fi

@@ -1,0 +1,129 @@
+#include "household/CThreadSets.h"
+
+#include "data/CInputDataManager.h"
+#include "household/CHouseholdLoop.h"
+#include "household/COutputFileSet.h"
+#include "household/CRunProgress.h"
+#include "modelsystem/CModelSystem.h"
+#include "platform/CDatabase.h"
+#include "platform/CRecordset.h"
+#include "platform/DbError.h"
+#include "platform/MessageSink.h"
+#include "platform/NumberText.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string WithoutOdbcPrefix(std::string connect) {
+    for (auto at = connect.find("ODBC;"); at != std::string::npos; at = connect.find("ODBC;"))
+        connect.erase(at, 5);
+    return connect;
+}
+
+}  // namespace
+
+CThreadSets::CThreadSets() {
+    for (int i = 0; i < kThreadCount; ++i) {
+        m_connections[i] = std::make_unique<CDatabase>();
+        m_managers[i] = std::make_unique<CInputDataManager>();
+        m_models[i] = std::make_unique<CModelSystem>();
+        m_models[i]->SetDataManager(m_managers[i].get());
+    }
+}
+
+CThreadSets::~CThreadSets() {
+    WaitForRun();
+    CloseConnections();
+}
+
+void CThreadSets::CloseConnections() {
+    for (auto& connection : m_connections) connection->Close();
+}
+
+bool CThreadSets::OpenInput(const std::string& connect) {
+    bool anyOpen = false;
+    for (auto& connection : m_connections) anyOpen = anyOpen || connection->IsOpen();
+    if (anyOpen) {
+        CloseConnections();
+        m_bInputLoaded = false;
+        MessageSink::Post("Current connection has been closed, select new connection.");
+    }
+    for (int i = 0; i < kThreadCount; ++i) m_models[i]->m_pDatabase = m_connections[i].get();
+
+    try {
+        m_connections[0]->OpenEx(connect, true);
+        m_bInputLoaded = true;
+    } catch (const DbError& error) {
+        MessageSink::Post(error.Report(), MessageIcon::Error);
+        return false;
+    }
+    const std::string others = WithoutOdbcPrefix(m_connections[0]->GetConnect().empty()
+                                                      ? connect
+                                                      : m_connections[0]->GetConnect());
+    for (int i = 1; i < kThreadCount; ++i) {
+        try {
+            m_connections[i]->OpenEx(others, true);
+        } catch (const DbError& error) {
+            MessageSink::Post(error.Report(), MessageIcon::Error);
+        }
+    }
+
+    try {
+        CRecordset count(m_connections[0].get());
+        count.Open("SELECT count(hid) FROM households");
+        if (!count.IsEOF()) {
+            // Read by position: drivers name the count column differently.
+            m_nHouseholdCount = static_cast<long>(count.GetDouble(0));
+            DivideHouseholds(m_nHouseholdCount);
+        } else {
+            MessageSink::Post("Error opening the Database to retrieve number of households!");
+        }
+    } catch (const DbError& error) {
+        MessageSink::Post("Error reading number of hhids ");
+        MessageSink::Post(error.Report(), MessageIcon::Information);
+    }
+    m_managers[0]->CheckTables(m_connections[0].get());
+    return true;
+}
+
+void CThreadSets::DivideHouseholds(long count) {
+    const long share = count / kThreadCount;
+    for (int i = 0; i < kThreadCount; ++i) {
+        m_models[i]->m_nFirstHousehold = static_cast<int>(i * share);
+        m_models[i]->m_nHouseholdCount = static_cast<int>(i < kThreadCount - 1 ? share : count - i * share);
+    }
+}
+
+void CThreadSets::SetOutputFolder(const std::string& folder) {
+    const auto& defaults = COutputFileSet::DefaultOutputNames();
+    for (int i = 0; i < kThreadCount; ++i) {
+        for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) {
+            std::filesystem::path path = std::filesystem::path(folder) / std::string(defaults[k]);
+            m_models[i]->m_outputFileNames[k] = path.string() + NumberText::Integer(i + 1);
+        }
+    }
+}
+
+void CThreadSets::SetSampleRate(double rate) {
+    for (auto& models : m_models) models->SetSampleRate(rate);
+}
+
+void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay) {
+    WaitForRun();
+    CHouseholdLoop::ResetTraceFile();
+    for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
+    for (int i = 0; i < kThreadCount; ++i) {
+        CModelSystem* models = m_models[i].get();
+        m_workers.emplace_back([models, i, startDelay] {
+            if (startDelay.count() > 0) std::this_thread::sleep_for(startDelay * (i + 1));
+            models->RunHouseholdLoop();
+        });
+    }
+}
+
+void CThreadSets::WaitForRun() {
+    for (auto& worker : m_workers)
+        if (worker.joinable()) worker.join();
+    m_workers.clear();
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The ten per-thread sets of a simulation run: connection i, input-data
+// manager i and model system i are used only by worker thread i. The set
+// opens the input database for all ten threads, divides the households among
+// them in home-zone order, hands out the run settings and runs the ten
+// household loops side by side. The window and the headless run harness both
+// drive a run through it.
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+class CDatabase;
+class CInputDataManager;
+class CModelSystem;
+class CRunProgress;
+
+class CThreadSets {
+public:
+    static constexpr int kThreadCount = 10;
+
+    // Ten closed connections, ten managers and ten model systems, each model
+    // system linked both ways with the manager of its index.
+    CThreadSets();
+    ~CThreadSets();
+    CThreadSets(const CThreadSets&) = delete;
+    CThreadSets& operator=(const CThreadSets&) = delete;
+
+    // Connects every thread to the input database: closes open connections,
+    // opens connection 0 read-only with the connect string and 1 to 9 with the
+    // same string less every "ODBC;", counts the households, divides them and
+    // checks the input tables. Returns whether connection 0 opened.
+    bool OpenInput(const std::string& connect);
+    bool IsInputLoaded() const { return m_bInputLoaded; }
+    long GetHouseholdCount() const { return m_nHouseholdCount; }
+
+    // Gives model system i the first index and count of its share: count / 10
+    // to each of threads 0 to 8, the rest to thread 9.
+    void DivideHouseholds(long count);
+
+    // Output paths: the ten default names (or the given ones, in the order
+    // Adults, Children, ChildStudents, workers, nonworkers, tours, stops,
+    // activity, NOGO, Vehicles) in the folder, each followed by the thread number.
+    void SetOutputFolder(const std::string& folder);
+    void SetSampleRate(double rate);
+
+    // Starts the ten household loops, thread i after (i + 1) x startDelay, and
+    // returns at once; WaitForRun joins them.
+    void StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay);
+    void WaitForRun();
+
+    CDatabase& Connection(int i) { return *m_connections.at(i); }
+    CInputDataManager& Manager(int i) { return *m_managers.at(i); }
+    CModelSystem& Models(int i) { return *m_models.at(i); }
+
+private:
+    void CloseConnections();
+    std::array<std::unique_ptr<CDatabase>, kThreadCount> m_connections;
+    std::array<std::unique_ptr<CInputDataManager>, kThreadCount> m_managers;
+    std::array<std::unique_ptr<CModelSystem>, kThreadCount> m_models;
+    std::vector<std::thread> m_workers;
+    bool m_bInputLoaded = false;
+    long m_nHouseholdCount = 0;
+};

@@ -1,0 +1,169 @@
+#include "models/CLocationMM.h"
+
+#include "data/CInputDataManager.h"
+#include "models/CandidateWindow.h"
+#include "modelsystem/CEditorRegistry.h"
+#include "modelsystem/CModelSystem.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Spreads the choice evenly over the candidates that `member` accepts.
+template <class Member>
+void Uniform(std::vector<double>& p, size_t n, Member member) {
+    size_t count = 0;
+    for (size_t j = 0; j < n; ++j)
+        if (member(j)) ++count;
+    const double share = count > 0 ? 1.0 / static_cast<double>(count) : 0.0;
+    for (size_t j = 0; j < n; ++j) p[j] = member(j) ? share : 0.0;
+}
+
+}  // namespace
+
+CLocationMM::CLocationMM(CModelSystem* owner, const std::string& name) {
+    m_pOwner = owner;
+    m_name = name;
+}
+
+void CLocationMM::Edit() {
+    Parameters edited{m_terms, m_fVariance};
+    if (!CEditorRegistry::Run(*this, edited)) return;
+    m_fVariance = edited.variance;
+    m_terms = edited.terms;
+}
+
+bool CLocationMM::ReadText(std::istream& in) { return true; }
+
+void CLocationMM::WriteText(std::ostream& out) {}
+
+bool CLocationMM::ReadXml(const pugi::xml_node& element) { return true; }
+
+void CLocationMM::WriteXml(std::ostream& out) {}
+
+int CLocationMM::Draw(const std::vector<int>& candidates, const Matrix& values) {
+    return DrawWith(candidates, values, 1.0);
+}
+
+int CLocationMM::DrawScaled(const std::vector<int>& candidates, const Matrix& values, double scale) {
+    return DrawWith(candidates, values, scale);
+}
+
+const std::vector<double>& CLocationMM::ComputeProbabilities(const std::vector<int>& candidates,
+                                                             const Matrix& values, double scale) {
+    const size_t n = candidates.size();
+    std::vector<double>& v = m_utilities;
+    std::vector<double>& p = m_probabilities;
+    v.assign(n, 0.0);
+    p.assign(n, 0.0);
+    if (n == 0) return p;
+
+    // Utilities: term by term, in term order. A term without a matrix row, or
+    // with an empty row, adds nothing; a row shorter than the list adds nothing
+    // to the candidates past its end.
+    const size_t terms = std::min({static_cast<size_t>(std::max(m_terms.m_nCount, 0)), m_terms.m_variableIds.size(),
+                                   m_terms.m_coefficients.size(), values.size()});
+    for (size_t k = 0; k < terms; ++k) {
+        const std::vector<double>& row = values[k];
+        const double c = m_terms.m_coefficients[k];
+        const size_t m = std::min(n, row.size());
+        for (size_t j = 0; j < m; ++j) v[j] = row[j] * c + v[j];
+    }
+
+    if (scale == 0.0) {
+        // A vanishing scale sends all weight to the largest utility.
+        bool any = false;
+        double best = 0.0;
+        for (size_t j = 0; j < n; ++j) {
+            if (std::isnan(v[j])) continue;
+            if (!any || v[j] > best) best = v[j];
+            any = true;
+        }
+        if (!any)
+            Uniform(p, n, [](size_t) { return true; });
+        else
+            Uniform(p, n, [&](size_t j) { return v[j] == best; });
+        return p;
+    }
+
+    size_t nan = 0, plusInf = 0, finite = 0;
+    for (size_t j = 0; j < n; ++j) {
+        v[j] = v[j] / scale;  // exact for the unscaled draw (scale 1.0)
+        if (std::isnan(v[j]))
+            ++nan;
+        else if (v[j] == HUGE_VAL)
+            ++plusInf;
+        else if (v[j] != -HUGE_VAL)
+            ++finite;
+    }
+    if (plusInf > 0) {
+        Uniform(p, n, [&](size_t j) { return v[j] == HUGE_VAL; });
+        return p;
+    }
+    if (finite == 0) {
+        // Every utility -inf (or NaN): no candidate is preferred.
+        if (nan == n)
+            Uniform(p, n, [](size_t) { return true; });
+        else
+            Uniform(p, n, [&](size_t j) { return !std::isnan(v[j]); });
+        return p;
+    }
+
+    // Logit probabilities; NaN utilities take no part.
+    double s = 0.0;
+    for (size_t j = 0; j < n; ++j)
+        if (!std::isnan(v[j])) s = s + std::exp(v[j]);
+    if (std::isfinite(s) && s > 0.0) {
+        for (size_t j = 0; j < n; ++j) p[j] = std::isnan(v[j]) ? 0.0 : std::exp(v[j]) / s;
+        return p;
+    }
+    // exp overflowed or every term underflowed: the same probabilities
+    // measured from the largest utility.
+    double best = -HUGE_VAL;
+    for (size_t j = 0; j < n; ++j)
+        if (!std::isnan(v[j]) && v[j] > best) best = v[j];
+    s = 0.0;
+    for (size_t j = 0; j < n; ++j)
+        if (!std::isnan(v[j])) s = s + std::exp(v[j] - best);
+    for (size_t j = 0; j < n; ++j) p[j] = std::isnan(v[j]) ? 0.0 : std::exp(v[j] - best) / s;
+    return p;
+}
+
+int CLocationMM::DrawWith(const std::vector<int>& candidates, const Matrix& values, double scale) {
+    const std::vector<double>& p = ComputeProbabilities(candidates, values, scale);
+    const double u = DrawUniform();
+    const size_t n = candidates.size();
+    double sum = 0.0;
+    size_t last = n;
+    for (size_t j = 0; j < n; ++j) {
+        if (!(p[j] > 0.0)) continue;
+        sum = sum + p[j];
+        last = j;
+        if (u <= sum) return candidates[j];
+    }
+    // Rounding left the running sum below the uniform: the last candidate that
+    // could be chosen.
+    if (last < n) return candidates[last];
+    return -1;
+}
+
+int CLocationMM::ListCandidateIndices(int type, int group, std::vector<int>& indices) const {
+    const CInputDataManager* manager = m_pOwner != nullptr ? m_pOwner->m_pDataManager : nullptr;
+    if (manager == nullptr) return 0;
+    const std::vector<std::vector<double>>* rows = manager->GetVehicleMakeRows(type * 10 + group);
+    if (rows == nullptr) return 0;
+    const int n = static_cast<int>(rows->size());
+    for (int i = 0; i < n; ++i) indices.push_back(i);
+    return n;
+}
+
+void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
+                                        std::vector<int>& selection, float target) {
+    ::SelectCandidateWindow(zones, values, selection, target);
+}
+
+void CLocationMM::CopyParameters(const CLocationMM& other) {
+    m_terms = other.m_terms;
+    m_fVariance = other.m_fVariance;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Multinomial logit over a candidate list whose explanatory values differ by
+// candidate: chooses a stop's or joint activity's zone, a vehicle's make (a
+// row of the vehicle-make table), a vehicle's primary driver (a person number)
+// or the vehicle of a joint tour. The caller lists the candidates and fills
+// the variable matrix (one row per term, one entry per candidate); the model
+// supplies the coefficients and draws one candidate with one uniform of its
+// thread's stream.
+//
+// The draw never reads outside the list or the matrix and never chooses by a
+// NaN: a missing or empty row adds nothing, a short row counts 0.0 for the
+// candidates it lacks, a candidate whose utility is NaN cannot be chosen,
+// candidates with utility +inf share the choice among themselves, and a list
+// whose utilities are all -inf is drawn uniformly. An empty list gives -1,
+// which the caller handles. One uniform is drawn in every case, so the draws
+// that follow keep their place in the stream.
+
+#include "models/CModelModule.h"
+#include "models/CVariableSet.h"
+
+#include <string>
+#include <vector>
+
+class CLocationMM : public CModelModule {
+public:
+    using Matrix = std::vector<std::vector<double>>;
+
+    // What the editor changes.
+    struct Parameters {
+        CVariableSet terms;
+        float variance = 0.0f;
+    };
+
+    // Empty terms, variance 0.0.
+    CLocationMM(CModelSystem* owner, const std::string& name);
+
+    void Edit() override;
+    // The text form and the XML element are read and written elsewhere; these
+    // slots read and write nothing.
+    bool ReadText(std::istream& in) override;
+    void WriteText(std::ostream& out) override;
+    bool ReadXml(const pugi::xml_node& element) override;
+    void WriteXml(std::ostream& out) override;
+
+    // The chosen entry of the candidate list; -1 for an empty list. Utility of
+    // candidate j = sum over terms k of coefficient k x values[k][j].
+    int Draw(const std::vector<int>& candidates, const Matrix& values);
+    // The same with every utility divided by the scale before exponentiation.
+    // A scale of 0.0 is the limit of a vanishing scale: the candidates of the
+    // largest utility share the choice.
+    int DrawScaled(const std::vector<int>& candidates, const Matrix& values, double scale);
+
+    // The choice probabilities the draws walk, one per candidate, in list order
+    // (empty for an empty list). A scale of 1.0 is the unscaled draw. The
+    // vector is the model's scratch: valid until the model's next draw.
+    const std::vector<double>& ComputeProbabilities(const std::vector<int>& candidates, const Matrix& values,
+                                                    double scale);
+
+    // Appends 0 to n-1, n being the number of vehicle-make rows stored under
+    // the key type x 10 + group in the owner's input-data manager; returns n.
+    // Nothing is appended for a key without rows or without a manager.
+    int ListCandidateIndices(int type, int group, std::vector<int>& indices) const;
+
+    // The candidate window around a target value (models/CandidateWindow.h):
+    // zones sorted by an ascending value narrowed to a symmetric run around the
+    // first zone whose value exceeds the target. It does not read the model.
+    static void SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
+                                      std::vector<int>& selection, float target);
+
+    // Takes the terms and variance of another location model (the same model
+    // of model system 0).
+    void CopyParameters(const CLocationMM& other);
+
+    // Read by the editor and the model files only; no draw uses it.
+    float m_fVariance = 0.0f;
+    CVariableSet m_terms;
+
+private:
+    int DrawWith(const std::vector<int>& candidates, const Matrix& values, double scale);
+
+    // Scratch of the draws, reused from draw to draw.
+    std::vector<double> m_utilities;
+    std::vector<double> m_probabilities;
+};

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds Tolvar, makes the bundled sample region
-# (SQLite) and runs the simulation on it headless.
+# (SQLite) and runs the simulation on it headless with the sample model file.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash .ci/install-packages
@@ -8,7 +8,6 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 mkdir -p sample-run
 ./build/tools/tolvar-sample-region --zones 25 --households 200 --seed 1 --sqlite sample-run/region.db
-connect="Driver=SQLite3;Database=$PWD/sample-run/region.db;"
-if [ -x build/bench/tolvar-run ]; then
-  ./build/bench/tolvar-run --connect "$connect" --out sample-run
-fi
+cd sample-run
+../build/bench/tolvar-run --connect "Driver=SQLite3;Database=$PWD/region.db;" \
+    --model ../sample/tolvar-sample.tvm --out output

@@ -10,6 +10,7 @@
 #include "platform/MessageSink.h"
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <exception>
 #include <fstream>
 #include <memory>
@@ -21,8 +22,8 @@ namespace {
 // Appends to the shared trace file are whole lines under this lock.
 std::mutex g_traceMutex;
 
-// Clears the model system's links to the current simulator and household
-// whichever way a household's processing ends.
+// Clears the model system's link to the current household whichever way a
+// household's processing ends.
 class CurrentHouseholdGuard {
 public:
     explicit CurrentHouseholdGuard(CModelSystem& models) : m_models(models) {}
@@ -30,10 +31,30 @@ public:
         m_models.m_pHousehold = nullptr;
         m_models.m_pHouseholdObject = nullptr;
     }
+    CurrentHouseholdGuard(const CurrentHouseholdGuard&) = delete;
+    CurrentHouseholdGuard& operator=(const CurrentHouseholdGuard&) = delete;
 
 private:
     CModelSystem& m_models;
 };
+
+// Clears the model system's link to the current simulator before the
+// simulator itself is released (declared after it, so destroyed first).
+class CurrentSimulatorGuard {
+public:
+    explicit CurrentSimulatorGuard(CModelSystem& models) : m_models(models) {}
+    ~CurrentSimulatorGuard() { m_models.m_pHousehold = nullptr; }
+    CurrentSimulatorGuard(const CurrentSimulatorGuard&) = delete;
+    CurrentSimulatorGuard& operator=(const CurrentSimulatorGuard&) = delete;
+
+private:
+    CModelSystem& m_models;
+};
+
+void ReportException(const char* detail) {
+    MessageSink::Post("Caught the exception.", MessageIcon::Error);
+    if (detail && *detail) MessageSink::Post(detail, MessageIcon::Error);
+}
 
 }  // namespace
 
@@ -45,10 +66,10 @@ void CHouseholdLoop::ResetTraceFile() {
 }
 
 void CHouseholdLoop::Trace(long long householdId) {
-    std::string line = "Type1,," + NumberText::Integer(householdId) + "\n";
+    const std::string line = "Type1,," + NumberText::Integer(householdId) + "\n";
     std::lock_guard<std::mutex> lock(g_traceMutex);
-    std::ofstream trace(kTraceFile, std::ios::out | std::ios::app);
-    trace << line;
+    std::ofstream trace(kTraceFile, std::ios::out | std::ios::app | std::ios::binary);
+    trace.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
 int CHouseholdLoop::DrawSampleInteger() {
@@ -57,38 +78,77 @@ int CHouseholdLoop::DrawSampleInteger() {
     return static_cast<int>((m_sampleState >> 16) & 0x7FFFu);
 }
 
+bool CHouseholdLoop::SampleHousehold(double rate) {
+    if (rate == 1.0) return true;
+    return static_cast<double>(DrawSampleInteger()) < rate * 32767.0;
+}
+
+std::string CHouseholdLoop::ClosedFilesMessage(const COutputFileSet& streams, int threadIndex) {
+    const std::vector<int> closed = streams.ClosedStreams();
+    if (closed.empty()) return {};
+    std::string text = "Thread " + NumberText::Integer(static_cast<long long>(threadIndex) + 1) +
+                       ": these output files could not be opened:";
+    for (size_t i = 0; i < closed.size(); ++i) {
+        const std::string& path = streams.GetPath(closed[i]);
+        text += (i == 0 ? " " : ", ") + (path.empty() ? std::string("(no name)") : path);
+    }
+    text += streams.IsOutputEnabled()
+                ? ". The households are simulated and written; the lines of the files named are lost."
+                : ". The households are simulated, but no person, schedule or vehicle line is written.";
+    return text;
+}
+
 void CHouseholdLoop::Run() {
     CInputDataManager* manager = m_models.m_pDataManager;
     CRunProgress* progress = m_models.m_pProgressDlg;
     const int thread = m_models.m_nThreadIndex;
     m_sampleState = 1;
 
-    if (!manager || !manager->LoadTables(m_models.m_pDatabase)) {
-        // The manager has shown its own message; the run must still learn
-        // that this thread is done.
-        if (progress) progress->ThreadFinished(thread, true);
+    // The run completes only when every thread reports its end, so every way
+    // out below except a cancel reports exactly once.
+    auto reportFinished = [&](bool failed) {
+        if (progress) progress->ThreadFinished(thread, failed);
+    };
+
+    bool loaded = false;
+    if (!manager) {
+        MessageSink::Post("ERROR: input data not loaded properly.  Cannot proceed with simulation.",
+                          MessageIcon::Error);
+    } else {
+        try {
+            // The manager shows its own message when it returns false.
+            loaded = manager->LoadTables(m_models.m_pDatabase);
+        } catch (const std::exception& error) {
+            ReportException(error.what());
+        } catch (...) {
+            ReportException(nullptr);
+        }
+    }
+    if (!loaded) {
+        reportFinished(true);
         return;
     }
 
     COutputFileSet streams;
-    std::vector<std::string> names(m_models.m_outputFileNames.begin(), m_models.m_outputFileNames.end());
-    streams.Open(names);
+    streams.Open(std::vector<std::string>(m_models.m_outputFileNames.begin(), m_models.m_outputFileNames.end()));
     const bool outputEnabled = streams.IsOutputEnabled();
+    const std::string closedFiles = ClosedFilesMessage(streams, thread);
+    if (!closedFiles.empty()) MessageSink::Post(closedFiles, MessageIcon::Warning);
 
     if (progress) {
         progress->StartClock();
         progress->SetStatusText("Simulation in\tprogress ...");
     }
 
-    Outcome outcome;
+    Outcome outcome = Outcome::Failed;
     try {
-        manager->LoadHouseholdIdPage(static_cast<unsigned>(m_models.m_nFirstHousehold),
-                                     static_cast<unsigned>(m_models.m_nHouseholdCount));
+        manager->LoadHouseholdIdPage(static_cast<unsigned>(std::max(0, m_models.m_nFirstHousehold)),
+                                     static_cast<unsigned>(std::max(0, m_models.m_nHouseholdCount)));
         outcome = ProcessPage(streams, outputEnabled);
     } catch (const std::exception& error) {
-        MessageSink::Post("Caught the exception.", MessageIcon::Error);
-        MessageSink::Post(error.what(), MessageIcon::Error);
-        outcome = Outcome::Failed;
+        ReportException(error.what());
+    } catch (...) {
+        ReportException(nullptr);
     }
 
     if (outcome == Outcome::Cancelled) {
@@ -98,8 +158,11 @@ void CHouseholdLoop::Run() {
         MessageSink::Post("simulation cancelled");
         return;  // the stream block closes the files
     }
-    if (progress) progress->ThreadFinished(thread, outcome == Outcome::Failed);
-    if (!streams.Close()) MessageSink::Post("An output file could not be written completely.", MessageIcon::Error);
+    reportFinished(outcome == Outcome::Failed);
+    if (!streams.Close())
+        MessageSink::Post("Thread " + NumberText::Integer(static_cast<long long>(thread) + 1) +
+                              ": an output file could not be written completely.",
+                          MessageIcon::Error);
     manager->CloseHouseholdRecordset();
 }
 
@@ -114,7 +177,7 @@ CHouseholdLoop::Outcome CHouseholdLoop::ProcessPage(COutputFileSet& streams, boo
         m_models.m_pHouseholdObject = household;
         Trace(household->GetId());
 
-        if (rate != 1.0 && static_cast<double>(DrawSampleInteger()) >= rate * 32767.0) continue;
+        if (!SampleHousehold(rate)) continue;
         if (progress && !progress->UpdateProgress(thread)) return Outcome::Cancelled;
         SimulateOne(*household, streams, outputEnabled);
     }
@@ -125,11 +188,16 @@ void CHouseholdLoop::SimulateOne(CHouseholdObject& household, COutputFileSet& st
     const int type = household.GetHouseholdType();
     std::unique_ptr<CHouseholdCoordinator> simulator = CreateHouseholdSimulator(type, &m_models);
     if (!simulator) {
+        // No simulator class for the type: the household is not simulated, and
+        // no earlier simulator may stand in for it.
         MessageSink::Post("Household " + NumberText::Integer(household.GetId()) + " has household type " +
                               NumberText::Integer(type) + ", which no household simulator handles: skipped.",
                           MessageIcon::Warning);
         return;
     }
+    // The simulator stays the current one until the household's records are
+    // written, and the link is cleared before the simulator is released.
+    CurrentSimulatorGuard current(m_models);
     m_models.m_pHousehold = simulator.get();
     m_models.PassSettingsToHousehold();
     simulator->SetHousehold(&household);

@@ -11,6 +11,7 @@
 
 class CModelSystem;
 class CHouseholdObject;
+class COutputFileSet;
 
 class CHouseholdLoop {
 public:
@@ -19,22 +20,34 @@ public:
 
     explicit CHouseholdLoop(CModelSystem& models);
 
-    // Runs the loop over the thread's page of households.
+    // Runs the loop over the thread's page of households. Every way out but a
+    // cancel reports the thread finished exactly once (as failed when the
+    // tables did not load or an exception ended the loop).
     void Run();
 
     // Empties the trace file. Called once per run, before the worker threads
     // start (the loops only append to it).
     static void ResetTraceFile();
 
-    // The sampling draw: integers 0 to 32767 from a generator of the loop's own,
-    // started afresh for every run, so a household's fate never depends on
-    // another thread.
+    // The sampling draw: integers 0 to 32767 from a generator of the loop's own
+    // (the classic runtime generator, seeded 1 at the start of every run), so
+    // the households one thread samples never depend on another thread.
     int DrawSampleInteger();
+
+    // Whether the household in hand is simulated at this rate: 1.0 takes every
+    // household without a draw; otherwise one draw, and the household is
+    // skipped when it is at least rate x 32767.
+    bool SampleHousehold(double rate);
+
+    // The message posted when output files of a thread did not open: the
+    // paths of the closed streams ("(no name)" for a stream without a path),
+    // and what is then not written. Empty when every stream is open.
+    static std::string ClosedFilesMessage(const COutputFileSet& streams, int threadIndex);
 
 private:
     enum class Outcome { Finished, Cancelled, Failed };
-    Outcome ProcessPage(class COutputFileSet& streams, bool outputEnabled);
-    void SimulateOne(CHouseholdObject& household, class COutputFileSet& streams, bool outputEnabled);
+    Outcome ProcessPage(COutputFileSet& streams, bool outputEnabled);
+    void SimulateOne(CHouseholdObject& household, COutputFileSet& streams, bool outputEnabled);
     static void Trace(long long householdId);
 
     CModelSystem& m_models;

@@ -58,9 +58,10 @@ bool CThreadSets::OpenInput(const std::string& connect) {
         MessageSink::Post(error.Report(), MessageIcon::Error);
         return false;
     }
-    const std::string others = WithoutOdbcPrefix(m_connections[0]->GetConnect().empty()
-                                                      ? connect
-                                                      : m_connections[0]->GetConnect());
+    // The string that opened connection 0 opens the others. The string the
+    // driver manager completes is used only when none was given: some drivers
+    // (SQLite's) complete it into one that names no driver and cannot reopen.
+    const std::string others = WithoutOdbcPrefix(connect.empty() ? m_connections[0]->GetConnect() : connect);
     for (int i = 1; i < kThreadCount; ++i) {
         try {
             m_connections[i]->OpenEx(others, true);

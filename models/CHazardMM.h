@@ -28,6 +28,12 @@ public:
     CHazardMM(CModelSystem* owner, const std::string& name);
 
     void Edit() override;
+    // Model-parameter file and text form (see CModelModule).
+    std::unique_ptr<ParsedParameters> ParseText(std::istream& in, std::string& error) const override;
+    void WriteText(std::ostream& out) const override;
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // Duration for a pattern: evaluates the terms from it and draws.
     double Predict(CPattern* pattern);
@@ -53,6 +59,10 @@ public:
     // and the editor go through them.
     bool SetVariance(float variance);
     bool SetIntervals(int intervalCount, const std::vector<double>& starts, const std::vector<double>& parameters);
+    // True when the variance and the intervals are valid. Only such a model
+    // writes its element and text record: anything else would be refused when
+    // read back.
+    bool HasUsableParameters() const;
     // All parameters at once: applied only when both the variance and the
     // intervals are valid.
     bool SetParameters(const Parameters& parameters);

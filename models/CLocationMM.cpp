@@ -2,11 +2,17 @@
 
 #include "data/CInputDataManager.h"
 #include "models/CandidateWindow.h"
+#include "models/ModelConfigXml.h"
+#include "models/ModelTextRecord.h"
 #include "modelsystem/CEditorRegistry.h"
 #include "modelsystem/CModelSystem.h"
 
 #include <algorithm>
 #include <cmath>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <pugixml.hpp>
 
 namespace {
 
@@ -34,13 +40,6 @@ void CLocationMM::Edit() {
     m_terms = edited.terms;
 }
 
-bool CLocationMM::ReadText(std::istream& in) { return true; }
-
-void CLocationMM::WriteText(std::ostream& out) {}
-
-bool CLocationMM::ReadXml(const pugi::xml_node& element) { return true; }
-
-void CLocationMM::WriteXml(std::ostream& out) {}
 
 int CLocationMM::Draw(const std::vector<int>& candidates, const Matrix& values) {
     return DrawWith(candidates, values, 1.0);
@@ -166,4 +165,59 @@ void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std
 void CLocationMM::CopyParameters(const CLocationMM& other) {
     m_terms = other.m_terms;
     m_fVariance = other.m_fVariance;
+}
+
+namespace {
+
+const char* const kTypeText = "class CLocationMM * __ptr64";
+const char* const kVarianceOutOfRange = "the variance of a location model is too large for its field";
+
+}  // namespace
+
+std::unique_ptr<CModelModule::ParsedParameters> CLocationMM::ParseText(std::istream& in, std::string& error) const {
+    double variance = 0.0;
+    Parameters read;
+    if (!ModelTextRecord::ReadReal(in, variance, "variance", error)) return nullptr;
+    if (!ModelTextRecord::ReadTerms(in, read.terms, error)) return nullptr;
+    if (!ModelTextRecord::ReadRestOfLine(in, error)) return nullptr;
+    read.variance = static_cast<float>(variance);
+    if (!std::isfinite(read.variance)) {
+        error = kVarianceOutOfRange;
+        return nullptr;
+    }
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CLocationMM::WriteText(std::ostream& out) const {
+    ModelTextRecord::WriteHeader(out, kTypeText, m_name);
+    out << ModelTextRecord::Float(m_fVariance) << '\n';
+    ModelTextRecord::WriteTerms(out, m_terms);
+}
+
+std::unique_ptr<CModelModule::ParsedParameters> CLocationMM::ParseXml(const pugi::xml_node& element,
+                                                                      std::string& error) const {
+    Parameters read;
+    double variance = 0.0;
+    if (!ModelConfigXml::ReadVariables(element, read.terms, error)) return nullptr;
+    if (!ModelConfigXml::ReadVariance(element, variance, error)) return nullptr;
+    read.variance = static_cast<float>(variance);
+    if (!std::isfinite(read.variance)) {
+        error = kVarianceOutOfRange;
+        return nullptr;
+    }
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CLocationMM::WriteXml(std::ostream& out) const {
+    ModelConfigXml::WriteStartTag(out, m_name, kTypeText);
+    ModelConfigXml::WriteVariance(out, ModelConfigXml::Float(m_fVariance), "\n");
+    ModelConfigXml::WriteVariables(out, m_terms, "unavailable", "\n\n");
+    ModelConfigXml::WriteEndTag(out);
+}
+
+void CLocationMM::ApplyParameters(const ParsedParameters& parsed) {
+    const auto* read = dynamic_cast<const ParsedAs<Parameters>*>(&parsed);
+    if (read == nullptr) return;
+    m_terms = read->parameters.terms;
+    m_fVariance = read->parameters.variance;
 }

@@ -35,12 +35,12 @@ public:
     CLocationMM(CModelSystem* owner, const std::string& name);
 
     void Edit() override;
-    // The text form and the XML element are read and written elsewhere; these
-    // slots read and write nothing.
-    bool ReadText(std::istream& in) override;
-    void WriteText(std::ostream& out) override;
-    bool ReadXml(const pugi::xml_node& element) override;
-    void WriteXml(std::ostream& out) override;
+    // Model-parameter file and text form (see CModelModule).
+    std::unique_ptr<ParsedParameters> ParseText(std::istream& in, std::string& error) const override;
+    void WriteText(std::ostream& out) const override;
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // The chosen entry of the candidate list; -1 for an empty list. Utility of
     // candidate j = sum over terms k of coefficient k x values[k][j].

@@ -2,12 +2,19 @@
 
 #include "models/CEvaluationContext.h"
 #include "models/CVariableEvaluator.h"
+#include "models/ModelConfigXml.h"
+#include "models/ModelTextRecord.h"
 #include "modelsystem/CEditorRegistry.h"
 #include "platform/MessageSink.h"
 #include "platform/NumberText.h"
 
 #include <cmath>
 #include <cstddef>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <pugixml.hpp>
+#include <string>
 
 CMNLogitMM::CMNLogitMM(CModelSystem* owner, const std::string& name,
                        const std::map<int, std::string>* alternativeNames) {
@@ -31,14 +38,6 @@ void CMNLogitMM::Edit() {
     m_nBaseAlternative = edited.baseAlternative;
     m_utilityFunctions = edited.utilities;
 }
-
-bool CMNLogitMM::ReadText(std::istream&) { return true; }
-
-void CMNLogitMM::WriteText(std::ostream&) {}
-
-bool CMNLogitMM::ReadXml(const pugi::xml_node&) { return true; }
-
-void CMNLogitMM::WriteXml(std::ostream&) {}
 
 namespace {
 
@@ -140,4 +139,94 @@ void CMNLogitMM::CopyParameters(const CMNLogitMM& other) {
     if (&other == this) return;
     m_utilityFunctions = other.m_utilityFunctions;
     m_nBaseAlternative = other.m_nBaseAlternative;
+}
+
+namespace {
+
+const char* const kTypeText = "class CMNLogitMM * __ptr64";
+
+std::string DuplicateAlternative(int id) {
+    return "alternative " + NumberText::Integer(id) + " is given more than once";
+}
+
+}  // namespace
+
+std::unique_ptr<CModelModule::ParsedParameters> CMNLogitMM::ParseText(std::istream& in, std::string& error) const {
+    Parameters read;
+    int count = 0;
+    if (!ModelTextRecord::ReadCount(in, count, "alternative count", error)) return nullptr;
+    if (!ModelTextRecord::ReadInt(in, read.baseAlternative, "base alternative ID", error)) return nullptr;
+    for (int i = 0; i < count; ++i) {
+        int id = 0;
+        if (!ModelTextRecord::ReadInt(in, id, "alternative ID", error)) return nullptr;
+        CVariableSet terms;
+        if (!ModelTextRecord::ReadTerms(in, terms, error)) return nullptr;
+        if (!read.utilities.emplace(id, std::move(terms)).second) {
+            error = DuplicateAlternative(id);
+            return nullptr;
+        }
+    }
+    if (!ModelTextRecord::ReadRestOfLine(in, error)) return nullptr;
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+// The count written is that of the blocks that follow, so that the record
+// always reads back.
+void CMNLogitMM::WriteText(std::ostream& out) const {
+    ModelTextRecord::WriteHeader(out, kTypeText, m_name);
+    out << NumberText::Integer(static_cast<long long>(m_utilityFunctions.size())) << '\n'
+        << NumberText::Integer(m_nBaseAlternative) << '\n';
+    for (const auto& [id, terms] : m_utilityFunctions) {
+        out << NumberText::Integer(id) << ' ';
+        ModelTextRecord::WriteTerms(out, terms);
+    }
+}
+
+std::unique_ptr<CModelModule::ParsedParameters> CMNLogitMM::ParseXml(const pugi::xml_node& element,
+                                                                     std::string& error) const {
+    Parameters read;
+    const pugi::xpath_node base = element.select_node("Alternatives/@baseID");
+    if (!base) {
+        error = "the element has no Alternatives with a baseID";
+        return nullptr;
+    }
+    if (!ModelConfigXml::ParseInt(base.attribute().value(), read.baseAlternative)) {
+        error = std::string("the baseID of the Alternatives is not a whole number: \"") + base.attribute().value() +
+                "\"";
+        return nullptr;
+    }
+    pugi::xpath_node_set alternatives = element.select_nodes("Alternatives/Alternative");
+    alternatives.sort();
+    for (const pugi::xpath_node& selected : alternatives) {
+        int id = 0;
+        if (!ModelConfigXml::ReadIntAttribute(selected.node(), "ID", id, error)) return nullptr;
+        CVariableSet terms;
+        if (!ModelConfigXml::ReadVariables(selected.node(), terms, error)) return nullptr;
+        if (!read.utilities.emplace(id, std::move(terms)).second) {
+            error = DuplicateAlternative(id);
+            return nullptr;
+        }
+    }
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CMNLogitMM::WriteXml(std::ostream& out) const {
+    ModelConfigXml::WriteStartTag(out, m_name, kTypeText);
+    out << "<Alternatives baseID=\"" << NumberText::Integer(m_nBaseAlternative) << "\">\n\n";
+    for (const auto& [id, terms] : m_utilityFunctions) {
+        out << "<Alternative ID=\"" << NumberText::Integer(id) << "\">\n";
+        ModelConfigXml::WriteVariables(out, terms, "unavailable", "\n");
+        out << "</Alternative>\n\n";
+    }
+    out << "</Alternatives>\n";
+    ModelConfigXml::WriteEndTag(out);
+}
+
+// Names and availability stay as constructed: the file carries utilities only.
+void CMNLogitMM::ApplyParameters(const ParsedParameters& parsed) {
+    const auto* read = dynamic_cast<const ParsedAs<Parameters>*>(&parsed);
+    if (read == nullptr) return;
+    m_nBaseAlternative = read->parameters.baseAlternative;
+    m_utilityFunctions = read->parameters.utilities;
+    m_nAlternatives = static_cast<int>(m_utilityFunctions.size());
 }

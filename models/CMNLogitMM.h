@@ -28,12 +28,12 @@ public:
     CMNLogitMM(CModelSystem* owner, const std::string& name, const std::map<int, std::string>* alternativeNames);
 
     void Edit() override;
-    // The text and XML forms are read and written elsewhere; these accept and
-    // write nothing.
-    bool ReadText(std::istream& in) override;
-    void WriteText(std::ostream& out) override;
-    bool ReadXml(const pugi::xml_node& element) override;
-    void WriteXml(std::ostream& out) override;
+    // Model-parameter file and text form (see CModelModule).
+    std::unique_ptr<ParsedParameters> ParseText(std::istream& in, std::string& error) const override;
+    void WriteText(std::ostream& out) const override;
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // Evaluates the terms of every alternative (open or not), in ascending ID,
     // for the level object. Unlike the per-level entry points these leave the

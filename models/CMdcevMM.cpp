@@ -4,11 +4,15 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "models/MdcevVariableTables.h"
+#include "models/ModelConfigXml.h"
 #include "modelsystem/CEditorRegistry.h"
 #include "schedules/CWPattern.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <ostream>
+#include <pugixml.hpp>
 
 using namespace MdcevVariableTables;
 
@@ -79,9 +83,6 @@ void CMdcevMM::Edit() {
     m_satiationValues = edited.satiationValues;
 }
 
-bool CMdcevMM::ReadXml(const pugi::xml_node& element) { return true; }
-
-void CMdcevMM::WriteXml(std::ostream& out) {}
 
 void CMdcevMM::CopyParameters(const CMdcevMM& other) {
     m_terms = other.m_terms;
@@ -261,4 +262,33 @@ std::vector<CMdcevMM::ChoiceSetEntry> CMdcevMM::BuildChoiceSetLarge(CHouseholdOb
         }
     }
     return choiceSet;
+}
+
+namespace {
+
+const char* const kTypeText = "class CMdcevMM * __ptr64";
+
+}  // namespace
+
+// The satiation values are carried as the element's thresholds.
+std::unique_ptr<CModelModule::ParsedParameters> CMdcevMM::ParseXml(const pugi::xml_node& element,
+                                                                   std::string& error) const {
+    Parameters read;
+    if (!ModelConfigXml::ReadVariables(element, read.terms, error)) return nullptr;
+    if (!ModelConfigXml::ReadThresholds(element, read.satiationValues, error)) return nullptr;
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CMdcevMM::WriteXml(std::ostream& out) const {
+    ModelConfigXml::WriteStartTag(out, m_name, kTypeText);
+    ModelConfigXml::WriteVariables(out, m_terms, "unavailable", "\n\n");
+    ModelConfigXml::WriteThresholds(out, m_satiationValues);
+    ModelConfigXml::WriteEndTag(out);
+}
+
+void CMdcevMM::ApplyParameters(const ParsedParameters& parsed) {
+    const auto* read = dynamic_cast<const ParsedAs<Parameters>*>(&parsed);
+    if (read == nullptr) return;
+    m_terms = read->parameters.terms;
+    m_satiationValues = read->parameters.satiationValues;
 }

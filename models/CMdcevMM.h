@@ -43,10 +43,10 @@ public:
     CMdcevMM(CModelSystem* owner, const std::string& name, int alternatives);
 
     void Edit() override;
-    // The XML element is read and written elsewhere; these slots read and
-    // write nothing. The model has no text form.
-    bool ReadXml(const pugi::xml_node& element) override;
-    void WriteXml(std::ostream& out) override;
+    // Model-parameter file (see CModelModule); the model has no text record.
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // The choice set of a household of fewer than six persons, in increasing
     // alternative order. With n persons and M = 2^n - 1 the alternatives are

@@ -22,6 +22,10 @@ public:
     COrdProbitMM(CModelSystem* owner, const std::string& name, int categoryCount);
 
     void Edit() override;
+    // Model-parameter file (see CModelModule); the model has no text record.
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // Category for a level object: evaluates the terms from it and draws.
     int Choose(CTour* tour);
@@ -34,6 +38,10 @@ public:
     // Takes the terms and thresholds of another ordered probit; the category
     // count stays as constructed.
     void CopyParameters(const COrdProbitMM& other);
+
+    // Thresholds a model of `categoryCount` categories can hold: strictly
+    // ascending and no more than categoryCount - 1 of them.
+    static bool AreValidThresholds(const std::vector<double>& thresholds, int categoryCount);
 
     // Number of categories the catalogue gave the model; the draw does not use it.
     int m_nCategoryCount = 0;

@@ -21,6 +21,12 @@ public:
     CRegressMM(CModelSystem* owner, const std::string& name);
 
     void Edit() override;
+    // Model-parameter file and text form (see CModelModule).
+    std::unique_ptr<ParsedParameters> ParseText(std::istream& in, std::string& error) const override;
+    void WriteText(std::ostream& out) const override;
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // Prediction for a level object: evaluates the terms from it and draws.
     double Predict(CStop* stop);

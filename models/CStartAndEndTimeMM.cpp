@@ -3,12 +3,18 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "models/ModelConfigXml.h"
+#include "models/ModelTextRecord.h"
 #include "modelsystem/CEditorRegistry.h"
 #include "schedules/CPattern.h"
 
 #include <cmath>
 #include <cstddef>
+#include <istream>
 #include <limits>
+#include <memory>
+#include <ostream>
+#include <pugixml.hpp>
 #include <stdexcept>
 
 namespace {
@@ -31,13 +37,6 @@ void CStartAndEndTimeMM::Edit() {
     m_terms = edited.terms;
 }
 
-bool CStartAndEndTimeMM::ReadText(std::istream&) { return true; }
-
-void CStartAndEndTimeMM::WriteText(std::ostream&) {}
-
-bool CStartAndEndTimeMM::ReadXml(const pugi::xml_node&) { return true; }
-
-void CStartAndEndTimeMM::WriteXml(std::ostream&) {}
 
 void CStartAndEndTimeMM::CopyParameters(const CStartAndEndTimeMM& other) { m_terms = other.m_terms; }
 
@@ -194,4 +193,41 @@ int CStartAndEndTimeMM::LastWeightedPair() const {
     for (std::size_t k = m_pairWeights.size(); k-- > 0;)
         if (m_pairWeights[k] > 0.0) return static_cast<int>(k);
     return -1;
+}
+
+namespace {
+
+const char* const kTypeText = "class CStartAndEndTimeMM * __ptr64";
+
+}  // namespace
+
+std::unique_ptr<CModelModule::ParsedParameters> CStartAndEndTimeMM::ParseText(std::istream& in, std::string& error) const {
+    Parameters read;
+    if (!ModelTextRecord::ReadTerms(in, read.terms, error)) return nullptr;
+    if (!ModelTextRecord::ReadRestOfLine(in, error)) return nullptr;
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CStartAndEndTimeMM::WriteText(std::ostream& out) const {
+    ModelTextRecord::WriteHeader(out, kTypeText, m_name);
+    ModelTextRecord::WriteTerms(out, m_terms);
+}
+
+std::unique_ptr<CModelModule::ParsedParameters> CStartAndEndTimeMM::ParseXml(const pugi::xml_node& element,
+                                                                    std::string& error) const {
+    Parameters read;
+    if (!ModelConfigXml::ReadVariables(element, read.terms, error)) return nullptr;
+    return std::make_unique<ParsedAs<Parameters>>(std::move(read));
+}
+
+void CStartAndEndTimeMM::WriteXml(std::ostream& out) const {
+    ModelConfigXml::WriteStartTag(out, m_name, kTypeText);
+    ModelConfigXml::WriteVariables(out, m_terms, "temp", "\n\n");
+    ModelConfigXml::WriteEndTag(out);
+}
+
+void CStartAndEndTimeMM::ApplyParameters(const ParsedParameters& parsed) {
+    const auto* read = dynamic_cast<const ParsedAs<Parameters>*>(&parsed);
+    if (read == nullptr) return;
+    m_terms = read->parameters.terms;
 }

@@ -38,12 +38,12 @@ public:
     CStartAndEndTimeMM(CModelSystem* owner, const std::string& name);
 
     void Edit() override;
-    // The text and XML forms are read and written elsewhere; these accept and
-    // write nothing.
-    bool ReadText(std::istream& in) override;
-    void WriteText(std::ostream& out) override;
-    bool ReadXml(const pugi::xml_node& element) override;
-    void WriteXml(std::ostream& out) override;
+    // Model-parameter file and text form (see CModelModule).
+    std::unique_ptr<ParsedParameters> ParseText(std::istream& in, std::string& error) const override;
+    void WriteText(std::ostream& out) const override;
+    std::unique_ptr<ParsedParameters> ParseXml(const pugi::xml_node& element, std::string& error) const override;
+    void WriteXml(std::ostream& out) const override;
+    void ApplyParameters(const ParsedParameters& parsed) override;
 
     // Draws the work start and end time (minutes) of a worker: queries the
     // commute level of service between the household's home zone and the

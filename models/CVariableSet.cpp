@@ -1,9 +1,15 @@
 #include "models/CVariableSet.h"
 
+#include "data/CHouseholdObject.h"
+#include "data/CPersonObject.h"
+#include "data/CZoneData.h"
 #include "models/CVariableEvaluator.h"
+#include "modelsystem/CComputedVariableRegistry.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <stdexcept>
 
 CVariableSet& CVariableSet::operator=(const CVariableSet& other) {
     if (this == &other) {
@@ -68,4 +74,28 @@ bool CVariableSet::IsDefined(int id) {
 void CVariableSet::ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
                                  CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner) {
     CVariableEvaluator::ComputeValues(*this, manager, household, person, pattern, tour, stop, owner);
+}
+
+std::string& CVariableSet::FormatTerm(std::string& out, int i, const std::vector<std::string>* descriptions) const {
+    if (i < 0 || i >= m_nCount || static_cast<std::size_t>(i) >= m_variableIds.size() ||
+        static_cast<std::size_t>(i) >= m_coefficients.size())
+        throw std::out_of_range("term " + NumberText::Integer(i) + " outside the " + NumberText::Integer(m_nCount) +
+                                " terms of the set");
+    // The column names are class-wide and guarded by their lock; take a copy
+    // of each table's names.
+    std::vector<std::string> householdColumns;
+    std::vector<std::string> personColumns;
+    std::vector<std::string> zoneColumns;
+    CHouseholdObject(nullptr).GetColumnNames(householdColumns);
+    CPersonObject(nullptr).GetColumnNames(personColumns);
+    CZoneData().GetColumnNames(zoneColumns);
+
+    STermNameLists lists;
+    lists.householdColumns = &householdColumns;
+    lists.personColumns = &personColumns;
+    lists.zoneColumns = &zoneColumns;
+    lists.computedVariables = descriptions;
+    const std::size_t term = static_cast<std::size_t>(i);
+    out = CComputedVariableRegistry::FormatTerm(m_variableIds[term], m_coefficients[term], lists);
+    return out;
 }

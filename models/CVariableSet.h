@@ -9,6 +9,7 @@
 // variable (index 0 to 920), 4 a column of the person's activity zone. Any other
 // source, and a computed index above 920, stands for the value 0.0.
 
+#include <string>
 #include <vector>
 
 class CInputDataManager;
@@ -55,6 +56,16 @@ public:
     // one given are null) and stores the values in term order.
     void ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
                        CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner);
+
+    // Display text of term i as the editors' term lists show it: the
+    // coefficient (10 significant digits, a whole number keeping its point),
+    // " * " and the name of the variable: a column name of the households,
+    // persons or zones table for sources 0 to 2, entry `index` of
+    // `descriptions` (the owning model system's m_variableNames) for source 3,
+    // the ID in decimal for any other source, for an index outside its list and
+    // for source 3 without descriptions. Stores the text in `out` and returns
+    // it. A term index outside the set throws std::out_of_range.
+    std::string& FormatTerm(std::string& out, int i, const std::vector<std::string>* descriptions) const;
 
     // Source and index of a variable ID. A negative ID has source -1 (an
     // undefined source) and index -1.

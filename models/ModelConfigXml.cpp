@@ -91,6 +91,12 @@ void WriteVariables(std::ostream& out, const CVariableSet& terms, const char* de
     out << "</Variables>" << closingBreaks;
 }
 
+void WriteThresholds(std::ostream& out, const std::vector<double>& values) {
+    out << "<Thresholds>\n";
+    for (const double value : values) out << "<Threshold value=\"" << Real(value) << "\" />\n";
+    out << "</Thresholds>\n\n";
+}
+
 bool ParseReal(std::string_view text, double& value) {
     double parsed = 0.0;
     if (!NumberText::Parse(text, parsed) || !std::isfinite(parsed)) return false;
@@ -145,6 +151,18 @@ bool ReadVariables(const pugi::xml_node& node, CVariableSet& terms, std::string&
         if (!ReadIntAttribute(variable, "ID", id, error)) return false;
         if (!ReadRealAttribute(variable, "value", coefficient, error)) return false;
         terms.Add(id, coefficient);
+    }
+    return true;
+}
+
+bool ReadThresholds(const pugi::xml_node& node, std::vector<double>& values, std::string& error) {
+    values.clear();
+    pugi::xpath_node_set thresholds = node.select_nodes("Thresholds/Threshold");
+    thresholds.sort();
+    for (const pugi::xpath_node& selected : thresholds) {
+        double value = 0.0;
+        if (!ReadRealAttribute(selected.node(), "value", value, error)) return false;
+        values.push_back(value);
     }
     return true;
 }

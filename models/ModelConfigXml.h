@@ -12,6 +12,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pugi {
 class xml_node;
@@ -40,6 +41,10 @@ void WriteVariance(std::ostream& out, const std::string& valueText, const char* 
 void WriteVariables(std::ostream& out, const CVariableSet& terms, const char* description,
                     const char* closingBreaks);
 
+// "<Thresholds>", one "<Threshold value=\"v\" />" line per value,
+// "</Thresholds>" and two line breaks.
+void WriteThresholds(std::ostream& out, const std::vector<double>& values);
+
 // Strict number texts.
 bool ParseReal(std::string_view text, double& value);
 bool ParseInt(std::string_view text, int& value);
@@ -52,6 +57,8 @@ bool ReadIntAttribute(const pugi::xml_node& node, const char* name, int& value, 
 // Every Variable of every Variables child of the node, in document order,
 // into an emptied set (term count = number of Variable elements).
 bool ReadVariables(const pugi::xml_node& node, CVariableSet& terms, std::string& error);
+// The value of every Threshold of every Thresholds child, in document order.
+bool ReadThresholds(const pugi::xml_node& node, std::vector<double>& values, std::string& error);
 // The text of the node's first Variance child as a real.
 bool ReadVariance(const pugi::xml_node& node, double& value, std::string& error);
 

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace ModelTextRecord {
 

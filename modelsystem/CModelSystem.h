@@ -9,6 +9,7 @@
 // below are what needs more than an assignment.
 
 #include "models/CModelModule.h"
+#include "modelsystem/CAlternativeNameTables.h"
 #include "modelsystem/CComputedVariableRegistry.h"
 
 #include <array>
@@ -24,6 +25,15 @@ class CInputDataManager;
 class CHouseholdCoordinator;
 class CHouseholdObject;
 class CRunProgress;
+class CRegressMM;
+class CBLogitMM;
+class COrdProbitMM;
+class CHazardMM;
+class CMNLogitMM;
+class CLocationMM;
+class CLocationWalkMM;
+class CMdcevMM;
+class CStartAndEndTimeMM;
 
 class CModelSystem {
 public:
@@ -43,15 +53,18 @@ public:
         kVehiclesFile = 9,
     };
     // Entries of the ordered-probit category table.
-    static constexpr int kOrdProbitCategoryCount = 14;
+    static constexpr int kOrdProbitCategoryCount = CAlternativeNameTables::kOrdProbitModelCount;
+    // Tours that have per-tour models (tour numbers 1 to 4).
+    static constexpr int kTourCount = 4;
 
-    // Empty name tables and output paths, no connection, household, simulator
-    // or progress display, counts, household share and thread index 0, sample
-    // rate 1.0; then the computed-variable registry, then the models.
+    // Empty output paths, no connection, household, simulator or progress
+    // display, household share and thread index 0, sample rate 1.0; then the
+    // computed-variable registry, then the catalogue (which fills the name
+    // tables and their counts first).
     CModelSystem();
-    // Releases the models it owns. The database connection, the input-data
-    // manager, the progress display, the household record and the household
-    // simulator belong to others and are left alone.
+    // Releases the models it owns (every model of the catalogue). The database
+    // connection, the input-data manager, the progress display, the household
+    // record and the household simulator belong to others and are left alone.
     ~CModelSystem();
 
     CModelSystem(const CModelSystem&) = delete;
@@ -60,8 +73,23 @@ public:
     // Fills the descriptions of the computed variables and the names of the
     // variable sources that the editors show.
     void BuildVariableRegistry();
-    // Creates the model components of the catalogue.
+    // Called once, by the constructor: fills the alternative-name tables and
+    // the category counts, creates every model of the catalogue in its member
+    // (the model of tour k of a per-tour vector at index k - 1), then gives each
+    // model its admissible computed variables.
     void CreateModels();
+
+    // Checked access to the per-tour models: the model of tour `tour` (1 to 4).
+    // A tour number outside 1 to 4 throws std::out_of_range rather than reading
+    // past a vector or through its empty fifth entry.
+    CMNLogitMM& ModeForTour(int tour) const;
+    COrdProbitMM& NumberOfStopsInTour(int tour) const;
+    CRegressMM& DurationOfTour(int tour) const;
+    CRegressMM& HomeStayDurationBeforeTour(int tour) const;
+    CMNLogitMM& TourStopActivityType(int tour) const;
+    CRegressMM& TourStopActivityDuration(int tour) const;
+    CRegressMM& TourStopTravelTime(int tour) const;
+    CLocationMM& TourStopLocation(int tour) const;
 
     // Links the model system and the input-data manager both ways.
     void SetDataManager(CInputDataManager* manager);
@@ -106,8 +134,122 @@ public:
     // "Households", "Persons", "Zones", "VehicleMake", "Other".
     const std::vector<std::string>& m_tableNames;
 
+    // The alternative-name tables and ordered-probit category counts, filled
+    // before any model exists; the multinomial-logit models copy their
+    // alternatives from them.
+    CAlternativeNameTables m_nameTables;
+
     // The model components, owned, in creation order.
     std::vector<std::unique_ptr<CModelModule>> m_models;
+
+    // The catalogue: every model under its member (not owned here: m_models
+    // owns them). A per-tour vector holds the model of tour k at index k - 1;
+    // the four stop vectors have a fifth entry that stays empty.
+    CRegressMM* m_pHouseholdAnnualMileage = nullptr;
+    CLocationMM* m_pVehicleMake = nullptr;
+    CLocationMM* m_pPrimaryDriver = nullptr;
+    CLocationMM* m_pJointTourVehicle = nullptr;
+    CBLogitMM* m_pDecisionToGoToSchool = nullptr;
+    CHazardMM* m_pChildrensSchoolStartTime = nullptr;
+    CHazardMM* m_pChildrensSchoolEndTime = nullptr;
+    CRegressMM* m_pChildrensSchoolDuration = nullptr;
+    CBLogitMM* m_pDecisionToGoToWork = nullptr;
+    CStartAndEndTimeMM* m_pWorkStartEndTime = nullptr;
+    CHazardMM* m_pWorkDuration = nullptr;
+    CBLogitMM* m_pAdultsDecisionToGoToSchool = nullptr;
+    CRegressMM* m_pAdultsSchoolStartTime = nullptr;
+    CRegressMM* m_pAdultsSchoolEndTime = nullptr;
+    CMNLogitMM* m_pModeToSchoolForChildren = nullptr;
+    CMNLogitMM* m_pModeFromSchoolForChildren = nullptr;
+    CBLogitMM* m_pAllocationOfDropOffEpisodeToParent = nullptr;
+    CBLogitMM* m_pAllocationOfPickUpEpisodeToParent = nullptr;
+    CBLogitMM* m_pDecisionOfChildToUndertakeIndependentDiscretionaryActivity = nullptr;
+    CBLogitMM* m_pHHShoppingActivityGeneration = nullptr;
+    CBLogitMM* m_pShoppingActivityAllocation = nullptr;
+    CBLogitMM* m_pIndividualOtherBusActivityGeneration = nullptr;
+    CBLogitMM* m_pIndividualSocialActivityGeneration = nullptr;
+    CBLogitMM* m_pIndividualServePaxActivityGeneration = nullptr;
+    CBLogitMM* m_pIndividualEatOutActivityGeneration = nullptr;
+    COrdProbitMM* m_pWHNumberOfStops = nullptr;
+    COrdProbitMM* m_pHWNumberOfStops = nullptr;
+    COrdProbitMM* m_pNumberOfToursAfterWork = nullptr;
+    COrdProbitMM* m_pNumberOfToursBasedAtWork = nullptr;
+    COrdProbitMM* m_pNumberOfToursBeforeWork = nullptr;
+    CMNLogitMM* m_pBWTourMode = nullptr;
+    CMNLogitMM* m_pWBTourMode = nullptr;
+    CMNLogitMM* m_pAWTourMode = nullptr;
+    COrdProbitMM* m_pBWTourNumberOfStops = nullptr;
+    COrdProbitMM* m_pWBTourNumberOfStops = nullptr;
+    COrdProbitMM* m_pAWTourNumberOfStops = nullptr;
+    CRegressMM* m_pBWHomeStay = nullptr;
+    CRegressMM* m_pWBWorkStay = nullptr;
+    CRegressMM* m_pAWHomeStay = nullptr;
+    CMNLogitMM* m_pWHCommuteStopActivityType = nullptr;
+    CMNLogitMM* m_pHWCommuteStopActivityType = nullptr;
+    CMNLogitMM* m_pBWTourStopActivityType = nullptr;
+    CMNLogitMM* m_pWBTourStopActivityType = nullptr;
+    CMNLogitMM* m_pAWTourStopActivityType = nullptr;
+    CRegressMM* m_pWHCommuteStopActivityDuration = nullptr;
+    CRegressMM* m_pHWCommuteStopActivityDuration = nullptr;
+    CRegressMM* m_pBWTourStopActivityDuration = nullptr;
+    CRegressMM* m_pWBTourStopActivityDuration = nullptr;
+    CRegressMM* m_pAWTourStopActivityDuration = nullptr;
+    CRegressMM* m_pWHCommuteStopTravelTime = nullptr;
+    CRegressMM* m_pHWCommuteStopTravelTime = nullptr;
+    CRegressMM* m_pBWTourStopTravelTime = nullptr;
+    CRegressMM* m_pWBTourStopTravelTime = nullptr;
+    CRegressMM* m_pAWTourStopTravelTime = nullptr;
+    CLocationMM* m_pWHCommuteStopLocationAutoMode = nullptr;
+    CLocationMM* m_pHWCommuteStopLocationAutoMode = nullptr;
+    CLocationMM* m_pBWTourStopLocationAutoMode = nullptr;
+    CLocationMM* m_pWBTourStopLocationAutoMode = nullptr;
+    CLocationMM* m_pAWTourStopLocationAutoMode = nullptr;
+    CRegressMM* m_pWHCommuteDuration = nullptr;
+    CMNLogitMM* m_pWHCommuteMode = nullptr;
+    CRegressMM* m_pHWCommuteDuration = nullptr;
+    CRegressMM* m_pBWTourDuration = nullptr;
+    CRegressMM* m_pWBTourDuration = nullptr;
+    CRegressMM* m_pAWTourDuration = nullptr;
+    CLocationWalkMM* m_pWorkerStopLocationWalkMode = nullptr;
+    COrdProbitMM* m_pNumberOfToursNW = nullptr;
+    CBLogitMM* m_pNonWorkersDecisionToUndertakeIndependentTourBeforePickup = nullptr;
+    CBLogitMM* m_pNonWorkersDecisionToUndertakeIndependentTourAfterPickup = nullptr;
+    std::vector<CMNLogitMM*> m_vModeForTour;
+    std::vector<COrdProbitMM*> m_vNumberOfStopsInTour;
+    std::vector<CRegressMM*> m_vHomeStayDurationBeforeTour;
+    std::vector<CMNLogitMM*> m_vTourStopActivityType;
+    std::vector<CRegressMM*> m_vTourStopActivityDuration;
+    std::vector<CRegressMM*> m_vTourStopTravelTime;
+    std::vector<CLocationMM*> m_vTourStopLocation;
+    COrdProbitMM* m_pNumberOfStopsAfterPickupOrDropoff = nullptr;
+    CLocationWalkMM* m_pNonWorkerStopLocationWalkMode = nullptr;
+    std::vector<CRegressMM*> m_vDurationOfTour;
+    CRegressMM* m_pSchoolToHomeCommuteTime = nullptr;
+    CRegressMM* m_pHomeToSchoolCommuteTime = nullptr;
+    CBLogitMM* m_pModeForDiscretionaryTour = nullptr;
+    CRegressMM* m_pDepartureTimeFromHomeForDiscretionaryTour = nullptr;
+    CRegressMM* m_pActivityDurationAtDiscretionaryStop = nullptr;
+    CRegressMM* m_pTravelTimeToDiscretionaryStop = nullptr;
+    CLocationMM* m_pLocationChoiceForDiscretionaryStop = nullptr;
+    CRegressMM* m_pWorkersJointActivityDepartureTimeFromHome = nullptr;
+    CRegressMM* m_pNonWorkersJointActivityDepartureTimeFromHome = nullptr;
+    CRegressMM* m_pWorkersJointActivityDurationAtStop = nullptr;
+    CRegressMM* m_pNonWorkersJointActivityDurationAtStop = nullptr;
+    CRegressMM* m_pWorkersJointActivityTravelTimeToStop = nullptr;
+    CRegressMM* m_pNonWorkersJointActivityTravelTimeToStop = nullptr;
+    CLocationMM* m_pWorkersJointActivityLocationOfStop = nullptr;
+    CLocationMM* m_pNonWorkersJointActivityLocationOfStop = nullptr;
+    CMdcevMM* m_pMDCEV = nullptr;
+    CMdcevMM* m_pMDCEV2 = nullptr;
+    CBLogitMM* m_pFRACTIONSPLIT = nullptr;
+    CBLogitMM* m_pVehicleMDCEV = nullptr;
+    CBLogitMM* m_pLogSumPrimaryDriver = nullptr;
+    CBLogitMM* m_pZeroNonWorkDurationHouseholds = nullptr;
+    CBLogitMM* m_pSeparateTravelOrJointTravel = nullptr;
+    CRegressMM* m_pJointActivityStartTimeMDCEV = nullptr;
+    CRegressMM* m_pJointActivityTravelTimeToStopMDCEV = nullptr;
+    CRegressMM* m_pJointActivityDurationMDCEV = nullptr;
+    CLocationMM* m_pJointActivityLocationMDCEV = nullptr;
 
     // Run settings and links of the thread.
     CDatabase* m_pDatabase = nullptr;             // the thread's connection (not owned)
@@ -119,17 +261,18 @@ public:
     // Output paths: Adults, Children, ChildStudents, workers, nonworkers, tours,
     // stops, activity, NOGO, Vehicles.
     std::array<std::string, kOutputFileCount> m_outputFileNames;
-    // Category counts handed to the ordered-probit models.
-    std::array<int, kOrdProbitCategoryCount> m_ordProbitCategories{};
-    // Alternative-name tables handed to the multinomial-logit models.
-    std::map<int, std::string> m_schoolModeNames;
-    std::map<int, std::string> m_adultModeNames;
-    std::map<int, std::string> m_tourModeNames;
-    std::map<int, std::string> m_activityTypeNames;
+    // Category counts handed to the ordered-probit models (m_nameTables).
+    const std::array<int, kOrdProbitCategoryCount>& m_ordProbitCategories;
+    // Alternative-name tables handed to the multinomial-logit models
+    // (m_nameTables); fixed once the models exist.
+    const std::map<int, std::string>& m_schoolModeNames;
+    const std::map<int, std::string>& m_adultModeNames;
+    const std::map<int, std::string>& m_tourModeNames;
+    const std::map<int, std::string>& m_activityTypeNames;
     CHouseholdObject* m_pHouseholdObject = nullptr;  // record of the household being simulated (not owned)
     double m_sampleRate = 1.0;                       // fraction of the households simulated
     CRunProgress* m_pProgressDlg = nullptr;    // the run's shared progress display (not owned)
-    int m_nAdultModes = 0;                           // entries of m_adultModeNames
-    int m_nTourModes = 0;                            // entries of m_tourModeNames
-    int m_nActivityTypes = 0;                        // entries of m_activityTypeNames
+    const int& m_nAdultModes;                        // entries of m_adultModeNames (5)
+    const int& m_nTourModes;                         // entries of m_tourModeNames (5)
+    const int& m_nActivityTypes;                     // entries of m_activityTypeNames (10)
 };

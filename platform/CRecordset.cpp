@@ -56,20 +56,22 @@ void CRecordset::Prepare() {
     m_hstmt = hstmt;
 }
 
+void CRecordset::FailAndClose() {
+    try {
+        OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
 void CRecordset::Open(const std::string& sql) {
     Prepare();
     std::string text = sql;
     if (!m_strFilter.empty()) text += " WHERE " + m_strFilter;
     if (!m_strSort.empty()) text += " ORDER BY " + m_strSort;
     SQLRETURN rc = SQLExecDirect(Hstmt(m_hstmt), (SQLCHAR*)text.c_str(), static_cast<SQLINTEGER>(text.size()));
-    if (!Succeeded(rc) && rc != SQL_NO_DATA) {
-        try {
-            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
-        } catch (...) {
-            Close();
-            throw;
-        }
-    }
+    if (!Succeeded(rc) && rc != SQL_NO_DATA) FailAndClose();
     Fetch();
 }
 
@@ -81,14 +83,7 @@ void CRecordset::OpenTables(const std::string& qualifier, const std::string& own
         rc = SQLTables(Hstmt(m_hstmt), Arg(qualifier), ArgLength(qualifier), Arg(owner), ArgLength(owner), Arg(table),
                        ArgLength(table), Arg(type), ArgLength(type));
     } while (rc == SQL_STILL_EXECUTING);
-    if (!Succeeded(rc)) {
-        try {
-            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
-        } catch (...) {
-            Close();
-            throw;
-        }
-    }
+    if (!Succeeded(rc)) FailAndClose();
     Fetch();
 }
 
@@ -99,14 +94,7 @@ void CRecordset::OpenColumns(const std::string& qualifier, const std::string& ow
         rc = SQLColumns(Hstmt(m_hstmt), Arg(qualifier), ArgLength(qualifier), Arg(owner), ArgLength(owner), Arg(table),
                         ArgLength(table), nullptr, 0);
     } while (rc == SQL_STILL_EXECUTING);
-    if (!Succeeded(rc)) {
-        try {
-            OdbcHandles::Throw(SQL_HANDLE_STMT, m_hstmt, "");
-        } catch (...) {
-            Close();
-            throw;
-        }
-    }
+    if (!Succeeded(rc)) FailAndClose();
     Fetch();
 }
 

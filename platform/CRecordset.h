@@ -66,6 +66,8 @@ private:
         std::string text;
     };
     void Prepare();
+    // Throws the statement's diagnostic as a DbError after closing the statement.
+    [[noreturn]] void FailAndClose();
     void Fetch();
     int Index(const std::string& name) const;
     const Cell& CellAt(int index) const;

@@ -670,7 +670,8 @@ SampleRegionGenerator::Summary SampleRegionGenerator::Write(CDatabase& db) const
     }
 
     // Indexes for the simulator's lookups: level-of-service and zone-to-zone
-    // rows by zone pair, the household-id page by zone and id, members by household.
+    // rows by zone pair, the household-id page by zone and id, a household's row
+    // by its id, members by household.
     auto index = [&](std::string_view table, const std::string& suffix, const std::string& columns) {
         db.ExecuteSQL("CREATE INDEX " + Text(table) + "_" + suffix + " ON " + Text(table) + " (" + columns + ")");
     };
@@ -679,6 +680,7 @@ SampleRegionGenerator::Summary SampleRegionGenerator::Write(CDatabase& db) const
     index(S::kZone2Zone, "od", pair);
     index(S::kHouseholds, "zone_hid",
           Text(S::kHouseholdColumns[S::Hh::Zone]) + ", " + Text(S::kHouseholdColumns[S::Hh::Id]));
+    index(S::kHouseholds, "hid", Text(S::kHouseholdColumns[S::Hh::Id]));
     index(S::kPersons, "hid", Text(S::kPersonColumns[S::Pn::HouseholdId]));
     if (db.IsPostgreSQL()) db.ExecuteSQL("ANALYZE");
     return summary;

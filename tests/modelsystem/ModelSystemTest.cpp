@@ -26,9 +26,10 @@ TEST(ModelSystemTest, NewSystemHasDefaultsAndRegistry) {
     EXPECT_EQ(models.m_nThreadIndex, 0);
     EXPECT_EQ(models.m_nHouseholdCount, 0);
     EXPECT_EQ(models.m_nFirstHousehold, 0);
-    EXPECT_EQ(models.m_nAdultModes, 0);
-    EXPECT_EQ(models.m_nTourModes, 0);
-    EXPECT_EQ(models.m_nActivityTypes, 0);
+    // Counted from the name tables when the models are created.
+    EXPECT_EQ(models.m_nAdultModes, 5);
+    EXPECT_EQ(models.m_nTourModes, 5);
+    EXPECT_EQ(models.m_nActivityTypes, 10);
     for (const std::string& path : models.m_outputFileNames) EXPECT_TRUE(path.empty());
 
     ASSERT_EQ(models.m_variableNames.size(), 1000u);
@@ -70,9 +71,6 @@ TEST(ModelSystemTest, PassSettingsToHouseholdHandsCountsAndManager) {
     models.SetDataManager(&manager);
     models.PassSettingsToHousehold();  // no simulator yet: nothing happens
 
-    models.m_nAdultModes = 5;
-    models.m_nTourModes = 5;
-    models.m_nActivityTypes = 10;
     SingleNoChildrenHH simulator(&models);
     models.m_pHousehold = &simulator;
     models.PassSettingsToHousehold();

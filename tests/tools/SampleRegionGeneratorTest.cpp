@@ -445,6 +445,7 @@ TEST_P(SampleRegionTest, IndexesCoverTheLookupKeys) {
     for (const auto& table : LosTables()) EXPECT_EQ(indexes(table, "orig_zon, dest_zon"), 1.0) << table;
     EXPECT_EQ(indexes("zone2zone", "orig_zon, dest_zon"), 1.0);
     EXPECT_EQ(indexes("households", "zone_id, hid"), 1.0);
+    EXPECT_EQ(indexes("households", "hid"), 1.0);
     EXPECT_EQ(indexes("persons", "hid"), 1.0);
 }
 

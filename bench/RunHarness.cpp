@@ -1,0 +1,172 @@
+#include "bench/RunHarness.h"
+
+#include "bench/CAtomicRunProgress.h"
+#include "data/CInputDataManager.h"
+#include "household/CHouseholdLoop.h"
+#include "household/COutputFileSet.h"
+#include "household/CThreadSets.h"
+#include "modelsystem/CModelParameterFile.h"
+#include "modelsystem/CModelSystem.h"
+#include "platform/CDatabase.h"
+#include "platform/CRecordset.h"
+#include "platform/DbError.h"
+#include "platform/MessageSink.h"
+#include "platform/NumberText.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kProgram = "tolvar-run";
+
+bool PrepareOutputFolder(const std::string& folder, std::string& error) {
+    std::error_code code;
+    std::filesystem::create_directories(folder, code);
+    if (!std::filesystem::is_directory(folder, code)) {
+        error = "the output folder \"" + folder + "\" cannot be created";
+        return false;
+    }
+    return true;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void TakeCounts(const CAtomicRunProgress& progress, RunHarness::Result& result) {
+    result.processed = progress.Processed();
+    result.finishedThreads = progress.FinishedThreads();
+    result.failedThreads = progress.FailedThreads();
+    result.cancelled = progress.IsCancelled();
+}
+
+}  // namespace
+
+bool RunHarness::Result::Succeeded() const {
+    return error.empty() && threads > 0 && finishedThreads == threads && failedThreads == 0 && !cancelled;
+}
+
+double RunHarness::Result::HouseholdsPerSecond() const {
+    return seconds > 0.0 ? static_cast<double>(processed) / seconds : 0.0;
+}
+
+bool RunHarness::LoadModelFile(const std::string& path, const std::vector<CModelSystem*>& systems,
+                               std::string& error) {
+    CModelParameterFile file;
+    if (file.LoadXml(path, systems)) return true;
+    // The loader has named an unsound element; a file that cannot be read or
+    // is not XML is reported here.
+    MessageSink::Post("Problem, model file not loaded properly", MessageIcon::Error);
+    error = "the model-parameter file \"" + path + "\" could not be loaded";
+    return false;
+}
+
+RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
+    Result result;
+    if (!PrepareOutputFolder(options.out, result.error)) return result;
+
+    CThreadSets sets;
+    if (!sets.OpenInput(options.connect)) {
+        result.error = "the input database could not be opened";
+        return result;
+    }
+    result.householdsInDatabase = sets.GetHouseholdCount();
+    if (!options.model.empty()) {
+        std::vector<CModelSystem*> systems;
+        for (int i = 0; i < CThreadSets::kThreadCount; ++i) systems.push_back(&sets.Models(i));
+        if (!LoadModelFile(options.model, systems, result.error)) return result;
+    }
+    sets.SetOutputFolder(options.out);
+    sets.SetSampleRate(options.sampleRate);
+
+    CAtomicRunProgress progress;
+    const auto start = std::chrono::steady_clock::now();
+    sets.StartRun(&progress, std::chrono::milliseconds(0));
+    sets.WaitForRun();
+    result.seconds = SecondsSince(start);
+    result.threads = CThreadSets::kThreadCount;
+    TakeCounts(progress, result);
+    return result;
+}
+
+RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
+    Result result;
+    if (!PrepareOutputFolder(options.out, result.error)) return result;
+
+    CDatabase connection;
+    try {
+        connection.OpenEx(options.connect, true);
+    } catch (const DbError& error) {
+        MessageSink::Post(error.Report(), MessageIcon::Error);
+        result.error = "the input database could not be opened";
+        return result;
+    }
+    CInputDataManager manager;
+    CModelSystem models;
+    models.SetDataManager(&manager);
+    models.m_pDatabase = &connection;
+    try {
+        // The count Data > Input reads.
+        CRecordset count(&connection);
+        count.Open("SELECT count(hid) FROM households");
+        result.householdsInDatabase = count.IsEOF() ? 0L : static_cast<long>(count.GetDouble(0));
+    } catch (const DbError& error) {
+        MessageSink::Post("Error reading number of hhids ");
+        MessageSink::Post(error.Report(), MessageIcon::Information);
+        result.error = "the households could not be counted";
+        return result;
+    }
+    if (!options.model.empty() && !LoadModelFile(options.model, {&models}, result.error)) return result;
+
+    models.m_nFirstHousehold = 0;
+    models.m_nHouseholdCount = static_cast<int>(result.householdsInDatabase);
+    std::vector<std::string> names;
+    for (const auto name : COutputFileSet::DefaultOutputNames())
+        names.push_back((std::filesystem::path(options.out) / std::string(name)).string());
+    names = COutputFileSet::NamesForThread(names, 0);
+    for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) models.m_outputFileNames[k] = names[k];
+    models.SetSampleRate(options.sampleRate);
+
+    CAtomicRunProgress progress;
+    models.SetProgressDialog(&progress, 0);
+    CHouseholdLoop::ResetTraceFile();
+    const auto start = std::chrono::steady_clock::now();
+    models.RunHouseholdLoop();
+    result.seconds = SecondsSince(start);
+    result.threads = 1;
+    TakeCounts(progress, result);
+    return result;
+}
+
+std::string RunHarness::Report(const Result& result) {
+    return "Households processed: " + NumberText::Integer(result.processed) + "\n" +
+           "Wall time: " + NumberText::Fixed(result.seconds, 3) + " s\n" +
+           "Households per second: " + NumberText::Fixed(result.HouseholdsPerSecond(), 1) + "\n";
+}
+
+int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
+    RunHarnessOptions options;
+    if (!options.Parse(arguments)) {
+        err = std::string(kProgram) + ": " + options.Error() + "\n" + RunHarnessOptions::Usage(kProgram);
+        return 2;
+    }
+    if (options.HelpRequested()) {
+        out = RunHarnessOptions::Usage(kProgram);
+        return 0;
+    }
+    const Result result = Run(options);
+    if (!result.error.empty()) {
+        err = std::string(kProgram) + ": " + result.error + "\n";
+        return 1;
+    }
+    out = Report(result);
+    if (result.Succeeded()) return 0;
+    err = std::string(kProgram) + ": " + NumberText::Integer(result.failedThreads) + " of " +
+          NumberText::Integer(result.threads) + " threads failed";
+    if (result.finishedThreads < result.threads)
+        err += ", " + NumberText::Integer(result.threads - result.finishedThreads) + " did not finish";
+    err += "\n";
+    return 1;
+}

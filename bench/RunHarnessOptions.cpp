@@ -1,0 +1,77 @@
+#include "bench/RunHarnessOptions.h"
+
+#include "platform/NumberText.h"
+
+#include <cmath>
+
+bool RunHarnessOptions::Fail(const std::string& message) {
+    m_error = message;
+    return false;
+}
+
+bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
+    m_error.clear();
+    m_help = false;
+    bool haveConnect = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string option = arguments[i];
+        std::string value;
+        bool hasValue = false;
+        // Both "--option value" and "--option=value".
+        if (const auto eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = option.substr(eq + 1);
+            option = option.substr(0, eq);
+            hasValue = true;
+        }
+        if (option == "--help" || option == "-h") {
+            if (hasValue) return Fail("--help takes no value");
+            m_help = true;
+            continue;
+        }
+        if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate")
+            return Fail("unknown argument \"" + arguments[i] + "\"");
+        if (!hasValue) {
+            if (i + 1 >= arguments.size()) return Fail(option + " needs a value");
+            value = arguments[++i];
+        }
+        if (option == "--connect") {
+            if (value.empty()) return Fail("--connect needs a non-empty ODBC connect string");
+            connect = value;
+            haveConnect = true;
+        } else if (option == "--model") {
+            if (value.empty()) return Fail("--model needs a file name");
+            model = value;
+        } else if (option == "--out") {
+            if (value.empty()) return Fail("--out needs a folder");
+            out = value;
+        } else {
+            double rate = 0.0;
+            if (!NumberText::Parse(value, rate) || !std::isfinite(rate))
+                return Fail("--sample-rate \"" + value + "\" is not a number");
+            if (rate < 0.0 || rate > 1.0)
+                return Fail("--sample-rate " + value + " is outside 0 to 1 (1 simulates every household)");
+            sampleRate = rate;
+        }
+    }
+    if (m_help) return true;
+    if (!haveConnect) return Fail("--connect is required");
+    return true;
+}
+
+std::string RunHarnessOptions::Usage(const std::string& program) {
+    return "Usage: " + program +
+           " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE]\n"
+           "\n"
+           "Runs the ten household loops of a simulation run without a window and prints\n"
+           "the households processed, the wall time and the households per second.\n"
+           "\n"
+           "  --connect      ODBC connect string of the input database, for example\n"
+           "                 \"Driver=SQLite3;Database=/tmp/region.db;\"\n"
+           "  --model        model-parameter file (XML) loaded into the ten model systems\n"
+           "  --out          folder of the output files (default: the working directory);\n"
+           "                 each thread writes Adults.out1 ... Vehicles.out10 there\n"
+           "  --sample-rate  fraction of the households simulated, 0 to 1 (default 1)\n"
+           "  --help         this text\n"
+           "\n"
+           "The trace file debug1.txt is written to the working directory.\n";
+}

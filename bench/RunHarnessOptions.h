@@ -1,0 +1,30 @@
+#pragma once
+// Command line of the tolvar-run harness: the ODBC connect string of the input
+// database, the model-parameter file, the output folder and the sample rate.
+// Kept apart from main() so that its checks can be tested.
+
+#include <string>
+#include <vector>
+
+class RunHarnessOptions {
+public:
+    // Parses the arguments that follow the program name. False when they are
+    // wrong; Error() then says why. "--help" parses to HelpRequested().
+    bool Parse(const std::vector<std::string>& arguments);
+
+    const std::string& Error() const { return m_error; }
+    bool HelpRequested() const { return m_help; }
+
+    static std::string Usage(const std::string& program);
+
+    std::string connect;   // --connect: ODBC connect string (required)
+    std::string model;     // --model: model-parameter file (optional)
+    std::string out = ".";  // --out: folder of the output files
+    double sampleRate = 1.0;  // --sample-rate: fraction of households simulated, 0 to 1
+
+private:
+    bool Fail(const std::string& message);
+
+    std::string m_error;
+    bool m_help = false;
+};

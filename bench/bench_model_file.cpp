@@ -1,0 +1,66 @@
+// Models > Load: reading a model-parameter file into the ten model systems of
+// a run. The file is the one TOLVAR_BENCH_MODEL names, or else the file that
+// a freshly built model system saves (the whole catalogue).
+
+#include "modelsystem/CModelParameterFile.h"
+#include "modelsystem/CModelSystem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string ModelFile() {
+    if (const char* path = std::getenv("TOLVAR_BENCH_MODEL"); path && *path) return path;
+    static const std::string saved = [] {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("tolvar-bench-models-" + std::to_string(getpid()) + ".tvm");
+        CModelSystem source;
+        if (!CModelParameterFile().SaveXml(path.string(), source))
+            throw std::runtime_error("the benchmark model file could not be written");
+        return path.string();
+    }();
+    return saved;
+}
+
+void LoadIntoTenModelSystems(benchmark::State& state) {
+    const std::string path = ModelFile();
+    std::vector<std::unique_ptr<CModelSystem>> owned;
+    std::vector<CModelSystem*> systems;
+    for (int i = 0; i < 10; ++i) {
+        owned.push_back(std::make_unique<CModelSystem>());
+        systems.push_back(owned.back().get());
+    }
+    for (auto _ : state) {
+        CModelParameterFile file;
+        if (!file.LoadXml(path, systems)) state.SkipWithError("the model file did not load");
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+}
+BENCHMARK(LoadIntoTenModelSystems)->Unit(benchmark::kMillisecond);
+
+void BuildModelSystem(benchmark::State& state) {
+    for (auto _ : state) {
+        CModelSystem models;
+        benchmark::DoNotOptimize(models.GetModels().size());
+    }
+}
+BENCHMARK(BuildModelSystem)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!std::getenv("TOLVAR_BENCH_MODEL")) std::filesystem::remove(ModelFile());
+    return 0;
+}

@@ -1,0 +1,23 @@
+// tolvar-run: runs a whole simulation without a window, for benchmarks and
+// end-to-end checks. See RunHarnessOptions::Usage.
+
+#include "bench/CHarnessMessageSink.h"
+#include "bench/RunHarness.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    CHarnessMessageSink sink("tolvar-run");
+    MessageSink::Install(&sink);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string out;
+    std::string err;
+    const int status = RunHarness::Main(arguments, out, err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    MessageSink::Install(nullptr);
+    return status;
+}

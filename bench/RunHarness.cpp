@@ -3,12 +3,10 @@
 #include "bench/CAtomicRunProgress.h"
 #include "data/CInputDataManager.h"
 #include "household/CHouseholdLoop.h"
-#include "household/COutputFileSet.h"
 #include "household/CThreadSets.h"
 #include "modelsystem/CModelParameterFile.h"
 #include "modelsystem/CModelSystem.h"
 #include "platform/CDatabase.h"
-#include "platform/CRecordset.h"
 #include "platform/DbError.h"
 #include "platform/MessageSink.h"
 #include "platform/NumberText.h"
@@ -72,6 +70,11 @@ RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
         result.error = "the input database could not be opened";
         return result;
     }
+    if (!sets.IsHouseholdCountRead()) {
+        // Without the count no thread has a share: a run would simulate nothing.
+        result.error = "the households could not be counted";
+        return result;
+    }
     result.householdsInDatabase = sets.GetHouseholdCount();
     if (!options.model.empty()) {
         std::vector<CModelSystem*> systems;
@@ -107,14 +110,8 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
     CModelSystem models;
     models.SetDataManager(&manager);
     models.m_pDatabase = &connection;
-    try {
-        // The count Data > Input reads.
-        CRecordset count(&connection);
-        count.Open("SELECT count(hid) FROM households");
-        result.householdsInDatabase = count.IsEOF() ? 0L : static_cast<long>(count.GetDouble(0));
-    } catch (const DbError& error) {
-        MessageSink::Post("Error reading number of hhids ");
-        MessageSink::Post(error.Report(), MessageIcon::Information);
+    // The count Data > Input reads.
+    if (!CThreadSets::ReadHouseholdCount(connection, result.householdsInDatabase)) {
         result.error = "the households could not be counted";
         return result;
     }
@@ -122,11 +119,7 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
 
     models.m_nFirstHousehold = 0;
     models.m_nHouseholdCount = static_cast<int>(result.householdsInDatabase);
-    std::vector<std::string> names;
-    for (const auto name : COutputFileSet::DefaultOutputNames())
-        names.push_back((std::filesystem::path(options.out) / std::string(name)).string());
-    names = COutputFileSet::NamesForThread(names, 0);
-    for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) models.m_outputFileNames[k] = names[k];
+    CThreadSets::SetDefaultOutputNames(models, options.out, 0);
     models.SetSampleRate(options.sampleRate);
 
     CAtomicRunProgress progress;

@@ -1,6 +1,6 @@
 // Models > Load: reading a model-parameter file into the ten model systems of
-// a run. The file is the one TOLVAR_BENCH_MODEL names, or else the file that
-// a freshly built model system saves (the whole catalogue).
+// a run. The file is the one TOLVAR_BENCH_MODEL names, or else the bundled
+// sample model-parameter file.
 
 #include "modelsystem/CModelParameterFile.h"
 #include "modelsystem/CModelSystem.h"
@@ -12,22 +12,13 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 std::string ModelFile() {
     if (const char* path = std::getenv("TOLVAR_BENCH_MODEL"); path && *path) return path;
-    static const std::string saved = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("tolvar-bench-models-" + std::to_string(getpid()) + ".tvm");
-        CModelSystem source;
-        if (!CModelParameterFile().SaveXml(path.string(), source))
-            throw std::runtime_error("the benchmark model file could not be written");
-        return path.string();
-    }();
-    return saved;
+    return TOLVAR_SAMPLE_MODEL_FILE;
 }
 
 void LoadIntoTenModelSystems(benchmark::State& state) {
@@ -61,6 +52,5 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (!std::getenv("TOLVAR_BENCH_MODEL")) std::filesystem::remove(ModelFile());
     return 0;
 }

@@ -258,8 +258,9 @@ void CInputDataManager::LoadLOSDirectory() {
     std::string name;
     while (!rows.IsEOF()) {
         const int end = static_cast<int>(rows.GetDouble(endColumn));
-        // A value that is not text leaves the name of the previous row.
-        if (rows.IsTextField(nameColumn)) name = rows.GetText(nameColumn);
+        // A value that is not text (a NULL among them) leaves the name of the
+        // previous row.
+        if (rows.IsTextField(nameColumn) && !rows.IsFieldNull(nameColumn)) name = rows.GetText(nameColumn);
         if (!IsPlainIdentifier(name))
             throw std::invalid_argument("The level-of-service table name \"" + name +
                                         "\" in losdir is not a plain identifier: the input tables cannot be "
@@ -344,7 +345,7 @@ long CInputDataManager::CountHouseholds() {
     return count.IsEOF() ? 0L : static_cast<long>(count.GetDouble(0));
 }
 
-void CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
+bool CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
     m_householdIds.clear();
     m_nNextId = 0;
     CloseHouseholdRecordset();
@@ -360,7 +361,9 @@ void CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
         }
     } catch (const DbError& error) {
         ReportDbError("Error 4", error, MessageIcon::Information);
+        return false;
     }
+    return true;
 }
 
 CHouseholdObject* CInputDataManager::LoadNextHousehold() {

@@ -68,8 +68,8 @@ public:
 
     // Reads one page of household ids in zone order (offset, limit); every call
     // starts a new page. A database error is reported as "Error 4"; the ids
-    // read before it stay.
-    void LoadHouseholdIdPage(unsigned offset, unsigned limit);
+    // read before it stay and the result is false.
+    bool LoadHouseholdIdPage(unsigned offset, unsigned limit);
     // Deletes the previous household and loads the next one of the page with
     // its persons; it stays the current household. An id without a households
     // row is skipped with a message. Null once the page is used up. Database

@@ -1,6 +1,7 @@
 #include "data/CLOSCache.h"
 
 #include "data/CInputDataManager.h"
+#include "data/CRecordLine.h"
 #include "data/CTimedSection.h"
 #include "platform/CRecordset.h"
 #include "platform/DbError.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numeric>
 #include <stdexcept>
 
@@ -107,13 +107,7 @@ CLOSCache::CLOSCache(CInputDataManager* manager) : m_pManager(manager) {}
 
 CLOSCache::~CLOSCache() = default;
 
-int CLOSCache::ZoneNumber(double value) {
-    if (std::isnan(value)) return 0;
-    const double truncated = std::trunc(value);
-    if (truncated <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (truncated >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
-    return static_cast<int>(truncated);
-}
+int CLOSCache::ZoneNumber(double value) { return CRecordLine::TruncateToInt(value); }
 
 void CLOSCache::SortByValueThenZone(std::vector<std::pair<double, int>>& pairs) {
     std::sort(pairs.begin(), pairs.end(), [](const std::pair<double, int>& a, const std::pair<double, int>& b) {
@@ -142,12 +136,16 @@ void CLOSCache::ReadCache(int zone) {
         }
         m_periods.emplace_back(endTime, rows.get());
     }
-    // zone2zone is kept apart from the level-of-service tables even should
-    // the directory name it.
-    auto zone2Zone = std::make_unique<OriginRows>();
-    LoadOriginRows(kZone2ZoneTable, zone, *zone2Zone);
+    // zone2zone rows of the origin. Should the directory name zone2zone as a
+    // period's table, its rows are already held: reading them again would
+    // give the same rows, and replacing them would leave that period pointing
+    // at freed rows.
+    auto& zone2Zone = m_tables[kZone2ZoneTable];
+    if (!zone2Zone) {
+        zone2Zone = std::make_unique<OriginRows>();
+        LoadOriginRows(kZone2ZoneTable, zone, *zone2Zone);
+    }
     m_pZone2Zone = zone2Zone.get();
-    m_tables[kZone2ZoneTable] = std::move(zone2Zone);
 }
 
 void CLOSCache::LoadOriginRows(const std::string& table, int zone, OriginRows& rows) {

@@ -142,9 +142,11 @@ void CHouseholdLoop::Run() {
 
     Outcome outcome = Outcome::Failed;
     try {
-        manager->LoadHouseholdIdPage(static_cast<unsigned>(std::max(0, m_models.m_nFirstHousehold)),
-                                     static_cast<unsigned>(std::max(0, m_models.m_nHouseholdCount)));
-        outcome = ProcessPage(streams, outputEnabled);
+        // A page that could not be read fails the thread (the manager has
+        // reported the database error); the households read are not run.
+        if (manager->LoadHouseholdIdPage(static_cast<unsigned>(std::max(0, m_models.m_nFirstHousehold)),
+                                         static_cast<unsigned>(std::max(0, m_models.m_nHouseholdCount))))
+            outcome = ProcessPage(streams, outputEnabled);
     } catch (const std::exception& error) {
         ReportException(error.what());
     } catch (...) {

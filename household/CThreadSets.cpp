@@ -49,6 +49,7 @@ bool CThreadSets::OpenInput(const std::string& connect) {
         m_bInputLoaded = false;
         MessageSink::Post("Current connection has been closed, select new connection.");
     }
+    m_bCountRead = false;
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->m_pDatabase = m_connections[i].get();
 
     try {
@@ -70,22 +71,28 @@ bool CThreadSets::OpenInput(const std::string& connect) {
         }
     }
 
+    m_bCountRead = ReadHouseholdCount(*m_connections[0], m_nHouseholdCount);
+    if (m_bCountRead) DivideHouseholds(m_nHouseholdCount);
+    m_managers[0]->CheckTables(m_connections[0].get());
+    return true;
+}
+
+bool CThreadSets::ReadHouseholdCount(CDatabase& connection, long& count) {
     try {
-        CRecordset count(m_connections[0].get());
-        count.Open("SELECT count(hid) FROM households");
-        if (!count.IsEOF()) {
-            // Read by position: drivers name the count column differently.
-            m_nHouseholdCount = static_cast<long>(count.GetDouble(0));
-            DivideHouseholds(m_nHouseholdCount);
-        } else {
+        CRecordset rows(&connection);
+        rows.Open("SELECT count(hid) FROM households");
+        if (rows.IsEOF()) {
             MessageSink::Post("Error opening the Database to retrieve number of households!");
+            return false;
         }
+        // Read by position: drivers name the count column differently.
+        count = static_cast<long>(rows.GetDouble(0));
+        return true;
     } catch (const DbError& error) {
         MessageSink::Post("Error reading number of hhids ");
         MessageSink::Post(error.Report(), MessageIcon::Information);
+        return false;
     }
-    m_managers[0]->CheckTables(m_connections[0].get());
-    return true;
 }
 
 void CThreadSets::DivideHouseholds(long count) {
@@ -96,14 +103,16 @@ void CThreadSets::DivideHouseholds(long count) {
     }
 }
 
-void CThreadSets::SetOutputFolder(const std::string& folder) {
+void CThreadSets::SetDefaultOutputNames(CModelSystem& models, const std::string& folder, int threadIndex) {
     const auto& defaults = COutputFileSet::DefaultOutputNames();
-    for (int i = 0; i < kThreadCount; ++i) {
-        for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) {
-            std::filesystem::path path = std::filesystem::path(folder) / std::string(defaults[k]);
-            m_models[i]->m_outputFileNames[k] = path.string() + NumberText::Integer(i + 1);
-        }
+    for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) {
+        const std::filesystem::path path = std::filesystem::path(folder) / std::string(defaults[k]);
+        models.m_outputFileNames[k] = path.string() + NumberText::Integer(threadIndex + 1);
     }
+}
+
+void CThreadSets::SetOutputFolder(const std::string& folder) {
+    for (int i = 0; i < kThreadCount; ++i) SetDefaultOutputNames(*m_models[i], folder, i);
 }
 
 void CThreadSets::SetSampleRate(double rate) {

@@ -35,11 +35,22 @@ public:
     // checks the input tables. Returns whether connection 0 opened.
     bool OpenInput(const std::string& connect);
     bool IsInputLoaded() const { return m_bInputLoaded; }
+    // Whether the last OpenInput read the household count (and so divided the
+    // households afresh).
+    bool IsHouseholdCountRead() const { return m_bCountRead; }
     long GetHouseholdCount() const { return m_nHouseholdCount; }
 
     // Gives model system i the first index and count of its share: count / 10
     // to each of threads 0 to 8, the rest to thread 9.
     void DivideHouseholds(long count);
+
+    // Reads the number of households of the input database on the connection
+    // ("SELECT count(hid) FROM households"). False, with the message posted,
+    // when the query fails or gives no row; count is then left as it was.
+    static bool ReadHouseholdCount(CDatabase& connection, long& count);
+    // Gives one model system the ten default output names in the folder, each
+    // followed by the thread number (thread index + 1).
+    static void SetDefaultOutputNames(CModelSystem& models, const std::string& folder, int threadIndex);
 
     // Output paths: the ten default names (or the given ones, in the order
     // Adults, Children, ChildStudents, workers, nonworkers, tours, stops,
@@ -63,5 +74,6 @@ private:
     std::array<std::unique_ptr<CModelSystem>, kThreadCount> m_models;
     std::vector<std::thread> m_workers;
     bool m_bInputLoaded = false;
+    bool m_bCountRead = false;
     long m_nHouseholdCount = 0;
 };

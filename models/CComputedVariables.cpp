@@ -2,10 +2,8 @@
 
 #include "models/ComputedVariableTable.h"
 
-bool CComputedVariables::Evaluate(int index, const CVariableEvaluator::Frame& frame, double& value) {
-    if (index < 0 || index > kLastIndex) return false;
-    // An index of the computed range without a definition answers 0.0.
+double CComputedVariables::Evaluate(int index, const CVariableEvaluator::Frame& frame) {
+    // The lookup answers null outside 0 to 920 and for an index without a definition.
     const ComputedVariableDefinition* definition = FindComputedVariableDefinition(index);
-    value = (definition != nullptr && definition->compute != nullptr) ? definition->compute(frame) : 0.0;
-    return true;
+    return (definition != nullptr && definition->compute != nullptr) ? definition->compute(frame) : 0.0;
 }

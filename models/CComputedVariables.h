@@ -9,11 +9,7 @@
 
 class CComputedVariables {
 public:
-    // Highest index that can have a definition.
-    static constexpr int kLastIndex = 920;
-
-    // Writes computed variable `index` for the frame and returns true; an
-    // index of 0 to 920 without a definition in the computed-variable table
-    // answers 0.0. Any other index returns false with value untouched.
-    static bool Evaluate(int index, const CVariableEvaluator::Frame& frame, double& value);
+    // Value of computed variable `index` for the frame; 0.0 for an index
+    // without a definition (inside or outside 0 to 920).
+    static double Evaluate(int index, const CVariableEvaluator::Frame& frame);
 };

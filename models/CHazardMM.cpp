@@ -107,27 +107,6 @@ bool CHazardMM::AreValidIntervals(int intervalCount, const std::vector<double>& 
     return starts.size() >= needed && parameters.size() >= needed;
 }
 
-bool CHazardMM::SetVariance(float variance) {
-    if (!IsValidVariance(variance)) {
-        ReportRejected(kVarianceRejected);
-        return false;
-    }
-    m_fVariance = variance;
-    return true;
-}
-
-bool CHazardMM::SetIntervals(int intervalCount, const std::vector<double>& starts,
-                             const std::vector<double>& parameters) {
-    if (!AreValidIntervals(intervalCount, starts, parameters)) {
-        ReportRejected(kIntervalsRejected);
-        return false;
-    }
-    m_nIntervalCount = intervalCount;
-    m_intervalStarts = starts;
-    m_intervalParameters = parameters;
-    return true;
-}
-
 bool CHazardMM::SetParameters(const Parameters& parameters) {
     if (!IsValidVariance(parameters.variance)) {
         ReportRejected(kVarianceRejected);
@@ -137,11 +116,16 @@ bool CHazardMM::SetParameters(const Parameters& parameters) {
         ReportRejected(kIntervalsRejected);
         return false;
     }
+    // The count stands for count - 1 stored intervals; extra entries would be
+    // written to the model file and read back as further intervals.
+    const std::size_t stored = static_cast<std::size_t>(parameters.intervalCount) - 1;
     m_terms = parameters.terms;
     m_fVariance = parameters.variance;
     m_nIntervalCount = parameters.intervalCount;
-    m_intervalParameters = parameters.intervalParameters;
-    m_intervalStarts = parameters.intervalStarts;
+    m_intervalParameters.assign(parameters.intervalParameters.begin(),
+                                parameters.intervalParameters.begin() + static_cast<std::ptrdiff_t>(stored));
+    m_intervalStarts.assign(parameters.intervalStarts.begin(),
+                            parameters.intervalStarts.begin() + static_cast<std::ptrdiff_t>(stored));
     return true;
 }
 

@@ -54,17 +54,14 @@ public:
     // least count - 1 starts and parameters.
     static bool AreValidIntervals(int intervalCount, const std::vector<double>& starts,
                                   const std::vector<double>& parameters);
-    // Each setter applies valid values; otherwise it posts a message naming the
-    // model, changes nothing and returns false. The readers of the model files
-    // and the editor go through them.
-    bool SetVariance(float variance);
-    bool SetIntervals(int intervalCount, const std::vector<double>& starts, const std::vector<double>& parameters);
     // True when the variance and the intervals are valid. Only such a model
     // writes its element and text record: anything else would be refused when
     // read back.
     bool HasUsableParameters() const;
-    // All parameters at once: applied only when both the variance and the
-    // intervals are valid.
+    // All parameters at once, as the editor hands them back: applied only when
+    // both the variance and the intervals are valid, the two interval vectors
+    // kept to their first count - 1 entries; otherwise a message naming the
+    // model is posted, nothing changes and the answer is false.
     bool SetParameters(const Parameters& parameters);
 
     // n: the vectors below hold n - 1 entries.

@@ -1,7 +1,6 @@
 #include "models/CLocationMM.h"
 
 #include "data/CInputDataManager.h"
-#include "models/CandidateWindow.h"
 #include "models/ModelConfigXml.h"
 #include "models/ModelTextRecord.h"
 #include "modelsystem/CEditorRegistry.h"
@@ -9,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -109,12 +109,16 @@ const std::vector<double>& CLocationMM::ComputeProbabilities(const std::vector<i
         return p;
     }
 
-    // Logit probabilities; NaN utilities take no part.
+    // Logit probabilities; NaN utilities take no part. exp(V) is kept in p
+    // between the sum and the division.
     double s = 0.0;
-    for (size_t j = 0; j < n; ++j)
-        if (!std::isnan(v[j])) s = s + std::exp(v[j]);
+    for (size_t j = 0; j < n; ++j) {
+        if (std::isnan(v[j])) continue;
+        p[j] = std::exp(v[j]);
+        s = s + p[j];
+    }
     if (std::isfinite(s) && s > 0.0) {
-        for (size_t j = 0; j < n; ++j) p[j] = std::isnan(v[j]) ? 0.0 : std::exp(v[j]) / s;
+        for (size_t j = 0; j < n; ++j) p[j] = p[j] / s;
         return p;
     }
     // exp overflowed or every term underflowed: the same probabilities
@@ -157,9 +161,39 @@ int CLocationMM::ListCandidateIndices(int type, int group, std::vector<int>& ind
     return n;
 }
 
+int CLocationMM::CandidateWindowHalfWidth(float target) {
+    if (std::isnan(target)) return 0;
+    if (target <= 3.0f) return 5;
+    if (target <= 5.0f) return 10;
+    return 25;
+}
+
 void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
                                         std::vector<int>& selection, float target) {
-    ::SelectCandidateWindow(zones, values, selection, target);
+    const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(zones.size());
+    if (n == 0) {
+        // Nothing to choose from: an empty window rather than a negative size.
+        selection.clear();
+        return;
+    }
+    const std::ptrdiff_t halfWidth = CandidateWindowHalfWidth(target);
+    const std::ptrdiff_t step = halfWidth <= 10 ? 2 : 5;
+    const double limit = static_cast<double>(target);
+    const std::ptrdiff_t valueCount = static_cast<std::ptrdiff_t>(values.size());
+
+    // When the step carries the scan past the end without a stop, the last
+    // position (the largest value) is the centre.
+    std::ptrdiff_t centre = n - 1;
+    for (std::ptrdiff_t p = 0; p < n; p += step) {
+        const bool above = p < valueCount && values[static_cast<size_t>(p)] > limit;
+        if (above || p == n - 1) {
+            centre = p;
+            break;
+        }
+    }
+
+    const std::ptrdiff_t extent = std::min({halfWidth, centre, n - 1 - centre});
+    selection.assign(zones.begin() + (centre - extent), zones.begin() + (centre + extent + 1));
 }
 
 void CLocationMM::CopyParameters(const CLocationMM& other) {

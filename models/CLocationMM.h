@@ -61,11 +61,23 @@ public:
     // Nothing is appended for a key without rows or without a manager.
     int ListCandidateIndices(int type, int group, std::vector<int>& indices) const;
 
-    // The candidate window around a target value (models/CandidateWindow.h):
-    // zones sorted by an ascending value narrowed to a symmetric run around the
-    // first zone whose value exceeds the target. It does not read the model.
+    // The candidate window of the stop-location choices: the destinations of
+    // an origin, sorted by an ascending level-of-service value (travel time),
+    // narrowed to a short symmetric run around the first zone whose value
+    // exceeds the traveller's target, so that the model is evaluated over a few
+    // plausible zones only. The scan visits positions 0, step, 2 x step, ...
+    // (step 2 for a half-width up to 10, else 5) and stops at the first visited
+    // position whose value is strictly above the target or at the last
+    // position; a scan that steps past the last position centres on the last
+    // position. The selection holds the centre and e neighbours on each side,
+    // e = min(half-width, centre, n - 1 - centre), in list order. An empty list
+    // gives an empty selection; a position beyond the end of values counts as
+    // not above the target. It does not read the model.
     static void SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
                                       std::vector<int>& selection, float target);
+    // Half-width of the window for a target: 5 up to 3.0, 10 up to 5.0, 25
+    // above; 0 for a target that is not a number.
+    static int CandidateWindowHalfWidth(float target);
 
     // Takes the terms and variance of another location model (the same model
     // of model system 0).

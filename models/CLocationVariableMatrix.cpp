@@ -20,44 +20,7 @@ constexpr int kAutoCostColumn = 11;
 constexpr int kAdjacentColumn = 2;
 constexpr int kDistanceColumn = 3;
 
-// ---------------------------------------------------------------------------
-// The input-data manager's level-of-service queries. They are reached only
-// here: the manager's zone-attribute query exists with the tables, the
-// level-of-service and zone-to-zone queries come with the level-of-service
-// cache. Until a manager offers them, a zone-pair variable cannot be computed
-// and the call reports it instead of giving zeros.
-template <class Manager>
-void ManagerGetLOS(Manager& manager, std::vector<double>& values, int column, double time, int origin,
-                   const std::vector<int>& destinations) {
-    if constexpr (requires { manager.GetLOS(values, column, time, origin, destinations); })
-        manager.GetLOS(values, column, time, origin, destinations);
-    else
-        throw std::logic_error("level-of-service lookups are not available to the location-choice variables");
-}
-
-template <class Manager>
-void ManagerGetZone2Zone(Manager& manager, std::vector<double>& values, int column, int origin,
-                         const std::vector<int>& destinations) {
-    if constexpr (requires { manager.GetZone2ZoneForDestinations(values, column, origin, destinations); })
-        manager.GetZone2ZoneForDestinations(values, column, origin, destinations);
-    else
-        throw std::logic_error("zone-to-zone lookups are not available to the location-choice variables");
-}
-
-// The person's work or school zone: column 5, except for a student who is not
-// employed, who goes to the larger of columns 6 and 52.
-template <class Person>
-int PersonActivityZone(const Person& person) {
-    if constexpr (requires { person.GetActivityZone(); }) {
-        return person.GetActivityZone();
-    } else {
-        const int student = static_cast<int>(person.GetValue(3));
-        const int employed = static_cast<int>(person.GetValue(2));
-        if (student == 0 || employed != 0) return static_cast<int>(person.GetValue(5));
-        return std::max(person.GetValue6(), person.GetValue52());
-    }
-}
-
+// The simulation's data source: the thread's input-data manager.
 class ManagerSource final : public CLocationVariableMatrix::CDataSource {
 public:
     explicit ManagerSource(CInputDataManager& manager) : m_manager(manager) {}
@@ -66,11 +29,11 @@ public:
     }
     void GetLOS(std::vector<double>& values, int column, double time, int origin,
                 const std::vector<int>& destinations) override {
-        ManagerGetLOS(m_manager, values, column, time, origin, destinations);
+        m_manager.GetLOS(values, column, time, origin, destinations);
     }
     void GetZone2ZoneForDestinations(std::vector<double>& values, int column, int origin,
                                      const std::vector<int>& destinations) override {
-        ManagerGetZone2Zone(m_manager, values, column, origin, destinations);
+        m_manager.GetZone2ZoneForDestinations(values, column, origin, destinations);
     }
 
 private:
@@ -377,7 +340,7 @@ int CLocationVariableMatrix::UltimateDestination(CHouseholdObject* household, CP
     if (tour == nullptr) return home;
     const int position = tour->GetPosition();
     if (position != 1 && position != 5 && position != 6 && position != 7) return home;
-    if (person->GetValue(2) != 0.0) return PersonActivityZone(*person);
+    if (person->GetValue(2) != 0.0) return person->GetActivityZone();
     if (person->GetValue(3) != 0.0) return std::max(person->GetValue6(), person->GetValue52());
     return home;
 }

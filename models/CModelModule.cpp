@@ -17,31 +17,6 @@ double CModelModule::DrawUniform() { return CRandomStreams::DrawUniform(GetThrea
 
 double CModelModule::DrawStandardNormal() { return CRandomStreams::DrawStandardNormal(GetThreadIndex()); }
 
-void CModelModule::EvaluateTerms(CVariableSet& terms, CStop* stop) {
-    SetContext(stop);
-    ComputeFromContext(terms);
-}
-
-void CModelModule::EvaluateTerms(CVariableSet& terms, CTour* tour) {
-    SetContext(tour);
-    ComputeFromContext(terms);
-}
-
-void CModelModule::EvaluateTerms(CVariableSet& terms, CPattern* pattern) {
-    SetContext(pattern);
-    ComputeFromContext(terms);
-}
-
-void CModelModule::EvaluateTerms(CVariableSet& terms, CPersonObject* person) {
-    SetContext(person);
-    ComputeFromContext(terms);
-}
-
-void CModelModule::EvaluateTerms(CVariableSet& terms, CHouseholdObject* household) {
-    SetContext(household);
-    ComputeFromContext(terms);
-}
-
 void CModelModule::SetContext(CStop* stop) {
     m_context.SetFromStop(stop);
     CheckContextPattern();

@@ -99,13 +99,13 @@ public:
     CModelSystem* m_pOwner = nullptr;
 
 protected:
-    // Per-level evaluation of a model's terms: SetContext, then
-    // ComputeFromContext on the terms.
-    void EvaluateTerms(CVariableSet& terms, CStop* stop);
-    void EvaluateTerms(CVariableSet& terms, CTour* tour);
-    void EvaluateTerms(CVariableSet& terms, CPattern* pattern);
-    void EvaluateTerms(CVariableSet& terms, CPersonObject* person);
-    void EvaluateTerms(CVariableSet& terms, CHouseholdObject* household);
+    // Per-level evaluation of a model's terms for a stop, tour, pattern,
+    // person or household: SetContext, then ComputeFromContext on the terms.
+    template <class Level>
+    void EvaluateTerms(CVariableSet& terms, Level* level) {
+        SetContext(level);
+        ComputeFromContext(terms);
+    }
 
     // Fills the context from a level object by the back-links and, at the
     // stop, tour and pattern levels, reports a pattern that is not the

@@ -7,9 +7,6 @@
 #include "data/CPersonObject.h"
 #include "models/CComputedVariables.h"
 #include "models/CVariableSet.h"
-#include "schedules/CNWPattern.h"
-#include "schedules/CPattern.h"
-#include "schedules/CWPattern.h"
 
 #include <cstddef>
 
@@ -41,38 +38,25 @@ CVariableEvaluator::Frame CVariableEvaluator::MakeFrame(CInputDataManager* manag
     frame.stop = stop;
     frame.owner = owner;
     frame.homeZone = household != nullptr ? household->GetHomeZone() : 0;
-    if (person != nullptr && pattern != nullptr) {
-        // A worker's (or student's) day is a worker pattern, anyone else's a
-        // non-worker pattern; a pattern of the other kind is not taken as either.
-        if (person->GetFlag(0))
-            frame.workerPattern = dynamic_cast<CWPattern*>(pattern);
-        else
-            frame.nonWorkerPattern = dynamic_cast<CNWPattern*>(pattern);
-    }
     return frame;
 }
 
-bool CVariableEvaluator::Evaluate(int variableId, const Frame& frame, double& value) {
-    if (variableId < 0) return false;
-    const int source = CVariableSet::SourceOf(variableId);
+double CVariableEvaluator::Evaluate(int variableId, const Frame& frame) {
+    if (variableId < 0) return 0.0;
     const int index = CVariableSet::IndexOf(variableId);
-    switch (source) {
+    switch (CVariableSet::SourceOf(variableId)) {
     case CVariableSet::kHouseholdSource:
-        value = frame.household != nullptr ? RowValue(frame.household->GetValues(), index) : 0.0;
-        return true;
+        return frame.household != nullptr ? RowValue(frame.household->GetValues(), index) : 0.0;
     case CVariableSet::kPersonSource:
-        value = frame.person != nullptr ? RowValue(frame.person->GetValues(), index) : 0.0;
-        return true;
+        return frame.person != nullptr ? RowValue(frame.person->GetValues(), index) : 0.0;
     case CVariableSet::kHomeZoneSource:
-        value = frame.household != nullptr ? ZoneValue(frame.manager, index, frame.homeZone) : 0.0;
-        return true;
+        return frame.household != nullptr ? ZoneValue(frame.manager, index, frame.homeZone) : 0.0;
     case CVariableSet::kComputedSource:
-        return CComputedVariables::Evaluate(index, frame, value);
+        return CComputedVariables::Evaluate(index, frame);
     case CVariableSet::kActivityZoneSource:
-        value = frame.person != nullptr ? ZoneValue(frame.manager, index, frame.person->GetActivityZone()) : 0.0;
-        return true;
+        return frame.person != nullptr ? ZoneValue(frame.manager, index, frame.person->GetActivityZone()) : 0.0;
     default:
-        return false;
+        return 0.0;
     }
 }
 
@@ -80,10 +64,9 @@ void CVariableEvaluator::ComputeValues(CVariableSet& terms, CInputDataManager* m
                                        CPersonObject* person, CPattern* pattern, CTour* tour, CStop* stop,
                                        CModelSystem* owner) {
     const std::size_t count = terms.m_variableIds.size();
-    terms.m_values.resize(count, 0.0);
+    terms.m_values.resize(count);
     const Frame frame = MakeFrame(manager, household, person, pattern, tour, stop, owner);
-    for (std::size_t i = 0; i < count; ++i) {
-        double value = 0.0;
-        if (Evaluate(terms.m_variableIds[i], frame, value)) terms.m_values[i] = value;
-    }
+    // Every term is written, also one without a definition (0.0): a value left
+    // from another decision maker never enters a utility.
+    for (std::size_t i = 0; i < count; ++i) terms.m_values[i] = Evaluate(terms.m_variableIds[i], frame);
 }

@@ -64,13 +64,6 @@ double CVariableSet::Utility() const {
     return v;
 }
 
-bool CVariableSet::IsDefined(int id) {
-    const int source = SourceOf(id);
-    if (source < kHouseholdSource || source > kActivityZoneSource) return false;
-    if (source == kComputedSource) return IndexOf(id) <= kLastComputedIndex;
-    return true;
-}
-
 void CVariableSet::ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
                                  CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner) {
     CVariableEvaluator::ComputeValues(*this, manager, household, person, pattern, tour, stop, owner);

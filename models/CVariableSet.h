@@ -30,8 +30,6 @@ public:
     static constexpr int kActivityZoneSource = 4;
     // Variable ID = source x kSourceFactor + index.
     static constexpr int kSourceFactor = 10000;
-    // Highest index of a defined computed variable.
-    static constexpr int kLastComputedIndex = 920;
 
     CVariableSet() = default;
     // Copies all four fields, values included.
@@ -53,7 +51,8 @@ public:
     double Utility() const;
 
     // Evaluates every term for one decision maker (the level objects below the
-    // one given are null) and stores the values in term order.
+    // one given are null) and stores the values in term order; a term whose ID
+    // has no definition gets 0.0.
     void ComputeValues(CInputDataManager* manager, CHouseholdObject* household, CPersonObject* person,
                        CPattern* pattern, CTour* tour, CStop* stop, CModelSystem* owner);
 
@@ -72,9 +71,6 @@ public:
     static int SourceOf(int id) { return id < 0 ? -1 : id / kSourceFactor; }
     static int IndexOf(int id) { return id < 0 ? -1 : id % kSourceFactor; }
     static int MakeId(int source, int index) { return source * kSourceFactor + index; }
-    // True when the ID names a variable that has a definition (sources 0 to 4,
-    // computed index at most 920); every other ID evaluates to 0.0.
-    static bool IsDefined(int id);
 
     int m_nCount = 0;                     // number of terms
     std::vector<int> m_variableIds;       // ID of term i

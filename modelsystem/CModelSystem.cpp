@@ -15,6 +15,7 @@
 #include "models/CRegressMM.h"
 #include "models/CStartAndEndTimeMM.h"
 #include "modelsystem/AdmissibleVariableLists.h"
+#include "modelsystem/CModelParameterFile.h"
 #include "modelsystem/ModelCatalogue.h"
 #include "platform/NumberText.h"
 
@@ -181,6 +182,11 @@ CRegressMM& CModelSystem::TourStopTravelTime(int tour) const {
 CLocationMM& CModelSystem::TourStopLocation(int tour) const {
     return TourEntry(m_vTourStopLocation, tour, "Tour Stop Location (by Auto Mode)");
 }
+
+bool CModelSystem::LoadXml(const std::string& path) { return CModelParameterFile().LoadXml(path, *this); }
+bool CModelSystem::SaveXml(const std::string& path) const { return CModelParameterFile().SaveXml(path, *this); }
+bool CModelSystem::LoadText(const std::string& path) { return CModelParameterFile().LoadText(path, *this); }
+bool CModelSystem::SaveText(const std::string& path) const { return CModelParameterFile().SaveText(path, *this); }
 
 void CModelSystem::SetDataManager(CInputDataManager* manager) {
     m_pDataManager = manager;

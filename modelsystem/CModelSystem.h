@@ -79,6 +79,17 @@ public:
     // model its admissible computed variables.
     void CreateModels();
 
+    // The model-parameter file of this system's models (CModelParameterFile).
+    // LoadXml: false, with no model changed, when the file cannot be read, is
+    // not well-formed or holds an element that is not sound. SaveXml: every
+    // model the loader reads; false when the file was not written completely.
+    bool LoadXml(const std::string& path);
+    bool SaveXml(const std::string& path) const;
+    // The plain-text form of the same parameters. LoadText: true when the
+    // whole file was read and applied.
+    bool LoadText(const std::string& path);
+    bool SaveText(const std::string& path) const;
+
     // Checked access to the per-tour models: the model of tour `tour` (1 to 4).
     // A tour number outside 1 to 4 throws std::out_of_range rather than reading
     // past a vector or through its empty fifth entry.

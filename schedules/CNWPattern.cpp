@@ -5,6 +5,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "data/CRecordLine.h"
 #include "household/COutputFileSet.h"
 #include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
@@ -23,13 +24,6 @@ CNWPattern::~CNWPattern() = default;
 void CNWPattern::Simulate(CPersonObject*, CModelSystem*, CHouseholdObject*, CHouseholdCoordinator*) {}
 
 void CNWPattern::OnPatternDone() {}
-
-namespace {
-
-// Activity code of the day's record of the time spent at home.
-constexpr int kAtHomeActivity = 18;
-
-}  // namespace
 
 void CNWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& streams)
 {
@@ -53,12 +47,11 @@ void CNWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& 
     if (GetTourCount() != 0) {
         for (const auto& tour : m_tours) {
             if (tour && timeAtHome > tour->GetWindowStart())
-                timeAtHome = CScheduleLine::CutToInt(tour->GetWindowStart() + tour->GetPreTourTime());
+                timeAtHome = CRecordLine::TruncateToInt(tour->GetWindowStart() + tour->GetPreTourTime());
         }
     }
-    CScheduleLine atHome(householdId, personNumber);
-    atHome.Int(kAtHomeActivity).Int(0).Int(timeAtHome).Int(household != nullptr ? household->GetHomeZone() : -1);
-    atHome.WriteTo(streams, COutputFileSet::kActivity);
+    CScheduleLine::AtHome(householdId, personNumber, timeAtHome, household != nullptr ? household->GetHomeZone() : -1)
+        .WriteTo(streams, COutputFileSet::kActivity);
 
     // The tours in order, first to the tour count.
     const int written = std::min(m_nTourCount, static_cast<int>(m_tours.size()));

@@ -1,7 +1,6 @@
 #include "schedules/CScheduleLine.h"
 
 #include <cmath>
-#include <limits>
 
 #include "household/COutputFileSet.h"
 #include "platform/NumberText.h"
@@ -47,14 +46,11 @@ bool CScheduleLine::WriteTo(COutputFileSet& streams, int stream) const
     return streams.WriteLine(stream, m_text);
 }
 
-int CScheduleLine::CutToInt(double value)
+CScheduleLine CScheduleLine::AtHome(int householdId, int personNumber, int timeAtHome, int homeZone)
 {
-    if (std::isnan(value))
-        return 0;
-    const double truncated = std::trunc(value);
-    if (truncated <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    if (truncated >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(truncated);
+    // Activity code of the day's record of the time spent at home.
+    constexpr int kAtHomeActivity = 18;
+    CScheduleLine line(householdId, personNumber);
+    line.Int(kAtHomeActivity).Int(0).Int(timeAtHome).Int(homeZone);
+    return line;
 }

@@ -30,10 +30,9 @@ public:
     // stream is closed or the write failed (the set remembers a failed write).
     bool WriteTo(COutputFileSet& streams, int stream) const;
 
-    // A time or count held as a double, cut toward zero to an int; values
-    // outside the int range are held at its ends and a value that is not a
-    // number gives 0, rather than leaving the conversion undefined.
-    static int CutToInt(double value);
+    // The day's at-home activity line of a person: activity 18, 0, the time
+    // at home before the first departure and the home zone.
+    static CScheduleLine AtHome(int householdId, int personNumber, int timeAtHome, int homeZone);
 
 private:
     void Separate();

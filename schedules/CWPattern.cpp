@@ -5,6 +5,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/CRecordLine.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/COutputFileSet.h"
 #include "modelsystem/CModelSystem.h"
@@ -30,13 +31,6 @@ int CWPattern::GetTourCount() const
 }
 
 void CWPattern::OnPatternDone() {}
-
-namespace {
-
-// Activity code of the day's record of the time spent at home.
-constexpr int kAtHomeActivity = 18;
-
-}  // namespace
 
 void CWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& streams)
 {
@@ -73,10 +67,9 @@ void CWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& s
     const CTour* firstTour = GetTourAt(kFirstBeforeWorkSlot);
     if (firstTour == nullptr)
         firstTour = GetTourAt(kHomeToWorkSlot);
-    const int timeAtHome = firstTour != nullptr ? CScheduleLine::CutToInt(firstTour->GetPreTourTime()) : -1;
-    CScheduleLine atHome(householdId, personNumber);
-    atHome.Int(kAtHomeActivity).Int(0).Int(timeAtHome).Int(household != nullptr ? household->GetHomeZone() : -1);
-    atHome.WriteTo(streams, COutputFileSet::kActivity);
+    const int timeAtHome = firstTour != nullptr ? CRecordLine::TruncateToInt(firstTour->GetPreTourTime()) : -1;
+    CScheduleLine::AtHome(householdId, personNumber, timeAtHome, household != nullptr ? household->GetHomeZone() : -1)
+        .WriteTo(streams, COutputFileSet::kActivity);
 
     // The tours in the order of the day. A period's count above its three
     // slots writes the three slots only, and an empty slot writes nothing.

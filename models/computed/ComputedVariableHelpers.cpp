@@ -86,6 +86,43 @@ bool TourInHandInSlots(const Frame& frame, const CWPattern* pattern, int firstSl
     return false;
 }
 
+CTour* DiscretionaryTour(const Frame& frame) {
+    return frame.person != nullptr ? frame.person->m_pDiscretionaryTour : nullptr;
+}
+
+namespace {
+
+// Stops of the tour before its closing return, among those actually held, that
+// are not the stop in hand and have the activity type.
+int OtherStopsOfTour(const CTour* tour, const CStop* stopInHand, int activityType) {
+    int count = 0;
+    const int stops = FilledStopsBeforeReturn(tour);
+    for (int k = 1; k <= stops; ++k) {
+        const CStop* s = StopNumber(tour, k);
+        if (s != nullptr && s != stopInHand && s->GetActivityType() == activityType) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+int CountOtherStopsOfDay(const Frame& frame, int activityType) {
+    if (frame.person == nullptr) return 0;
+    int count = 0;
+    if (WorksOrStudies(frame)) {
+        const CWPattern* p = WorkerPattern(frame);
+        if (p == nullptr) return 0;
+        for (int slot = 0; slot < CWPattern::kSlotCount; ++slot)
+            count += OtherStopsOfTour(TourInSlot(p, slot), frame.stop, activityType);
+    } else {
+        const CNWPattern* p = NonWorkerPattern(frame);
+        if (p == nullptr || frame.tour == nullptr) return 0;
+        const int last = std::min(frame.tour->GetPosition(), static_cast<int>(p->GetTours().size()));
+        for (int k = 1; k <= last; ++k) count += OtherStopsOfTour(NthTour(p, k), frame.stop, activityType);
+    }
+    return count;
+}
+
 const CCommuteLOSRecord* CommuteRecord(const Frame& frame) {
     return frame.person != nullptr ? frame.person->GetCommuteRecord() : nullptr;
 }

@@ -13,6 +13,8 @@
 
 struct CCommuteLOSRecord;
 class CHouseholdCoordinator;
+class CWPattern;
+class CNWPattern;
 
 namespace ComputedVariableHelpers {
 
@@ -60,6 +62,14 @@ bool IsTourInHand(const Frame& frame, const CTour* candidate);
 // The tour in hand stands in one of slots first .. first + count - 1 of the
 // worker pattern.
 bool TourInHandInSlots(const Frame& frame, const CWPattern* pattern, int firstSlot, int count);
+// The person's independent discretionary tour (a child's); null without one.
+CTour* DiscretionaryTour(const Frame& frame);
+// Activity counter: the stops of the person's day with the activity type,
+// other than the stop in hand (by identity), looking only at the stops held
+// before each tour's closing return. A person with flag 0 set: every tour of
+// the worker pattern; anyone else: the non-worker pattern's tours 1 up to the
+// position of the tour in hand (none without a tour in hand).
+int CountOtherStopsOfDay(const Frame& frame, int activityType);
 
 // --- Commute ---------------------------------------------------------------
 // The person's commute level-of-service record; null without a person.

@@ -10,6 +10,12 @@
 
 using namespace ComputedVariableHelpers;
 
+namespace {
+
+// The escort role or time of a person as the household simulator reports it:
+// slot 0 drops children off, 1 picks them up, 2 joint discretionary activity
+// with children (each 1.0 / 0.0), 5 time after the drop-off, 6 time available
+// after the pick-up. 0.0 without a simulator or a person.
 double EscortSlotValue(CHouseholdCoordinator* simulator, const CPersonObject* person, int slot) {
     if (simulator == nullptr || person == nullptr) return 0.0;
     switch (slot) {
@@ -21,8 +27,6 @@ double EscortSlotValue(CHouseholdCoordinator* simulator, const CPersonObject* pe
     default: return 0.0;
     }
 }
-
-namespace {
 
 template <int Slot>
 double EscortSlot(const Frame& f) {

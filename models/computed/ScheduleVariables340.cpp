@@ -5,11 +5,8 @@
 
 #include "models/computed/Variables340.h"
 
-#include <algorithm>
-
 #include "models/computed/StopVariables.h"
 #include "models/computed/Variables340Helpers.h"
-#include "schedules/CNWPattern.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
 #include "schedules/CWPattern.h"
@@ -190,10 +187,6 @@ double ToursInThisPeriod(const Frame& f) {
 
 // --- Tours and stops ------------------------------------------------------------------
 
-const CTour* DiscretionaryTour(const Frame& f) {
-    return f.person != nullptr ? f.person->m_pDiscretionaryTour : nullptr;
-}
-
 double DiscretionaryTourWalksOrBikes(const Frame& f) {
     const CTour* t = DiscretionaryTour(f);
     return Indicator(t != nullptr && t->GetMode() == 2);
@@ -209,37 +202,9 @@ double StopActivityIs(const Frame& f) {
     return Indicator(f.stop != nullptr && f.stop->GetActivityType() == ActivityType);
 }
 
-// Stops of the tour before its closing return, among those actually held, that
-// are not the stop in hand and have the activity type.
-int OtherStopsOfType(const CTour* tour, const CStop* stopInHand, int activityType) {
-    int count = 0;
-    const int stops = FilledStopsBeforeReturn(tour);
-    for (int k = 1; k <= stops; ++k) {
-        const CStop* s = StopNumber(tour, k);
-        if (s != nullptr && s != stopInHand && s->GetActivityType() == activityType) ++count;
-    }
-    return count;
-}
-
-// Other stops of the person's day with the activity type: every tour of the
-// pattern of a person going to work or school; for anyone else the non-worker
-// pattern's tours 1 up to the position of the tour in hand.
 template <int ActivityType>
 double ActivityCounter(const Frame& f) {
-    if (f.person == nullptr) return 0.0;
-    int count = 0;
-    if (WorksOrStudies(f)) {
-        const CWPattern* p = WorkerPattern(f);
-        if (p == nullptr) return 0.0;
-        for (int slot = 0; slot < CWPattern::kSlotCount; ++slot)
-            count += OtherStopsOfType(TourInSlot(p, slot), f.stop, ActivityType);
-    } else {
-        const CNWPattern* p = NonWorkerPattern(f);
-        if (p == nullptr || f.tour == nullptr) return 0.0;
-        const int last = std::min(f.tour->GetPosition(), static_cast<int>(p->GetTours().size()));
-        for (int k = 1; k <= last; ++k) count += OtherStopsOfType(NthTour(p, k), f.stop, ActivityType);
-    }
-    return count;
+    return CountOtherStopsOfDay(f, ActivityType);
 }
 
 constexpr ComputedVariableDefinition kRows[] = {

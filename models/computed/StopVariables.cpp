@@ -1,13 +1,8 @@
 #include "models/computed/StopVariables.h"
 
-#include <algorithm>
-
-#include "data/CPersonObject.h"
 #include "models/computed/ComputedVariableHelpers.h"
-#include "schedules/CNWPattern.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
-#include "schedules/CWPattern.h"
 
 using namespace ComputedVariableHelpers;
 
@@ -32,43 +27,14 @@ double StopField(const Frame& f) {
 
 // --- Activity counters ---------------------------------------------------------
 
-// Stops of the tour before its return home (only those actually held) that are
-// not the stop in hand and have the activity type.
-int CountActivityStops(const CTour* tour, const CStop* stopInHand, int activityType) {
-    int count = 0;
-    const int stops = FilledStopsBeforeReturn(tour);
-    for (int k = 1; k <= stops; ++k) {
-        const CStop* s = StopNumber(tour, k);
-        if (s != nullptr && s != stopInHand && s->GetActivityType() == activityType) ++count;
-    }
-    return count;
-}
-
 // Other stops of the person's day with the activity type: over every tour of a
 // worker's pattern, or over a non-worker's tours up to the tour in hand.
 template <int ActivityType>
 double ActivityCounter(const Frame& f) {
-    if (f.person == nullptr) return 0.0;
-    int count = 0;
-    if (WorksOrStudies(f)) {
-        const CWPattern* p = WorkerPattern(f);
-        if (p == nullptr) return 0.0;
-        for (int slot = 0; slot < CWPattern::kSlotCount; ++slot)
-            count += CountActivityStops(TourInSlot(p, slot), f.stop, ActivityType);
-    } else {
-        const CNWPattern* p = NonWorkerPattern(f);
-        if (p == nullptr || f.tour == nullptr) return 0.0;
-        const int last = std::min(f.tour->GetPosition(), static_cast<int>(p->GetTours().size()));
-        for (int k = 1; k <= last; ++k) count += CountActivityStops(NthTour(p, k), f.stop, ActivityType);
-    }
-    return count;
+    return CountOtherStopsOfDay(f, ActivityType);
 }
 
 // --- A child's discretionary tour ----------------------------------------------
-
-const CTour* DiscretionaryTour(const Frame& f) {
-    return f.person != nullptr ? f.person->m_pDiscretionaryTour : nullptr;
-}
 
 const CStop* DiscretionaryStop(const Frame& f) { return StopNumber(DiscretionaryTour(f), 1); }
 

@@ -42,25 +42,15 @@ int WorkingParents(const Frame& f, int parentColumn) {
 }
 
 // Sum over those members of a value of their worker pattern (a member whose
-// pattern is not a worker pattern adds nothing).
-template <typename Value>
-double SumOverWorkingParents(const Frame& f, int parentColumn, Value value) {
-    if (f.household == nullptr) return 0.0;
-    double sum = 0.0;
+// pattern is not a worker pattern adds nothing). Summed as Sum: a double, or an
+// int truncated after each addition (whole minutes only).
+template <typename Sum, typename Value>
+Sum SumOverWorkingParents(const Frame& f, int parentColumn, Value value) {
+    Sum sum = 0;
+    if (f.household == nullptr) return sum;
     for (const auto& member : f.household->GetPersons())
         if (IsWorkingParent(member.get(), parentColumn))
-            if (const CWPattern* p = MemberWorkerPattern(member.get())) sum += value(p);
-    return sum;
-}
-
-// The same sum kept as an int, truncated after each addition (minutes only).
-template <typename Value>
-int TruncatedSumOverWorkingParents(const Frame& f, int parentColumn, Value value) {
-    if (f.household == nullptr) return 0;
-    int sum = 0;
-    for (const auto& member : f.household->GetPersons())
-        if (IsWorkingParent(member.get(), parentColumn))
-            if (const CWPattern* p = MemberWorkerPattern(member.get())) sum = static_cast<int>(sum + value(p));
+            if (const CWPattern* p = MemberWorkerPattern(member.get())) sum = static_cast<Sum>(sum + value(p));
     return sum;
 }
 
@@ -80,15 +70,15 @@ int EarliestOverChildren(const Frame& f, Value value) {
 
 template <int ParentColumn>
 double ParentStartSum(const Frame& f) {
-    return SumOverWorkingParents(f, ParentColumn, Start);
+    return SumOverWorkingParents<double>(f, ParentColumn, Start);
 }
 template <int ParentColumn>
 double ParentDurationSum(const Frame& f) {
-    return SumOverWorkingParents(f, ParentColumn, Duration);
+    return SumOverWorkingParents<double>(f, ParentColumn, Duration);
 }
 template <int ParentColumn>
 double ParentEndSum(const Frame& f) {
-    return SumOverWorkingParents(f, ParentColumn, End);
+    return SumOverWorkingParents<double>(f, ParentColumn, End);
 }
 template <int ParentColumn>
 double ParentCount(const Frame& f) {
@@ -99,22 +89,22 @@ bool BothParentsWork(const Frame& f) { return WorkingParents(f, kMotherColumn) +
 
 double BothParentsWorkOneEndsBeforeSchool(const Frame& f) {
     const int childEnd = static_cast<int>(End(SchoolPattern(f)));
-    const int mother = TruncatedSumOverWorkingParents(f, kMotherColumn, End);
-    const int father = TruncatedSumOverWorkingParents(f, kFatherColumn, End);
+    const int mother = SumOverWorkingParents<int>(f, kMotherColumn, End);
+    const int father = SumOverWorkingParents<int>(f, kFatherColumn, End);
     return Indicator(BothParentsWork(f) && (father < childEnd || mother < childEnd));
 }
 
 double FatherStartsAfterSchool(const Frame& f) {
-    return Indicator(TruncatedSumOverWorkingParents(f, kFatherColumn, Start) > EarliestOverChildren(f, Start));
+    return Indicator(SumOverWorkingParents<int>(f, kFatherColumn, Start) > EarliestOverChildren(f, Start));
 }
 double FatherStartsBeforeSchool(const Frame& f) {
-    return Indicator(TruncatedSumOverWorkingParents(f, kFatherColumn, Start) < EarliestOverChildren(f, Start));
+    return Indicator(SumOverWorkingParents<int>(f, kFatherColumn, Start) < EarliestOverChildren(f, Start));
 }
 double MotherStartsAfterSchool(const Frame& f) {
-    return Indicator(TruncatedSumOverWorkingParents(f, kMotherColumn, Start) > EarliestOverChildren(f, Start));
+    return Indicator(SumOverWorkingParents<int>(f, kMotherColumn, Start) > EarliestOverChildren(f, Start));
 }
 double MotherEndsAfterSchool(const Frame& f) {
-    return Indicator(TruncatedSumOverWorkingParents(f, kMotherColumn, End) > EarliestOverChildren(f, End));
+    return Indicator(SumOverWorkingParents<int>(f, kMotherColumn, End) > EarliestOverChildren(f, End));
 }
 
 constexpr ComputedVariableDefinition kRows[] = {

@@ -245,6 +245,22 @@ TEST_P(RunHarnessRunTest, FailingThreadsMakeTheRunFail) {
     EXPECT_NE(stdOut.find("Households processed: 0"), std::string::npos);
 }
 
+TEST_P(RunHarnessRunTest, HouseholdsThatCannotBeCountedStopBeforeTheRun) {
+    // Without the count no thread has a share; the run must not pass for a
+    // successful one over zero households.
+    db->Execute("DROP TABLE households");
+    std::string stdOut, stdErr;
+    EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
+    EXPECT_EQ(stdErr, "tolvar-run: the households could not be counted\n");
+    EXPECT_TRUE(messages.Contains("Error reading number of hhids "));
+    EXPECT_TRUE(stdOut.empty());
+
+    RunHarnessOptions options;
+    options.connect = db->Connect();
+    options.out = out.string();
+    EXPECT_EQ(RunHarness::RunSingleLoop(options).error, "the households could not be counted");
+}
+
 TEST_P(RunHarnessRunTest, AModelFileThatCannotBeLoadedStopsBeforeTheRun) {
     std::string stdOut, stdErr;
     EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string(), "--model",
@@ -258,8 +274,7 @@ TEST_P(RunHarnessRunTest, AModelFileThatCannotBeLoadedStopsBeforeTheRun) {
 }
 
 TEST_P(RunHarnessRunTest, AModelFileIsLoadedIntoTheTenModelSystemsBeforeTheRun) {
-    // A file saved from a model system, with one coefficient changed from the
-    // catalogue's, loads into every system.
+    // A file saved from a model system loads into every system.
     const auto path = folder / "models.tvm";
     {
         CModelSystem source;

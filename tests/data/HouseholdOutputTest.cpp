@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <limits>
 #include <sstream>
 #include <unistd.h>
 
@@ -235,6 +236,9 @@ TEST(RecordLineTest, HouseholdIdConversion) {
     EXPECT_EQ(CRecordLine::TruncateToInt(2.9), 2);
     EXPECT_EQ(CRecordLine::TruncateToInt(-2.9), -2);
     EXPECT_EQ(CRecordLine::TruncateToInt(1e12), 2147483647);
+    EXPECT_EQ(CRecordLine::TruncateToInt(-1e300), std::numeric_limits<int>::min());
+    EXPECT_EQ(CRecordLine::TruncateToInt(-0.9), 0);
+    EXPECT_EQ(CRecordLine::TruncateToInt(std::nan("")), 0);
 }
 
 TEST_P(HouseholdOutputTest, AFailedWriteIsReportedOnce) {

@@ -481,6 +481,30 @@ TEST_P(ShortDirectoryTest, TimesPastTheLastEndReadTheLastTable) {
     EXPECT_TRUE(messages.Texts().empty());
 }
 
+class Zone2ZonePeriodTest : public LOSQueryTest {
+protected:
+    void SetUp() override { Build({{360, "los_night"}, {1440, "zone2zone"}}); }
+};
+
+// A directory that names zone2zone as a period's table: the cache holds its
+// rows once and serves them both as that period's table and as zone2zone.
+TEST_P(Zone2ZonePeriodTest, ZoneToZoneAsAPeriodTableIsHeldOnce) {
+    cached.SetOriginZone(4);
+    EXPECT_EQ(cached.GetCache(4)->GetTables().size(), 2u);
+    const std::vector<int> destinations{3, 5, 6, 50000};
+    std::vector<double> expected;
+    for (int d : destinations) expected.push_back(LOSRegion::Zone2ZoneValue(4, d, 3).value_or(0.0));
+    std::vector<double> values;
+    cached.GetLOS(values, 3, 500.0, 4, destinations);
+    EXPECT_EQ(values, expected);
+    cached.GetZone2ZoneForDestinations(values, 3, 4, destinations);
+    EXPECT_EQ(values, expected);
+    std::vector<int> zones;
+    cached.GetAdjacentZones(4, zones);
+    EXPECT_EQ(zones, (std::vector<int>{3, 4, 5}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Db, Zone2ZonePeriodTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 INSTANTIATE_TEST_SUITE_P(Db, LOSQueryTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 INSTANTIATE_TEST_SUITE_P(Db, ShortDirectoryTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 

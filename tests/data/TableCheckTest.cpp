@@ -282,6 +282,18 @@ TEST_P(TableCheckTest, DirectoryNamingAMissingTableFailsTheLoad) {
     EXPECT_NE(messages.Texts()[0].find("los_none"), std::string::npos);
 }
 
+TEST_P(TableCheckTest, DirectoryRowWithoutANameTakesTheNameOfThePreviousRow) {
+    InputTables::Create(*db);
+    // Rows come back in insertion order: 1440 los_day, 540 los_am, 2000 NULL.
+    db->Execute("INSERT INTO losdir VALUES (2000, NULL)");
+    Connect();
+    CInputDataManager manager;
+    ASSERT_TRUE(manager.LoadTables(&connection));
+    EXPECT_EQ(manager.GetLOSDirectory(),
+              (std::map<int, std::string>{{540, "los_am"}, {1440, "los_day"}, {2000, "los_am"}}));
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_P(TableCheckTest, TableNameThatIsNotAPlainIdentifierFailsTheLoad) {
     InputTables::Create(*db);
     db->Execute("UPDATE losdir SET tbname = 'los_day; DROP TABLE households' WHERE end_t = 1440");

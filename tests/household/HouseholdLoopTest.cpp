@@ -218,6 +218,19 @@ TEST_P(HouseholdLoopTest, FailingTableLoadReportsTheThreadFinishedAsFailedOnce) 
     EXPECT_FALSE(messages.Texts().empty());  // the input-data manager says why
 }
 
+TEST_P(HouseholdLoopTest, UnreadableHouseholdPageReportsTheThreadFinishedAsFailed) {
+    // The tables pass their check, but the page query orders by a column that is gone.
+    region->Database().Execute("ALTER TABLE households RENAME COLUMN zone_id TO home_zone");
+    loop->Run();
+
+    EXPECT_EQ(CountContaining(messages, "Error 4"), 1);
+    EXPECT_EQ(loop->progress.Count(Event::Update), 0);
+    const auto events = loop->progress.Events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_TRUE(events.back().kind == Event::Finished && events.back().failed);
+    EXPECT_TRUE(Trace().empty());
+}
+
 TEST_P(HouseholdLoopTest, ExceptionEndsTheLoopReportsFailedOnceAndKeepsWhatWasWritten) {
     loop->progress.ThrowAt(3);
     loop->Run();

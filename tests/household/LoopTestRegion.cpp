@@ -1,7 +1,7 @@
 #include "LoopTestRegion.h"
 
 #include "household/CHouseholdLoop.h"
-#include "household/COutputFileSet.h"
+#include "household/CThreadSets.h"
 #include "platform/CRecordset.h"
 #include "platform/NumberText.h"
 #include "tools/SampleRegionGenerator.h"
@@ -116,10 +116,7 @@ void SingleLoop::SetShare(int first, int count) {
 }
 
 void SingleLoop::SetOutputFolder(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto name : COutputFileSet::DefaultOutputNames()) names.push_back((folder / std::string(name)).string());
-    names = COutputFileSet::NamesForThread(names, models.m_nThreadIndex);
-    for (int k = 0; k < CModelSystem::kOutputFileCount; ++k) models.m_outputFileNames[k] = names[k];
+    CThreadSets::SetDefaultOutputNames(models, folder.string(), models.m_nThreadIndex);
 }
 
 void SingleLoop::Run() {

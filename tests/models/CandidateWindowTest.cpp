@@ -1,8 +1,8 @@
-// The candidate window around a target: half-widths by target, the sparse scan
+// CLocationMM::SelectCandidateWindow: half-widths by target, the sparse scan
 // with its step, the symmetric clipping at both ends of the list, and the lists
 // at the edges (single zone, empty list, scan stepping past the end).
 
-#include "models/CandidateWindow.h"
+#include "models/CLocationMM.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ struct Candidates {
     }
     std::vector<int> Select(float target) const {
         std::vector<int> selection = {-7, -7, -7};  // stale contents must go
-        SelectCandidateWindow(zones, values, selection, target);
+        CLocationMM::SelectCandidateWindow(zones, values, selection, target);
         return selection;
     }
     std::vector<int> zones;
@@ -35,13 +35,13 @@ struct Candidates {
 }  // namespace
 
 TEST(CandidateWindowHalfWidth, FollowsTheTargetBands) {
-    EXPECT_EQ(CandidateWindowHalfWidth(0.5f), 5);
-    EXPECT_EQ(CandidateWindowHalfWidth(3.0f), 5);
-    EXPECT_EQ(CandidateWindowHalfWidth(3.01f), 10);
-    EXPECT_EQ(CandidateWindowHalfWidth(5.0f), 10);
-    EXPECT_EQ(CandidateWindowHalfWidth(5.5f), 25);
-    EXPECT_EQ(CandidateWindowHalfWidth(std::numeric_limits<float>::infinity()), 25);
-    EXPECT_EQ(CandidateWindowHalfWidth(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(0.5f), 5);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(3.0f), 5);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(3.01f), 10);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(5.0f), 10);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(5.5f), 25);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(std::numeric_limits<float>::infinity()), 25);
+    EXPECT_EQ(CLocationMM::CandidateWindowHalfWidth(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 
 TEST(CandidateWindow, SingleZoneIsSelected) {

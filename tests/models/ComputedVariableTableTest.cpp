@@ -66,7 +66,9 @@ TEST(ComputedVariableTable, LookupBelow340AnswersExactlyTheListedIds) {
     for (int index = 0; index < 340; ++index) {
         const ComputedVariableDefinition* definition = FindComputedVariableDefinition(index);
         EXPECT_EQ(definition != nullptr, kDefinedBelow340.count(30000 + index) == 1) << 30000 + index;
-        if (definition != nullptr) EXPECT_EQ(definition->index, index);
+        if (definition != nullptr) {
+            EXPECT_EQ(definition->index, index);
+        }
     }
 }
 

@@ -8,6 +8,8 @@
 #include <set>
 
 #include "data/CCommuteLOSRecord.h"
+#include "platform/CDatabase.h"
+#include "tools/SampleRegionGenerator.h"
 #include "Variables340Fixtures.h"
 
 using namespace Variables340Fixtures;
@@ -192,5 +194,89 @@ TEST_P(Sweep340Test, ZeroIncomeUsesTheIncomeFloor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, Sweep340Test, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
+
+// Every variable at every level for every person of generated sample-region
+// households, read through the input-data manager (so the zone and
+// level-of-service variables look up real rows): finite values only. Each
+// person goes to work or school when employed or a student, with the commute
+// record looked up; the others get one tour; all members share a joint activity.
+class SampleRegion340Test : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SampleRegion340Test, EveryVariableOfEveryMemberIsFinite) {
+    constexpr int kHouseholds = 12;
+    auto db = TestDatabase::Create(GetParam());
+    {
+        CDatabase writer;
+        writer.OpenEx(db->Connect(), false);
+        SampleRegionGenerator::Options options;
+        options.zones = 9;
+        options.households = kHouseholds;
+        options.seed = 11;
+        SampleRegionGenerator(options).Write(writer);
+    }
+    CDatabase connection;
+    connection.OpenEx(db->Connect());
+    CInputDataManager manager;
+    ASSERT_TRUE(manager.LoadTables(&connection));
+    manager.LoadHouseholdIdPage(0, kHouseholds);
+    int households = 0;
+    int readZoneRows = 0;  // households whose mean work distance came from real rows
+    while (CHouseholdObject* household = manager.LoadNextHousehold()) {
+        ++households;
+        const int home = household->GetHomeZone();
+        manager.SetOriginZone(home);
+        const int n = household->GetPersonCount();
+        for (int i = 1; i <= n; ++i) {
+            CPersonObject* person = household->GetPerson(i);
+            const bool student = person->GetValue3() != 0.0;
+            person->SetFlag(0, student || person->GetValue2() != 0.0);
+            person->SetFlag(1, student);
+            person->CreatePattern();
+            if (auto* work = dynamic_cast<CWPattern*>(person->GetPattern())) {
+                work->SetWorkStart(420.0 + 10.0 * i);
+                work->SetWorkDuration(480.0);
+                GiveStops(work->GetTourAt(CWPattern::kHomeToWorkSlot), 2, {9, 13});
+                manager.GetLOSRecord(person, home, person->GetActivityZone(), 420.0, 900.0);
+            } else if (auto* day = dynamic_cast<CNWPattern*>(person->GetPattern())) {
+                AddNonWorkerTour(day, 0, 3, {9, 7, 12})->SetPosition(1);
+            }
+        }
+        CJointActivityRecord record(std::vector<bool>(static_cast<std::size_t>(n), true), 1, 60.0);
+        record.m_dStartTime = 1080.0;
+        record.m_dEndTime = 1170.0;
+        record.m_nZone = home;
+        household->m_jointActivities.push_back(record);
+
+        const auto expectFinite = [&](const Frame& frame, const std::string& where) {
+            for (const ComputedVariableDefinition& row : AllRows340()) {
+                const double value = row.compute(frame);
+                EXPECT_TRUE(std::isfinite(value)) << where << ": " << row.index + 30000 << " = " << value;
+            }
+        };
+        const std::string hh = "household " + std::to_string(household->GetId());
+        expectFinite(FrameOf(household, nullptr, nullptr, nullptr, nullptr, &manager), hh);
+        if (Value(30700, FrameOf(household, nullptr, nullptr, nullptr, nullptr, &manager)) > 0.0) ++readZoneRows;
+        for (int i = 1; i <= n; ++i) {
+            CPersonObject* person = household->GetPerson(i);
+            CPattern* pattern = person->GetPattern();
+            const std::string who = hh + " person " + std::to_string(i);
+            expectFinite(FrameOf(household, person, pattern, nullptr, nullptr, &manager), who);
+            for (std::size_t t = 0; t < pattern->GetTours().size(); ++t) {
+                CTour* tour = pattern->GetTourAt(static_cast<int>(t));
+                if (tour == nullptr) continue;
+                expectFinite(FrameOf(household, person, pattern, tour, nullptr, &manager), who + " tour");
+                for (std::size_t k = 0; k < tour->GetStops().size(); ++k)
+                    expectFinite(FrameOf(household, person, pattern, tour, tour->GetStopAt(static_cast<int>(k)),
+                                         &manager),
+                                 who + " stop");
+            }
+        }
+    }
+    EXPECT_EQ(households, kHouseholds);
+    EXPECT_GT(readZoneRows, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Db, SampleRegion340Test, ::testing::ValuesIn(TestDatabase::Kinds()),
+                         TestDatabase::KindName);
 
 }  // namespace

@@ -7,10 +7,8 @@
 #include <cmath>
 
 #include "data/CInputDataManager.h"
-#include "household/CHouseholdCoordinator.h"
 #include "modelsystem/CModelSystem.h"
 #include "models/computed/ComputedVariableHelpers.h"
-#include "models/computed/PersonVariables.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CWPattern.h"
 #include "support/RecordingMessageSink.h"
@@ -22,14 +20,6 @@ namespace {
 
 constexpr int kHomeZone = 10;
 
-void SetWork(CPersonObject* person, double start, double duration) {
-    person->CreatePattern();
-    CWPattern* pattern = dynamic_cast<CWPattern*>(person->GetPattern());
-    ASSERT_NE(pattern, nullptr);
-    pattern->SetWorkStart(start);
-    pattern->SetWorkDuration(duration);
-}
-
 // Two working parents, a school child and a pre-school child.
 class FamilyTest : public RowTest {
 protected:
@@ -39,15 +29,15 @@ protected:
         father = Rows().AddPerson(*household, {{kAge, 42}, {kEmployed, 1}, {kFather, 1}}, {0});
         child = Rows().AddPerson(*household, {{kAge, 10}, {kStudent, 1}, {kSchoolZone, kHomeZone}}, {0});
         toddler = Rows().AddPerson(*household, {{kAge, 4}, {kFemale, 1}});
-        SetWork(mother, 480, 540);
-        SetWork(father, 420, 600);
-        SetWork(child, 500, 400);
+        MakeWorkerPattern(mother, 480, 540);
+        MakeWorkerPattern(father, 420, 600);
+        MakeWorkerPattern(child, 500, 400);
         toddler->CreatePattern();
         household->SetWorkOrSchoolAdultCount(2);
     }
 
     CVariableEvaluator::Frame Of(CPersonObject* person) {
-        return FrameOf(household.get(), person, person->GetPattern());
+        return PersonFrame(household.get(), person);
     }
 
     std::unique_ptr<CHouseholdObject> household;
@@ -185,8 +175,8 @@ TEST_P(FamilyTest, TwoWorkingMothersAreSummed) {
     auto h = Rows().Household({{1, 2}});
     CPersonObject* a = Rows().AddPerson(*h, {{kAge, 40}, {kMother, 1}}, {0});
     CPersonObject* b = Rows().AddPerson(*h, {{kAge, 38}, {kMother, 1}}, {0});
-    SetWork(a, 480, 500);
-    SetWork(b, 300, 200);
+    MakeWorkerPattern(a, 480, 500);
+    MakeWorkerPattern(b, 300, 200);
     EXPECT_EQ(Value(30199, FrameOf(h.get())), 2.0);
     EXPECT_EQ(Value(30025, FrameOf(h.get())), 780.0);
     EXPECT_EQ(Value(30327, FrameOf(h.get())), 1.0);  // two "parents" working
@@ -208,7 +198,7 @@ TEST_P(FamilyTest, ParentsAgainstTheEarliestChild) {
 TEST_P(FamilyTest, WithoutChildrenParentsCompareAgainst1440) {
     auto h = Rows().Household({{1, 1}});
     CPersonObject* dad = Rows().AddPerson(*h, {{kAge, 40}, {kFather, 1}}, {0});
-    SetWork(dad, 420, 600);
+    MakeWorkerPattern(dad, 420, 600);
     EXPECT_EQ(Value(30329, FrameOf(h.get(), dad)), 0.0);
     EXPECT_EQ(Value(30330, FrameOf(h.get(), dad)), 1.0);
 }
@@ -218,9 +208,9 @@ TEST_P(FamilyTest, RunningSumsDropFractionsOfMinutes) {
     CPersonObject* a = Rows().AddPerson(*h, {{kAge, 40}, {kMother, 1}}, {0});
     CPersonObject* b = Rows().AddPerson(*h, {{kAge, 38}, {kMother, 1}}, {0});
     CPersonObject* kid = Rows().AddPerson(*h, {{kAge, 8}}, {0});
-    SetWork(a, 480.7, 10);
-    SetWork(b, 100.6, 10);
-    SetWork(kid, 581, 100);
+    MakeWorkerPattern(a, 480.7, 10);
+    MakeWorkerPattern(b, 100.6, 10);
+    MakeWorkerPattern(kid, 581, 100);
     // 480 + 100.6 gives 580 (not 581.3), which is not above 581.
     EXPECT_EQ(Value(30331, FrameOf(h.get(), a)), 0.0);
 }
@@ -283,63 +273,19 @@ TEST_P(FamilyTest, HomeZoneAttributesFromTheZonesTable) {
     EXPECT_EQ(Value(30061, Of(mother)), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Db, FamilyTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
-
 // --- Escort roles from the household simulator ------------------------------------
 
-// A household simulator whose escort answers are set by the test.
-class EscortSimulator final : public CHouseholdCoordinator {
-public:
-    EscortSimulator() : CHouseholdCoordinator(nullptr) {}
-    const CPersonObject* adult = nullptr;
-    bool IsDropOffAdult(const CPersonObject* p) override { return p == adult; }
-    bool IsPickUpAdult(const CPersonObject*) override { return false; }
-    bool IsJointDiscretionaryAdult(const CPersonObject* p) override { return p == adult; }
-    bool IsInDropOffEpisode(const CPersonObject*) override { return false; }
-    bool IsInPickUpEpisode(const CPersonObject*) override { return false; }
-    double GetTimeAfterDropOff(const CPersonObject* p) override { return p == adult ? 95.0 : -1.0; }
-    double GetAvailableTimeAfterPickUp(const CPersonObject*) override { return -1.0; }
-    void SetJointDiscretionaryTour(CTour*) override {}
-    void BuildEscortEpisodes() override {}
-    void AllocateEscortEpisodes() override {}
-    void DecideChildIndependentActivity() override {}
-    void FindChildInJointActivity() override {}
-    void SimulateWHCommute(CPersonObject*, CHouseholdObject*) override {}
-    void SimulateHWCommute(CPersonObject*, CHouseholdObject*) override {}
-    void SimulateNonWorkerEscortTours(CPersonObject*, CHouseholdObject*, CModelSystem*) override {}
-    void SimulateChildSchoolCommute(CPersonObject*, CHouseholdObject*, CModelSystem*) override {}
-    void SimulateJointDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
-                                        CHouseholdCoordinator*) override {}
-    void SimulateNonWorkerDay(CPersonObject*, CHouseholdObject*, CModelSystem*, CHouseholdCoordinator*) override {}
-    void SimulateChildDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
-                                        CHouseholdCoordinator*) override {}
-    void AddChildToJointDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
-                                          CHouseholdCoordinator*) override {}
-};
-
-TEST(EscortSlots, ReadTheSimulatorsAnswersForThePerson) {
-    EscortSimulator simulator;
-    const CPersonObject* adult = reinterpret_cast<const CPersonObject*>(&simulator);  // only compared
-    const CPersonObject* other = adult + 1;
-    simulator.adult = adult;
-    EXPECT_EQ(EscortSlotValue(&simulator, adult, 0), 1.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, other, 0), 0.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, adult, 1), 0.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, adult, 2), 1.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, adult, 5), 95.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, other, 5), -1.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, adult, 6), -1.0);
-}
-
-TEST(EscortSlots, ComeFromTheModelSystemsCurrentSimulator) {
-    EscortSimulator simulator;
+TEST_P(FamilyTest, EscortRolesAreTheCurrentSimulatorsAnswersForThePerson) {
+    ScriptedSimulator simulator;
+    simulator.adult = mother;
+    simulator.dropOff = true;
+    simulator.joint = true;
+    simulator.afterDropOff = 95.0;
     CModelSystem models;
-    const CPersonObject* adult = reinterpret_cast<const CPersonObject*>(&simulator);  // only compared
-    simulator.adult = adult;
-    CVariableEvaluator::Frame f;
-    f.person = const_cast<CPersonObject*>(adult);
+    auto f = Of(mother);
     f.owner = &models;
-    EXPECT_EQ(Value(30038, f), 0.0);  // no household being simulated
+    for (int id : {30038, 30039, 30040, 30146, 30147, 30148, 30149})
+        EXPECT_EQ(Value(id, f), 0.0) << id << ": no household being simulated";
     models.m_pHousehold = &simulator;
     EXPECT_EQ(Value(30038, f), 1.0);
     EXPECT_EQ(Value(30147, f), 1.0);
@@ -348,15 +294,15 @@ TEST(EscortSlots, ComeFromTheModelSystemsCurrentSimulator) {
     EXPECT_EQ(Value(30040, f), 1.0);
     EXPECT_EQ(Value(30148, f), 95.0);
     EXPECT_EQ(Value(30149, f), -1.0);
+    auto other = Of(father);
+    other.owner = &models;
+    EXPECT_EQ(Value(30038, other), 0.0);
+    EXPECT_EQ(Value(30148, other), -1.0);
+    other.person = nullptr;  // household level: no person to ask about
+    for (int id : {30038, 30040, 30148}) EXPECT_EQ(Value(id, other), 0.0) << id;
     models.m_pHousehold = nullptr;
 }
 
-TEST(EscortSlots, WithoutSimulatorOrPersonAreZero) {
-    EscortSimulator simulator;
-    EXPECT_EQ(EscortSlotValue(nullptr, reinterpret_cast<const CPersonObject*>(&simulator), 0), 0.0);
-    EXPECT_EQ(EscortSlotValue(&simulator, nullptr, 5), 0.0);
-    for (int id : {30038, 30039, 30040, 30146, 30147, 30148, 30149})
-        EXPECT_EQ(Value(id, CVariableEvaluator::Frame{}), 0.0) << id;
-}
+INSTANTIATE_TEST_SUITE_P(Db, FamilyTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 }  // namespace

@@ -155,8 +155,10 @@ protected:
         auto* pattern = dynamic_cast<CNWPattern*>(grandfather->GetPattern());
         ASSERT_NE(pattern, nullptr);
         AddNonWorkerTour(pattern, 4, 2, {10, 12})->SetWindowStart(450.0);
+        simulator.afterDropOff = 600.0;
+        simulator.afterPickUp = 500.0;
     }
-    FixedTimesSimulator simulator{600.0, 500.0};
+    ScriptedSimulator simulator;
 };
 
 TEST_P(Availability340Test, FromTheDropOffToThePickUp) {

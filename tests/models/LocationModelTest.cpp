@@ -320,24 +320,6 @@ TEST_F(LocationWalkTest, NeverLeavesTheZoneAtOneHundredPercent) {
 }
 
 // ---------------------------------------------------------------------------
-// Candidate window: the model's entry gives the window of the stop-location
-// callers (the window rules have their own tests).
-
-TEST(LocationCandidateWindowTest, ModelEntryGivesTheWindow) {
-    std::vector<int> zones, selection{-7, -7};
-    std::vector<double> values;
-    for (int i = 0; i < 20; ++i) {
-        zones.push_back(100 + i);
-        values.push_back(i);
-    }
-    // Step 2 stops at position 4 (4.0 > 3.5); half-width 10, but only 4 below.
-    CLocationMM::SelectCandidateWindow(zones, values, selection, 3.5f);
-    EXPECT_EQ(selection, (std::vector<int>{100, 101, 102, 103, 104, 105, 106, 107, 108}));
-    CLocationMM::SelectCandidateWindow({}, {}, selection, 3.5f);
-    EXPECT_TRUE(selection.empty());
-}
-
-// ---------------------------------------------------------------------------
 // Vehicle-make candidates.
 
 class VehicleMakeCandidatesTest : public ::testing::TestWithParam<std::string> {};

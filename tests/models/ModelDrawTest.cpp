@@ -373,27 +373,36 @@ TEST_F(ModelDrawTest, NegativeRegressionVarianceIsRejectedWithAMessage) {
 TEST_F(ModelDrawTest, HazardParametersThatCannotDrawAreRejected) {
     RecordingMessageSink sink;
     CHazardMM model(&models, "Children's school End time");
-    EXPECT_FALSE(model.SetVariance(0.0f));
-    EXPECT_FALSE(model.SetVariance(-1.0f));
-    EXPECT_TRUE(model.SetVariance(0.5f));
-    EXPECT_FALSE(model.SetIntervals(1, {}, {}));
-    EXPECT_FALSE(model.SetIntervals(3, {10.0}, {0.1, 0.2}));  // one start short
-    EXPECT_TRUE(model.SetIntervals(2, {10.0}, {0.1}));
+    CHazardMM::Parameters next{model.m_terms, 0.5f, 2, {10.0}, {0.1}};
+    ASSERT_TRUE(model.SetParameters(next));
+
+    CHazardMM::Parameters bad = next;
+    bad.variance = 0.0f;  // every draw would fall into the last interval
+    EXPECT_FALSE(model.SetParameters(bad));
+    bad.variance = -1.0f;
+    EXPECT_FALSE(model.SetParameters(bad));
+    bad = next;
+    bad.intervalCount = 1;  // no interval start to place a value in
+    bad.intervalStarts.clear();
+    bad.intervalParameters.clear();
+    EXPECT_FALSE(model.SetParameters(bad));
+    bad = next;
+    bad.intervalCount = 3;  // one start short
+    bad.intervalParameters = {0.1, 0.2};
+    EXPECT_FALSE(model.SetParameters(bad));
     EXPECT_EQ(model.m_nIntervalCount, 2);
     EXPECT_EQ(model.m_fVariance, 0.5f);
     EXPECT_EQ(sink.Messages().size(), 4u);
     for (const std::string& text : sink.Texts()) EXPECT_NE(text.find("Children's school End time"), std::string::npos);
 
-    CHazardMM::Parameters bad{model.m_terms, 0.0f, 3, {1.0, 2.0}, {0.1, 0.2}};
-    EXPECT_FALSE(model.SetParameters(bad));
-    bad.variance = 1.0f;
-    bad.intervalCount = 0;
-    EXPECT_FALSE(model.SetParameters(bad));
-    EXPECT_EQ(model.m_nIntervalCount, 2);
-    bad.intervalCount = 3;
-    EXPECT_TRUE(model.SetParameters(bad));
+    // Entries beyond count - 1 are not kept: the model holds the intervals its
+    // count stands for, and only those reach the model file.
+    CHazardMM::Parameters longer{model.m_terms, 1.0f, 3, {1.0, 2.0, 3.0}, {0.1, 0.2, 0.3}};
+    EXPECT_TRUE(model.SetParameters(longer));
     EXPECT_EQ(model.m_nIntervalCount, 3);
     EXPECT_EQ(model.m_fVariance, 1.0f);
+    EXPECT_EQ(model.m_intervalStarts, (std::vector<double>{1.0, 2.0}));
+    EXPECT_EQ(model.m_intervalParameters, (std::vector<double>{0.1, 0.2}));
 }
 
 }  // namespace

@@ -24,15 +24,6 @@ namespace {
 
 constexpr int kHomeZone = 10;
 
-// Gives a tour `count` stops (numbered 1 to count) with the activity types
-// listed (the last of them usually the return home).
-void FillStops(CTour* tour, std::vector<int> activityTypes) {
-    tour->SetStopCount(static_cast<int>(activityTypes.size()));
-    tour->CreateStops();
-    for (size_t i = 0; i < activityTypes.size(); ++i)
-        tour->GetStopByNumber(static_cast<int>(i) + 1)->SetActivityType(activityTypes[i]);
-}
-
 // A worker with both commutes, a household of one worker and one non-worker.
 class ScheduleTest : public RowTest {
 protected:
@@ -52,8 +43,8 @@ protected:
         wp->SetHomeToWorkTourMode(7);
         wp->SetWorkToHomeDuration(40);
         wp->SetHomeToWorkDuration(30);
-        FillStops(wp->GetTourAt(0), {0, 0, 12});
-        FillStops(wp->GetTourAt(1), {13});
+        GiveStops(wp->GetTourAt(0), 3, {0, 0, 12});
+        GiveStops(wp->GetTourAt(1), 1, {13});
     }
 
     CVariableEvaluator::Frame WorkerAt(CTour* tour = nullptr, CStop* stop = nullptr) {
@@ -62,12 +53,10 @@ protected:
     CVariableEvaluator::Frame NonWorkerAt(CTour* tour = nullptr, CStop* stop = nullptr) {
         return FrameOf(household.get(), nonWorker, np, tour, stop);
     }
-    CTour* AddNonWorkerTour(std::vector<int> activityTypes) {
-        auto tour = std::make_unique<CNWorkerTour>(nullptr, np);
-        CTour* raw = tour.get();
-        FillStops(raw, activityTypes);
-        np->AddTour(std::move(tour));
-        return raw;
+    // Appends a tour (mode not set) whose stops have the activity types listed,
+    // the last of them usually the return home.
+    CTour* AddNonWorkerTour(const std::vector<int>& activityTypes) {
+        return ComputedVariableFixtures::AddNonWorkerTour(np, -1, static_cast<int>(activityTypes.size()), activityTypes);
     }
 
     std::unique_ptr<CHouseholdObject> household;
@@ -438,7 +427,7 @@ TEST_P(ScheduleTest, StopNumberActivityAndTimes) {
 TEST_P(ScheduleTest, WorkerActivityCounterCoversTheDayButNotTheStopInHand) {
     wp->SetAfterWorkTourCount(1);
     wp->CreateAfterWorkTours();
-    FillStops(wp->GetTourAt(8), {0, 4, 0});  // the last is the return: not counted
+    GiveStops(wp->GetTourAt(8), 3, {0, 4, 0});  // the last is the return: not counted
     CStop* inHand = wp->GetTourAt(0)->GetStopByNumber(1);  // shopping
     const auto f = WorkerAt(wp->GetTourAt(0), inHand);
     EXPECT_EQ(Value(30121, f), 2.0);  // commute stop 2 and after-work stop 1
@@ -450,7 +439,7 @@ TEST_P(ScheduleTest, ActivityCounterStopsAtTheStopsActuallyHeld) {
     wp->SetAfterWorkTourCount(1);
     wp->CreateAfterWorkTours();
     CTour* tour = wp->GetTourAt(8);
-    FillStops(tour, {0, 0, 0});
+    GiveStops(tour, 3, {0, 0, 0});
     tour->SetStopCount(9);  // more stops counted than the three held
     // Commute stops 1 and 2, and the three stops the after-work tour holds.
     EXPECT_EQ(Value(30121, WorkerAt(tour)), 5.0);
@@ -474,7 +463,7 @@ TEST_P(ScheduleTest, NonWorkerActivityCounterRunsUpToTheTourInHand) {
 TEST_P(ScheduleTest, ChildsDiscretionaryTour) {
     CNWorkerTour tour(nullptr, np);
     tour.SetMode(5);
-    FillStops(&tour, {16, 14});
+    GiveStops(&tour, 2, {16, 14});
     tour.GetStopByNumber(1)->SetDepartureTime(900);
     tour.GetStopByNumber(1)->SetActivityDuration(60);
     tour.GetStopByNumber(1)->SetTravelTime(15);
@@ -512,8 +501,8 @@ TEST_P(ScheduleTest, EveryDefinitionAtEveryLevelIsFinite) {
     wp->CreateBeforeWorkTours();
     wp->CreateWorkBasedTours();
     wp->CreateAfterWorkTours();
-    FillStops(wp->GetTourAt(2), {0, 12});
-    FillStops(wp->GetTourAt(5), {8, 3, 13});
+    GiveStops(wp->GetTourAt(2), 2, {0, 12});
+    GiveStops(wp->GetTourAt(5), 3, {8, 3, 13});
     wp->GetTourAt(9)->SetStopCount(5);
     AddNonWorkerTour({11, 12});
     AddNonWorkerTour({0, 1, 12})->SetStopCount(7);

@@ -62,17 +62,19 @@ TEST_P(VariableEvaluatorTest, ZoneColumnZeroIsNotServed) {
     EXPECT_EQ(Evaluate({20000, 40000}, world->worker()), (std::vector<double>{0.0, 0.0}));
 }
 
-TEST_P(VariableEvaluatorTest, IdsWithoutDefinitionKeepTheirElement) {
-    CVariableSet terms = TermsOf({50000, 30921, 39999, 10010, 60001});
+TEST_P(VariableEvaluatorTest, IdsWithoutDefinitionAreWrittenAsZero) {
+    // 50000: source 5; 30921 and 39999: computed indices beyond 920; 30007: a
+    // computed index of the range that no definition covers; -7: a negative ID.
+    CVariableSet terms = TermsOf({50000, 30921, 39999, 10010, 60001, 30007, -7});
     CVariableEvaluator::ComputeValues(terms, &world->managerA, world->household.get(), world->worker(), nullptr,
                                       nullptr, nullptr, &models);
-    EXPECT_EQ(terms.m_values, (std::vector<double>{0.0, 0.0, 0.0, 1.5, 0.0}));
+    EXPECT_EQ(terms.m_values, (std::vector<double>{0.0, 0.0, 0.0, 1.5, 0.0, 0.0, 0.0}));
 
-    // Values left from before keep their contents where nothing is written.
-    terms.m_values = {5.0, 6.0, 7.0, 8.0, 9.0};
+    // Values left from an earlier evaluation never survive: every term is written.
+    terms.m_values = {5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 11.0};
     CVariableEvaluator::ComputeValues(terms, &world->managerA, world->household.get(), world->worker(), nullptr,
                                       nullptr, nullptr, &models);
-    EXPECT_EQ(terms.m_values, (std::vector<double>{5.0, 6.0, 7.0, 1.5, 9.0}));
+    EXPECT_EQ(terms.m_values, (std::vector<double>{0.0, 0.0, 0.0, 1.5, 0.0, 0.0, 0.0}));
 }
 
 TEST_P(VariableEvaluatorTest, ValueVectorFollowsTheTerms) {
@@ -112,28 +114,14 @@ TEST_P(VariableEvaluatorTest, MissingLevelObjectsGiveZero) {
     EXPECT_EQ(zones.m_values, (std::vector<double>{0.0}));
 }
 
-TEST_P(VariableEvaluatorTest, PatternViewsFollowFlagZero) {
+TEST_P(VariableEvaluatorTest, FrameTakesTheHomeZoneFromTheHousehold) {
     auto frame = CVariableEvaluator::MakeFrame(&world->managerA, world->household.get(), world->worker(),
                                                world->workerPattern(), nullptr, nullptr, &models);
-    EXPECT_EQ(frame.workerPattern, world->workerPattern());
-    EXPECT_EQ(frame.nonWorkerPattern, nullptr);
     EXPECT_EQ(frame.homeZone, 7);
+    EXPECT_EQ(frame.pattern, world->workerPattern());
 
-    frame = CVariableEvaluator::MakeFrame(&world->managerA, world->household.get(), world->student(),
-                                          world->studentPattern(), nullptr, nullptr, &models);
-    EXPECT_EQ(frame.workerPattern, nullptr);
-    EXPECT_EQ(frame.nonWorkerPattern, world->studentPattern());
-
-    // A pattern of the other kind than the flag says is taken as neither.
-    frame = CVariableEvaluator::MakeFrame(&world->managerA, world->household.get(), world->student(),
-                                          world->workerPattern(), nullptr, nullptr, &models);
-    EXPECT_EQ(frame.workerPattern, nullptr);
-    EXPECT_EQ(frame.nonWorkerPattern, nullptr);
-
-    frame = CVariableEvaluator::MakeFrame(&world->managerA, world->household.get(), nullptr, world->workerPattern(),
-                                          nullptr, nullptr, &models);
-    EXPECT_EQ(frame.workerPattern, nullptr);
-    EXPECT_EQ(frame.nonWorkerPattern, nullptr);
+    frame = CVariableEvaluator::MakeFrame(&world->managerA, nullptr, nullptr, nullptr, nullptr, nullptr, &models);
+    EXPECT_EQ(frame.homeZone, 0);
 }
 
 // Per-level evaluation through the back-links.

@@ -181,17 +181,3 @@ TEST(VariableIds, SourceAndIndexByIntegerDivision) {
     EXPECT_EQ(CVariableSet::SourceOf(-5), -1);
     EXPECT_EQ(CVariableSet::IndexOf(-5), -1);
 }
-
-TEST(VariableIds, OnlyTheFiveSourcesAndComputedIndicesUpTo920AreDefined) {
-    EXPECT_TRUE(CVariableSet::IsDefined(0));
-    EXPECT_TRUE(CVariableSet::IsDefined(10008));
-    EXPECT_TRUE(CVariableSet::IsDefined(29999));
-    EXPECT_TRUE(CVariableSet::IsDefined(30000));
-    EXPECT_TRUE(CVariableSet::IsDefined(30920));
-    EXPECT_FALSE(CVariableSet::IsDefined(30921));
-    EXPECT_FALSE(CVariableSet::IsDefined(39999));
-    EXPECT_TRUE(CVariableSet::IsDefined(49999));
-    EXPECT_FALSE(CVariableSet::IsDefined(50000));
-    EXPECT_FALSE(CVariableSet::IsDefined(60003));
-    EXPECT_FALSE(CVariableSet::IsDefined(-1));
-}

@@ -358,6 +358,28 @@ TEST_F(ModelParameterFileTest, AFreshModelSystemSavesAndLoadsBack) {
     }
 }
 
+// The model system's own load and save of both forms go through the same file
+// level: a round trip keeps every parameter, and a bad file changes nothing.
+TEST_F(ModelParameterFileTest, ModelSystemLoadsAndSavesItsOwnFiles) {
+    FillAllModels(m_system, 2);
+    const std::string xml = m_folder.Path("system.tvm").string();
+    const std::string text = m_folder.Path("system.txt").string();
+    ASSERT_TRUE(m_system.SaveXml(xml));
+    ASSERT_TRUE(m_system.SaveText(text));
+
+    CModelSystem fromXml;
+    ASSERT_TRUE(fromXml.LoadXml(xml));
+    EXPECT_TRUE(SameParameters(m_system, fromXml));
+    CModelSystem fromText;
+    ASSERT_TRUE(fromText.LoadText(text));
+    EXPECT_TRUE(SameParameters(ModelNamed(m_system, "Work Duration"), ModelNamed(fromText, "Work Duration")));
+
+    WriteFile(m_folder.Path("bad.tvm"), Configuration(Logit("Decision to go to Work", 30000, "1,5")));
+    EXPECT_FALSE(fromXml.LoadXml(m_folder.Path("bad.tvm").string()));
+    EXPECT_TRUE(SameParameters(m_system, fromXml));
+    EXPECT_FALSE(fromText.LoadText(m_folder.Path("missing.txt").string()));
+}
+
 TEST_F(ModelParameterFileTest, SmallCoefficientsSurviveTheFile) {
     CBLogitMM& model = WorkDecision();
     model.m_terms.Add(30000, -0.0000001);

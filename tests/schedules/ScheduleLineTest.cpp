@@ -1,12 +1,10 @@
 // Field formatting shared by the schedule output lines: the household id as an
 // unsigned 32-bit number, tabs between fields, doubles in the default
-// six-significant-digit form, floors, and the cut of a double to an int.
+// six-significant-digit form and floors.
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "household/COutputFileSet.h"
 #include "schedules/CScheduleLine.h"
@@ -39,16 +37,6 @@ TEST(ScheduleLine, IntsAndFlags)
     CScheduleLine line(1, 1);
     line.Int(-1).Int(18).Flag(true).Flag(false);
     EXPECT_EQ(line.Text(), "1\t1\t-1\t18\t1\t0");
-}
-
-TEST(ScheduleLine, CutToIntTruncatesTowardZeroAndStaysDefined)
-{
-    EXPECT_EQ(CScheduleLine::CutToInt(630.7), 630);
-    EXPECT_EQ(CScheduleLine::CutToInt(-1.0), -1);
-    EXPECT_EQ(CScheduleLine::CutToInt(-0.9), 0);
-    EXPECT_EQ(CScheduleLine::CutToInt(std::nan("")), 0);
-    EXPECT_EQ(CScheduleLine::CutToInt(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(CScheduleLine::CutToInt(-1e300), std::numeric_limits<int>::min());
 }
 
 TEST(ScheduleLine, WritingToAClosedStreamReportsFailure)

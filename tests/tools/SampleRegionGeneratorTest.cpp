@@ -157,6 +157,26 @@ TEST_P(SampleRegionTest, ColumnsStandAtThePositionsTheSimulatorReads) {
     for (const char* key : {"type", "age", "maketype"})
         EXPECT_NE(std::find(makes.begin(), makes.end(), key), makes.end()) << key;
 
+    // The other positions that the simulation reads with a fixed meaning.
+    using Positions = std::vector<std::pair<std::size_t, const char*>>;
+    auto expectAt = [](const std::vector<std::string>& names, const Positions& positions) {
+        for (const auto& [position, name] : positions) {
+            ASSERT_LT(position, names.size()) << name;
+            EXPECT_EQ(names[position], name) << "column " << position;
+        }
+    };
+    expectAt(households, {{1, "num_adults"}, {2, "num_vehicles"}, {7, "income"}});
+    expectAt(persons, {{2, "employed"}, {3, "student"}, {5, "work_zone"}, {6, "school_zone"}, {7, "female"},
+                       {9, "parent"}, {14, "veh_per_adult"}, {15, "high_flex"}, {35, "mother"}, {36, "father"},
+                       {48, "work_40plus"}, {52, "college_zone"}, {57, "bachelor"}, {58, "postgrad"}});
+    expectAt(zones, {{6, "cbd_city1"}, {7, "cbd_city2"}, {10, "population"}, {12, "retail_emp"},
+                     {13, "service_emp"}});
+    expectAt(zone2zone, {{3, "dist"}});
+    for (const auto& table : LosTables())
+        expectAt(reader.ColumnNames(table), {{3, "adjacent"}, {4, "distance"}, {5, "auto_time"}, {7, "trn_avail"},
+                                             {8, "trn_time"}, {9, "trn_wait"}, {10, "trn_fare"}, {11, "auto_cost"}});
+    expectAt(makes, {{1, "type"}, {2, "age"}, {12, "engine_size"}, {13, "horsepower"}});
+
     // Every column of every table has a name of its own.
     for (const auto& names : {households, persons, zones, zone2zone, makes}) {
         std::set<std::string> distinct(names.begin(), names.end());

@@ -64,20 +64,26 @@ const std::string* CComputedVariableRegistry::Find(int variableId) const
 
 std::string CComputedVariableRegistry::FormatCoefficient(double coefficient)
 {
+    return FormatCoefficient(coefficient, 10);
+}
+
+std::string CComputedVariableRegistry::FormatCoefficient(double coefficient, int significantDigits)
+{
+    const int precision = significantDigits < 2 ? 2 : (significantDigits > 17 ? 17 : significantDigits);
     if (std::isnan(coefficient))
         return "nan";
     if (std::isinf(coefficient))
         return coefficient < 0.0 ? "-inf" : "inf";
 
-    // Ten significant digits, rounded once: "[-]d.ddddddddde[+-]xx".
+    // The significant digits, rounded once: "[-]d.ddddddddde[+-]xx".
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, coefficient,
-                                      std::chars_format::scientific, 9);
+                                      std::chars_format::scientific, precision - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const bool negative = text.front() == '-';
     const std::string_view body = negative ? text.substr(1) : text;
     const std::size_t ePos = body.find('e');
-    std::string digits;  // the ten significant digits
+    std::string digits;  // the significant digits
     digits.push_back(body[0]);
     digits.append(body.substr(2, ePos - 2));
     int exponent = 0;
@@ -91,7 +97,7 @@ std::string CComputedVariableRegistry::FormatCoefficient(double coefficient)
     std::string out;
     if (negative)
         out.push_back('-');
-    if (exponent < -1 || exponent > 9) {
+    if (exponent < -1 || exponent >= precision) {
         // Exponent form: one digit, the point, the remaining digits without
         // trailing zeros, then a signed exponent of at least three digits.
         out.push_back(digits[0]);

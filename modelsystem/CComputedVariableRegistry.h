@@ -52,6 +52,10 @@ public:
     // point ("2."); magnitudes below 0.1 or from 1e10 up take an exponent of
     // at least three digits ("5.e-002").
     static std::string FormatCoefficient(double coefficient);
+    // The same with the given number of significant digits (2 to 17); the
+    // exponent form starts at 10^digits. The editors write a newly added term
+    // with 15.
+    static std::string FormatCoefficient(double coefficient, int significantDigits);
     // Name of a variable ID: entry ID mod 10000 of the list of its source, or
     // the ID in decimal when the source has no list or the index lies outside.
     static std::string DescribeVariable(int variableId, const STermNameLists& lists);

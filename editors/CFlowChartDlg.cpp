@@ -42,6 +42,7 @@ CFlowChartDlg::CFlowChartDlg(int chartNumber, CommandDispatcher dispatcher, QWid
     const QFontMetrics metrics(font());
     const int boxWidth = metrics.averageCharWidth() * 34;
     auto* flow = new QVBoxLayout;
+    flow->addStretch();
     bool first = true;
     for (const SChartBox& box : m_chart.boxes) {
         if (!first) {

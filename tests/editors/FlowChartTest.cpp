@@ -171,4 +171,28 @@ TEST(FlowChartDialog, AFourCommandBoxShowsFourEditorsAndACancelDoesNotStopTheNex
     ModelEditors::RemoveModelEditors();
 }
 
+TEST(FlowChartDialog, EveryModelEditCommandOpensTheEditorOfItsModel) {
+    SetTestColumnNames();
+    ModelEditors::InstallModelEditors();
+    std::vector<std::unique_ptr<CModelSystem>> owned;
+    std::vector<CModelSystem*> systems;
+    for (int i = 0; i < 2; ++i) {
+        owned.push_back(std::make_unique<CModelSystem>());
+        systems.push_back(owned.back().get());
+    }
+    int opened = 0;
+    for (const auto& command : ModelEditCommands::All()) {
+        std::string caption;
+        OnNextModalDialog([&](QDialog& dialog) {
+            caption = dialog.windowTitle().toStdString();
+            dialog.reject();
+        });
+        ModelEditCommands::EditAndPropagate(command, systems);
+        EXPECT_EQ(caption, command.modelName) << command.id;
+        opened += caption.empty() ? 0 : 1;
+    }
+    EXPECT_EQ(opened, ModelEditCommands::kCommandCount);
+    ModelEditors::RemoveModelEditors();
+}
+
 }  // namespace

@@ -58,7 +58,8 @@ void CMainWindow::BuildToolBar() {
     // Of the usual document buttons only those with a behaviour are kept.
     QToolBar* tools = addToolBar("Standard");
     tools->setObjectName("Standard");
-    QAction* print = tools->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), "Print");
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* print = tools->addAction(QIcon::fromTheme("document-print"), "Print");
     print->setData(CommandIds::kFilePrint);
     connect(print, &QAction::triggered, this, [this] { RunCommand(CommandIds::kFilePrint); });
     QAction* about = tools->addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), "About");

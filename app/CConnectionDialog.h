@@ -25,6 +25,11 @@ public:
     std::string GetConnectString() const;
     // The string as shown (never the password).
     QLineEdit* ConnectField() const { return m_connect; }
+    // The driver list and the fields, for tests that fill the dialog.
+    QComboBox* DriverBox() const { return m_driver; }
+    QLineEdit* FileField() const { return m_file; }
+    QLineEdit* UserField() const { return m_user; }
+    QLineEdit* PasswordField() const { return m_password; }
 
 private slots:
     void onDataSourceChosen();

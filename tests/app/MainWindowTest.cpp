@@ -67,6 +67,10 @@ TEST(MainWindowMenuTest, MenuCarriesEveryCommandOfTheTableWithItsText) {
     CMainWindow window(app);
     EXPECT_EQ(window.windowTitle(), "Tolvar");
     EXPECT_EQ(window.geometry(), QRect(100, 100, 960, 720));
+    const std::array<std::string, 4> untouched = {"Input database : Unspecified",
+                                                  "Input configuration file : Unspecified",
+                                                  "Sampling at : 100.0 %", "Database Type : Unspecified"};
+    EXPECT_EQ(app.GetViewSettings().Lines(), untouched);
     int menuItems = 0;
     for (const auto& command : ModelEditCommands::All()) {
         QAction* action = window.ActionFor(command.id);

@@ -88,7 +88,7 @@ CRunState::Figures CRunState::Update(const Figures& previous) const {
     }
     case Figures::Phase::Completed:
         figures.caption = figures.failed == 0 ? "Simulation Completed Successfully"
-                                              : "Simulation Completed: " + NumberText::Integer(figures.failed) +
+                                              : "Simulation Finished: " + NumberText::Integer(figures.failed) +
                                                     " of 10 threads failed";
         break;
     case Figures::Phase::Cancelled:

@@ -8,6 +8,11 @@
 #include "app/CWindowMessageSink.h"
 #include "app/ModelEditDispatch.h"
 
+#ifdef TOLVAR_WITH_EDITORS
+#include "editors/CFlowChartDlg.h"
+#include "editors/ModelEditors.h"
+#endif
+
 #include <QApplication>
 
 #include <clocale>
@@ -26,6 +31,12 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
     sink.SetBoxParent(&window);
     ModelEditCommands::InstallHandler([&app](int commandId) { return app.OnEditModel(commandId); });
+#ifdef TOLVAR_WITH_EDITORS
+    ModelEditors::InstallModelEditors();
+    CWindowDialogs::SetFlowChartOpener([&app](QWidget* parent) {
+        CFlowChartDlg::ShowTopChart([&app](int commandId) { app.OnEditModel(commandId); }, parent);
+    });
+#endif
 
     window.show();
     const int result = application.exec();

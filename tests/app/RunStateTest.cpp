@@ -95,7 +95,7 @@ TEST_F(RunStateTest, CompletionCountsFailedThreadsAndWaitsForEveryThreadToReturn
     for (int thread = 0; thread < 10; ++thread) run->ThreadFinished(thread, thread == 2 || thread == 5);
     CRunState::Figures figures = run->Update({});
     EXPECT_EQ(figures.phase, Phase::Completed);
-    EXPECT_EQ(figures.caption, "Simulation Completed: 2 of 10 threads failed");
+    EXPECT_EQ(figures.caption, "Simulation Finished: 2 of 10 threads failed");
     EXPECT_EQ(figures.percent, 100);
     EXPECT_EQ(figures.estimateSeconds, 0);
     EXPECT_EQ(figures.completed, 10);

@@ -58,8 +58,7 @@ public:
     void SetOutputFolder(const std::string& folder);
     void SetSampleRate(double rate);
 
-    // Starts the ten household loops, thread i after (i + 1) x startDelay
-    // (waited through the progress display, which can end the wait), and
+    // Starts the ten household loops, thread i after (i + 1) x startDelay, and
     // returns at once; WaitForRun joins them.
     void StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay);
     void WaitForRun();

@@ -241,8 +241,7 @@ constexpr std::array kCommands = {
     PerTour(285, "", "Tour 2 Stop Location (by Auto Mode)", T::kTourStopLocation, 2),
     PerTour(286, "", "Tour 3 Stop Location (by Auto Mode)", T::kTourStopLocation, 3),
     PerTour(287, "", "Tour 4 Stop Location (by Auto Mode)", T::kTourStopLocation, 4),
-    // 294 was entered twice in an earlier command table; the first entry is
-    // the one that ran and the only one kept.
+    // One row per ID: 294 edits "Number of Tours After Work" only.
     Single(294, "", "Number of Tours After Work", C::kOrdProbit),
     Single(32808, "", "Decision of child to undertake independent discretionary activity", C::kBLogit),
     Single(32830, "", "AW Tour Duration", C::kRegress),

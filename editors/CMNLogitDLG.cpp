@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 
 CMNLogitDLG::CMNLogitDLG(const CMNLogitMM& model, const CMNLogitMM::Parameters& parameters, QWidget* parent)
     : CTermEditorDlg(model, QStringLiteral("Utility Function"), parent), m_parameters(parameters) {
@@ -17,6 +18,8 @@ CMNLogitDLG::CMNLogitDLG(const CMNLogitMM& model, const CMNLogitMM::Parameters& 
     TopRow()->addStretch(2);
     AddClearFunctionButton();
     if (!m_alternativeCodes.empty()) m_alternativeCombo->setCurrentIndex(0);
+    // Without alternatives a term would belong to no utility function.
+    if (m_alternativeCodes.empty()) findChild<QPushButton*>(QStringLiteral("addTermButton"))->setEnabled(false);
     connect(m_alternativeCombo, &QComboBox::currentIndexChanged, this, [this] { OnSelchangeAlternative(); });
     ListTerms();
 }

@@ -29,6 +29,8 @@ CMainWindow::CMainWindow(CTolvarApp& app, QWidget* parent)
     setGeometry(100, 100, 960, 720);
 }
 
+CMainWindow::~CMainWindow() { m_app.SetViewListener(nullptr); }
+
 void CMainWindow::BuildMenu() {
     std::vector<QMenu*> open;
     for (const MainMenu::SMenuEntry& entry : MainMenu::Entries()) {
@@ -61,6 +63,7 @@ void CMainWindow::BuildToolBar() {
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* print = tools->addAction(QIcon::fromTheme("document-print"), "Print");
     print->setData(CommandIds::kFilePrint);
+    print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] { RunCommand(CommandIds::kFilePrint); });
     QAction* about = tools->addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), "About");
     about->setData(CommandIds::kAppAbout);

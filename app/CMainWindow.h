@@ -17,6 +17,7 @@ class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainWindow(CTolvarApp& app, QWidget* parent = nullptr);
+    ~CMainWindow() override;
 
     // Runs a command by its ID, whether or not a menu item carries it.
     void RunCommand(int commandId);

@@ -201,8 +201,11 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
     m_nZone = m_nOriginZone;
     const int origin = m_nOriginZone;
     const double time = m_dDepartureTime;
-    CInputDataManager* manager = m_pDataManager;
+    // A stop built without the thread's data manager reads the simulator's.
+    CInputDataManager* manager = m_pDataManager != nullptr ? m_pDataManager : simulator->GetDataManager();
     int mode = tour.GetMode();
+    if (manager == nullptr && (mode == kWalkBike || mode == kTransit || IsAutoMode(mode)))
+        throw std::logic_error("A stop was located without an input-data manager.");
     buffers.candidates.clear();
 
     if (mode == kWalkBike) {

@@ -46,6 +46,10 @@ public:
     // Fields of the current row. A NULL reads as 0.0 / "". Positions out of
     // range and unknown names throw DbError.
     bool IsFieldNull(int index) const;
+    // True for a field that holds a value but not a number: text that does not
+    // read as one (it reads as 0.0), or NaN. False for NULL and for numbers,
+    // infinities included.
+    bool IsFieldNotANumber(int index) const;
     double GetDouble(int index) const;
     const std::string& GetText(int index) const;
     double GetDouble(const std::string& name) const;
@@ -62,6 +66,7 @@ private:
     };
     struct Cell {
         bool null = true;
+        bool notANumber = false;
         double number = 0.0;
         std::string text;
     };

@@ -69,7 +69,8 @@ TEST_P(UnsoundInputTest, KeysThatAreNoZoneSkipTheHouseholdAndTextReadsZeroReport
     while (CHouseholdObject* household = manager.LoadNextHousehold()) {
         loaded.push_back(household->GetId());
         for (const auto& person : household->GetPersons()) {
-            if (person->GetPersonNumber() == 1.0) EXPECT_EQ(person->GetValue(8), 0.0) << household->GetId();
+            if (person->GetPersonNumber() != 1.0) continue;
+            EXPECT_EQ(person->GetValue(8), 0.0) << household->GetId();
         }
     }
     EXPECT_EQ(loaded, (std::vector<long long>{3, 5, 1}));

@@ -48,8 +48,17 @@ void CRecordset::Close() {
     m_row.clear();
 }
 
+namespace {
+
+thread_local long long t_statements = 0;
+
+}  // namespace
+
+long long CRecordset::StatementsOnThisThread() { return t_statements; }
+
 void CRecordset::Prepare() {
     Close();
+    ++t_statements;
     if (!m_pDatabase || !m_pDatabase->IsOpen()) throw DbError("The recordset has no open database.");
     SQLHSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_pDatabase->Handle()), &hstmt)))

@@ -55,6 +55,11 @@ public:
     double GetDouble(const std::string& name) const;
     const std::string& GetText(const std::string& name) const;
 
+    // Statements this thread has run through recordsets (queries and catalog
+    // calls), counted from the thread's start: what a benchmark reads to tell
+    // how many queries a call sends.
+    static long long StatementsOnThisThread();
+
     // Appended to the query text by Open when not empty.
     std::string m_strFilter;
     std::string m_strSort;

@@ -190,7 +190,9 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
         int goingAdults = 0;
         for (const auto& person : household->GetPersons()) {
             ASSERT_NE(person->GetPattern(), nullptr);
-            if (person->IsChild()) EXPECT_EQ(person->GetFlag(0), person->GetValue(3) == 1.0);
+            if (person->IsChild()) {
+                EXPECT_EQ(person->GetFlag(0), person->GetValue(3) == 1.0);
+            }
             if (!person->IsChild() && person->GetFlag(0)) ++goingAdults;
             const auto* pattern = dynamic_cast<const CWPattern*>(person->GetPattern());
             if (pattern == nullptr) continue;
@@ -211,7 +213,9 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
                     // Nobody drives a vehicle yet: a parent cannot drive the child.
                     EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6) << mode;
-                    if (distance > 10.0) EXPECT_NE(mode, 2);
+                    if (distance > 10.0) {
+                        EXPECT_NE(mode, 2);
+                    }
                 }
             } else {
                 EXPECT_TRUE(start >= 220 && start <= 905 && duration >= 94 && duration <= 570) << start << " " << duration;

@@ -2,7 +2,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
-#include "data/CRecordLine.h"
+#include "household/DecisionKey.h"
 #include "household/CVehicleRecord.h"
 #include "models/CBLogitMM.h"
 #include "models/TermCoefficients.h"
@@ -16,10 +16,12 @@ namespace {
 // The base of the drawn values and translation factors is 2.718, not e.
 constexpr double kBase = 2.718;
 
-// The "vehicleMDCEV" reseed key of alternative k in an attempt; the outside
-// good uses alternative 0's key, so its uniform equals alternative 0's.
-std::uint32_t FleetKey(std::uint32_t householdId, int attempt, int k) {
-    return householdId + 20u * static_cast<std::uint32_t>(attempt) + static_cast<std::uint32_t>(k);
+// The offset of the "vehicleMDCEV" reseed key of alternative k in an attempt;
+// the outside good uses alternative 0's key, so its uniform equals
+// alternative 0's, and alternative k of attempt a shares its key with
+// alternative k - 20 of attempt a + 1.
+std::uint32_t FleetOffset(int attempt, int k) {
+    return 20u * static_cast<std::uint32_t>(attempt) + static_cast<std::uint32_t>(k);
 }
 
 double Gumbel(double u) { return -std::log(-std::log(u)); }
@@ -29,7 +31,7 @@ double Gumbel(double u) { return -std::log(-std::log(u)); }
 void CVehicleFleetSimulator::Prepare(const CHouseholdObject& household, CInputDataManager* manager,
                                      CModelSystem& models) {
     m_pModels = &models;
-    m_householdId = CRecordLine::OutputHouseholdId(household.GetValue(0));
+    m_householdColumn0 = household.GetValue(0);
 
     m_summaries.clear();
     const int homeZone = household.GetHomeZone();
@@ -94,12 +96,17 @@ void CVehicleFleetSimulator::GatherCoefficients(CModelSystem& models) {
     for (std::size_t i = vehicleMissing; i < m_missing.size(); ++i) {
         if (m_missing[i] >= 90032) m_d[static_cast<std::size_t>(m_missing[i] - 90001)] = 1.0;
     }
-    if (m_missing.empty() || m_missingReported) return;
+    // A model without any terms has not been given parameters (no model file
+    // loaded): its coefficients read 0.0 without a warning. A model that lists
+    // some of its IDs but not all is reported once per thread.
+    const bool reportVehicle = !vehicle.m_variableIds.empty() && vehicleMissing > 0;
+    const bool reportDriver = !driver.m_variableIds.empty() && m_missing.size() > vehicleMissing;
+    if (m_missingReported || !(reportVehicle || reportDriver)) return;
     m_missingReported = true;
     std::string text;
-    if (vehicleMissing > 0)
+    if (reportVehicle)
         text = MissingTermsText("vehicleMDCEV", {m_missing.begin(), m_missing.begin() + vehicleMissing});
-    if (m_missing.size() > vehicleMissing) {
+    if (reportDriver) {
         if (!text.empty()) text += " ";
         text += MissingTermsText("LogSum Primary Driver", {m_missing.begin() + vehicleMissing, m_missing.end()});
         text += " Missing scales 90032-90034 are taken as 1.0.";
@@ -111,10 +118,10 @@ void CVehicleFleetSimulator::Simulate(int attempt, std::vector<CVehicleRecord>& 
     CBLogitMM* stream = m_pModels ? m_pModels->m_pVehicleMDCEV : nullptr;
     if (!stream) return;
     for (int k = 0; k < VehicleAlternatives::kCount; ++k) {
-        m_pModels->ReseedStream(FleetKey(m_householdId, attempt, k));
+        m_pModels->ReseedStream(decision_key::Key(m_householdColumn0, FleetOffset(attempt, k)));
         m_psi[k] = std::pow(kBase, m_utilities[k] + Gumbel(stream->DrawUniform()));
     }
-    m_pModels->ReseedStream(FleetKey(m_householdId, attempt, 0));
+    m_pModels->ReseedStream(decision_key::Key(m_householdColumn0, FleetOffset(attempt, 0)));
     const double psi0 = std::pow(kBase, Gumbel(stream->DrawUniform()));
 
     m_allocation.Allocate(m_psi, m_gammas, m_budget, psi0);

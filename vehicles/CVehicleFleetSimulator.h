@@ -58,7 +58,7 @@ private:
     void ComputeHouseholdValues(const CHouseholdObject& household);
 
     CModelSystem* m_pModels = nullptr;
-    std::uint32_t m_householdId = 0;
+    double m_householdColumn0 = 0.0;  // the household id as stored; keys derive from it
     bool m_missingReported = false;
 
     // Per household.

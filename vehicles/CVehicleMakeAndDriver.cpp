@@ -4,7 +4,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
-#include "data/CRecordLine.h"
+#include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
 #include "models/CVariableSet.h"
 #include "models/TermCoefficients.h"
@@ -120,7 +120,6 @@ void CVehicleMakeAndDriver::Assign(CHouseholdObject& household, CInputDataManage
     CLocationMM* makeModel = models.m_pVehicleMake;
     CLocationMM* driverModel = models.m_pPrimaryDriver;
     if (!makeModel || !driverModel) return;
-    const std::uint32_t hid = CRecordLine::OutputHouseholdId(household.GetValue(0));
     // A missing scale reads 1.0; the fleet simulation reports absent IDs.
     m_scales.clear();
     if (models.m_pLogSumPrimaryDriver) {
@@ -141,7 +140,7 @@ void CVehicleMakeAndDriver::Assign(CHouseholdObject& household, CInputDataManage
         m_makeCandidates.clear();
         makeModel->ListCandidateIndices(vehicle.m_type, vehicle.m_group, m_makeCandidates);
         EvaluateVehicleMakeAlternatives(m_makeCandidates, makeModel->m_terms, m_matrix, rows);
-        models.ReseedStream(hid + 4u * index + 4u);
+        decision_key::Reseed(models, household, 4u * index + 4u);
         // An empty candidate list draws its uniform and gives -1.
         vehicle.m_make = makeModel->Draw(m_makeCandidates, m_matrix);
         const std::vector<double>* makeRow =
@@ -157,7 +156,7 @@ void CVehicleMakeAndDriver::Assign(CHouseholdObject& household, CInputDataManage
         }
         if (m_driverCandidates.empty()) continue;
         EvaluatePrimaryDriverAlternatives(m_driverCandidates, driverModel->m_terms, m_matrix, household, makeRow);
-        models.ReseedStream(hid + 5u * index + 5u);
+        decision_key::Reseed(models, household, 5u * index + 5u);
         const double scale = m_scales[static_cast<std::size_t>(PrimaryDriverScaleEntry(vehicle.m_type, vehicle.m_group))];
         const int chosen = driverModel->DrawScaled(m_driverCandidates, m_matrix, scale);
         CPersonObject* driver = household.GetPerson(chosen);

@@ -49,7 +49,10 @@ public:
         CModelParameterFile file;
         if (!file.LoadXml(ModelFile(), m_models)) throw std::runtime_error("the model file did not load");
     }
-    ~FleetWorld() { m_connection.Close(); }
+    ~FleetWorld() {
+        m_manager.CloseHouseholdRecordset();
+        m_connection.Close();
+    }
 
     // The next household with its annual mileage as the driver sets it
     // (reseed hid + 10, exp of the prediction, at most 64.0); null at the end.

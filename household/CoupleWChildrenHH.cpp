@@ -1,19 +1,9 @@
 #include "household/CoupleWChildrenHH.h"
 
 #include "data/CPersonObject.h"
+#include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
 #include "modelsystem/CModelSystem.h"
-#include "data/CHouseholdObject.h"
-#include "data/CRecordLine.h"
-
-#include <cstdint>
-
-namespace {
-// Interim: replaced by the driver's key helper.
-std::uint32_t InterimKey(const CHouseholdObject& household, std::uint32_t offset) {
-    return static_cast<std::uint32_t>(CRecordLine::TruncateToInt(household.GetValue(0))) + offset;
-}
-}  // namespace
 
 CoupleWChildrenHH::CoupleWChildrenHH(CModelSystem* models) : CHouseholdWithChildren(models) {}
 
@@ -35,7 +25,7 @@ CPersonObject* CoupleWChildrenHH::ChooseParent(CBLogitMM& model) {
 void CoupleWChildrenHH::AllocateEscortEpisodes() {
     if (m_pHouseholdObject == nullptr) return;
     if (m_dropOffEpisodes.size() == 1) {
-        m_pModelSystem->ReseedStream(InterimKey(*m_pHouseholdObject, 2));
+        decision_key::Reseed(*m_pModelSystem, *m_pHouseholdObject, 2);
         if (CPersonObject* parent = ChooseParent(*m_pModelSystem->m_pAllocationOfDropOffEpisodeToParent)) {
             m_dropOffEpisodes.front().m_pAdult = parent;
             parent->m_bDropsOffChildren = 1;
@@ -43,7 +33,7 @@ void CoupleWChildrenHH::AllocateEscortEpisodes() {
         }
     }
     if (m_pickUpEpisodes.size() == 1) {
-        m_pModelSystem->ReseedStream(InterimKey(*m_pHouseholdObject, 3));
+        decision_key::Reseed(*m_pModelSystem, *m_pHouseholdObject, 3);
         if (CPersonObject* parent = ChooseParent(*m_pModelSystem->m_pAllocationOfPickUpEpisodeToParent)) {
             if (parent->GetFlag(0) && !EndWorkForPickUp(*parent, m_pickUpEpisodes.front())) {
                 m_pickUpEpisodes.clear();

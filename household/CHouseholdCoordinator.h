@@ -17,11 +17,20 @@ class CTour;
 class CEpisodeRecord;
 class COutputFileSet;
 class CStop;
+class CWPattern;
 class CVariableSet;
 class CJointActivityRecord;
 
 class CHouseholdCoordinator {
 public:
+    // The widest columns the household simulation reads: household column 9
+    // (number of persons) and person column 52 (second school zone). Tables
+    // narrower than these are refused when they load, so the simulation reads
+    // its columns without a check per read. Raise them with a reader that
+    // reaches further.
+    static constexpr int kWidestHouseholdColumnRead = 9;
+    static constexpr int kWidestPersonColumnRead = 52;
+
     explicit CHouseholdCoordinator(CModelSystem* models);
     // Virtual: the model system releases the simulator through this base class.
     virtual ~CHouseholdCoordinator();
@@ -187,6 +196,12 @@ public:
     CPersonObject* FindFirstParent() const;
 
 protected:
+    // Step 6 for one member (k its 1-based position): the school day of a
+    // student (times, a child's school modes, the commute record) and the
+    // work day of a worker.
+    void SimulateSchoolDay(int k, CPersonObject& person, CWPattern& pattern);
+    void SimulateWorkDay(int k, CPersonObject& person, CWPattern& pattern);
+
     // The owning model system: reaches the model components, the thread index
     // and the run settings.
     CModelSystem* m_pModelSystem = nullptr;
@@ -200,4 +215,6 @@ protected:
     int m_nAdultModes = 0;
     int m_nTourModes = 0;
     int m_nActivityTypes = 0;
+    // The school modes closed to the child being simulated (reused).
+    std::vector<int> m_closedModes;
 };

@@ -63,6 +63,8 @@ void CTolvarApp::OnDataInput() {
     const std::optional<std::string> connect = m_dialogs.ChooseConnection();
     if (!connect) return;
 
+    // OpenInput also checks the input tables: one warning names those missing,
+    // instead of every thread failing on them at the run.
     if (!m_sets.OpenInput(*connect)) {
         // The earlier connections are closed now: the view must not name them.
         m_view.inputDatabase = "Unspecified";
@@ -75,11 +77,6 @@ void CTolvarApp::OnDataInput() {
     const std::string type = OdbcCatalog::DatabaseType(connection);
     m_view.databaseType = type.empty() ? "Unspecified" : type;
     ViewChanged();
-    // Said once here rather than by every thread at the run.
-    if (!m_sets.Manager(0).CheckTables(&connection))
-        MessageSink::Post("The input database lacks one or more of the input tables households, persons, zones, "
-                          "zone2zone, losdir and VehicleMake. A run cannot load its data until they are present.",
-                          MessageIcon::Warning);
 }
 
 void CTolvarApp::OnDataOutput() {

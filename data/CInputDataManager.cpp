@@ -143,12 +143,19 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
         if (entry[t] >= 0) order.emplace_back(entry[t], t);
     }
     std::sort(order.begin(), order.end());
+    // One message names every missing table.
+    std::vector<std::string> missing;
     for (int t = 0; t < InputTableCount; ++t)
-        if (entry[t] < 0)
-            m_pMessages->PostOnce(std::string("missing table ") + kInputTableNames[t],
-                                  std::string("The input table \"") + kInputTableNames[t] +
-                                      "\" does not exist in the database: the households cannot be simulated.",
-                                  load ? MessageIcon::Error : MessageIcon::Warning);
+        if (entry[t] < 0) missing.push_back(std::string("\"") + kInputTableNames[t] + "\"");
+    if (!missing.empty()) {
+        std::string names = missing.front();
+        for (size_t i = 1; i < missing.size(); ++i) names += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
+        const bool one = missing.size() == 1;
+        m_pMessages->PostOnce("missing tables " + names,
+                              std::string(one ? "The input table " : "The input tables ") + names +
+                                  (one ? " does" : " do") + " not exist in the database: the households cannot be simulated.",
+                              load ? MessageIcon::Error : MessageIcon::Warning);
+    }
 
     m_nHouseholdWidth = 0;
     m_nPersonWidth = 0;

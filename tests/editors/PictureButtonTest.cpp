@@ -68,15 +68,6 @@ TEST_F(PictureButtonTest, ColoursFollowFocusHoverAndPress) {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, button.rect().center());
 }
 
-TEST_F(PictureButtonTest, ColourIndexOutsideTheSixStoresNothing) {
-    CButtonST button(QStringLiteral("box"));
-    std::vector<QColor> before;
-    for (unsigned i = 0; i < 6; ++i) before.push_back(button.GetColor(i));
-    EXPECT_EQ(button.SetColor(6, Qt::blue), CButtonST::kInvalidIndex);
-    EXPECT_EQ(button.SetColor(255, Qt::blue), CButtonST::kInvalidIndex);
-    for (unsigned i = 0; i < 6; ++i) EXPECT_EQ(button.GetColor(i), before[i]);
-}
-
 TEST_F(PictureButtonTest, ADoubleClickCountsAsAClick) {
     QSignalSpy clicks(&generation, &QPushButton::clicked);
     const QPointF at = generation.rect().center();
@@ -90,10 +81,17 @@ TEST_F(PictureButtonTest, ADoubleClickCountsAsAClick) {
     EXPECT_EQ(clicks.count(), 2);
 }
 
-TEST_F(PictureButtonTest, APaletteChangeResetsColoursAndTheChartSetsItsOwnAgain) {
+TEST_F(PictureButtonTest, ColourIndexOutsideTheSixStoresNothingAndAPaletteChangeResetsColours) {
+    CButtonST bare(QStringLiteral("bare"));
+    std::vector<QColor> before;
+    for (unsigned i = 0; i < 6; ++i) before.push_back(bare.GetColor(i));
+    EXPECT_EQ(bare.SetColor(6, Qt::blue), CButtonST::kInvalidIndex);
+    EXPECT_EQ(bare.SetColor(255, Qt::blue), CButtonST::kInvalidIndex);
+    for (unsigned i = 0; i < 6; ++i) EXPECT_EQ(bare.GetColor(i), before[i]);
+
+    // A new palette resets the colours; the chart's boxes take their own again.
     QPalette other = generation.palette();
     other.setColor(QPalette::Button, QColor(1, 2, 3));
-    CButtonST bare(QStringLiteral("bare"));
     bare.SetColor(CButtonST::kBackgroundOut, Qt::red);
     bare.setPalette(other);
     EXPECT_EQ(bare.GetColor(CButtonST::kBackgroundOut), QColor(1, 2, 3));

@@ -1,12 +1,12 @@
 // The term editors as the user meets them through a model's Edit: the copy is
-// taken only on OK, an unchanged dialog hands every value back exactly, and
-// adding, removing and clearing keep the lines and the term set aligned.
+// taken only on OK, an unchanged dialog hands every value back exactly,
+// adding, removing and clearing keep the lines and the term set aligned, and
+// what cannot be edited is said without a dialog.
 
 #include "EditorTestSupport.h"
 
 #include "editors/CBLogitDLG.h"
 #include "editors/CMNLogitDLG.h"
-#include "editors/CRegressDLG.h"
 #include "models/CBLogitMM.h"
 #include "models/CLocationWalkMM.h"
 #include "models/CMNLogitMM.h"
@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

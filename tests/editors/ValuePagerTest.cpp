@@ -1,7 +1,7 @@
 // The paged values of the ordered-probit, MDCEV and hazard editors: paging
 // across pages and back, counts raised and lowered, "Edit" returning to the
 // first page, and OK refusing values the model could not draw with while the
-// dialog stays open.
+// dialog stays open; values shown as the shortest text that reads back.
 
 #include "EditorTestSupport.h"
 
@@ -115,23 +115,15 @@ TEST_F(ValuePagerTest, RaisingAndLoweringTheCountResizesAtEditAndAtOk) {
     EXPECT_EQ(count.value(), CValuePager::kLargestCount);
 }
 
-TEST_F(ValuePagerTest, HazardRowsAreOneFewerThanTheIntervals) {
-    CHazardDLG dialog(*models.m_pChildrensSchoolStartTime,
-                      CHazardMM::Parameters{{}, 0.5f, 4, {420, 450, 480}, {0.1, 0.2, 0.3}});
-    Press(dialog, "editValuesButton");
-    EXPECT_EQ(ShownRows(dialog.Pager()), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(Field(dialog, 1, 2), QStringLiteral("0.3"));
-    dialog.accept();
-    ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.GetParameters().intervalCount, 4);
-    EXPECT_EQ(dialog.GetParameters().intervalStarts, (std::vector<double>{420, 450, 480}));
-    EXPECT_EQ(dialog.GetParameters().intervalParameters, (std::vector<double>{0.1, 0.2, 0.3}));
-}
-
 TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
-    // Hazard: count below 2 (at least 1, which has no rows), variance not
-    // above 0, a value that is not finite.
-    CHazardDLG hazard(*models.m_pChildrensSchoolStartTime, CHazardMM::Parameters{{}, 0.5f, 1, {}, {}});
+    // Hazard: rows are one fewer than the intervals; a count below 2 (at
+    // least 1, which has no rows), a variance not above 0 and a value that
+    // is not finite are refused.
+    CHazardDLG hazard(*models.m_pChildrensSchoolStartTime,
+                      CHazardMM::Parameters{{}, 0.5f, 4, {420, 450, 480}, {0.1, 0.2, 0.3}});
+    Press(hazard, "editValuesButton");
+    EXPECT_EQ(ShownRows(hazard.Pager()), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Field(hazard, 1, 2), QStringLiteral("0.3"));
     Child<QSpinBox>(hazard, "countField").setValue(0);
     EXPECT_EQ(Child<QSpinBox>(hazard, "countField").value(), 1);
     Press(hazard, "editValuesButton");
@@ -148,10 +140,12 @@ TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
     hazard.accept();
     EXPECT_TRUE(hazard.isVisible());
     EXPECT_EQ(sink.Messages().size(), 3u);
+    Child<QLineEdit>(hazard, "valueField0_0").setText(QStringLiteral("420"));
     Child<QLineEdit>(hazard, "valueField0_1").setText(QStringLiteral("480"));
     hazard.accept();
     EXPECT_FALSE(hazard.isVisible());
-    EXPECT_EQ(hazard.GetParameters().intervalStarts, (std::vector<double>{0, 480}));
+    EXPECT_EQ(hazard.GetParameters().intervalCount, 3);
+    EXPECT_EQ(hazard.GetParameters().intervalStarts, (std::vector<double>{420, 480}));
     EXPECT_EQ(hazard.GetParameters().variance, 0.8f);
 
     // Ordered probit: the count is fixed, thresholds must ascend.
@@ -168,30 +162,29 @@ TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
     EXPECT_FALSE(probit.isVisible());
     EXPECT_EQ(probit.GetParameters().thresholds, (std::vector<double>{-1.0, 0.5, 1.0, 2.5}));
 
-    // Regression and location variances: a number within 0 to 99999999.
-    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, 0.3});
-    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.3f});
+    // Regression and location variances: a number within 0 to 99999999. An
+    // opened value shows the shortest text that reads back exactly, so OK
+    // without an edit hands it back unchanged.
+    const double third = 1.0 / 3.0;
+    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, third});
+    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.1f});
+    EXPECT_EQ(Child<QLineEdit>(regress, "varianceField").text(), QStringLiteral("0.3333333333333333"));
+    EXPECT_EQ(Child<QLineEdit>(location, "varianceField").text(), QStringLiteral("0.1"));
     for (QDialog* dialog : std::initializer_list<QDialog*>{&regress, &location}) {
         dialog->show();
+        auto& field = Child<QLineEdit>(*dialog, "varianceField");
+        const QString opened = field.text();
         for (const char* text : {"-1", "1e9", "nan", "x"}) {
-            Child<QLineEdit>(*dialog, "varianceField").setText(QString::fromLatin1(text));
+            field.setText(QString::fromLatin1(text));
             dialog->accept();
             EXPECT_TRUE(dialog->isVisible()) << text;
         }
+        field.setText(opened);
+        dialog->accept();
+        EXPECT_FALSE(dialog->isVisible());
     }
     EXPECT_EQ(sink.Messages().size(), 4u + 8u);
-}
-
-TEST_F(ValuePagerTest, OpenedValuesShowTheirShortestExactText) {
-    const double third = 1.0 / 3.0;
-    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, third});
-    EXPECT_EQ(Child<QLineEdit>(regress, "varianceField").text(), QStringLiteral("0.3333333333333333"));
-    regress.accept();
     EXPECT_EQ(regress.GetParameters().variance, third);
-
-    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.1f});
-    EXPECT_EQ(Child<QLineEdit>(location, "varianceField").text(), QStringLiteral("0.1"));
-    location.accept();
     EXPECT_EQ(location.GetParameters().variance, 0.1f);
 }
 

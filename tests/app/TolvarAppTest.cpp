@@ -161,9 +161,7 @@ TEST_P(TolvarAppRegionTest, DataInputDividesTheHouseholdsAndReconnects) {
         EXPECT_EQ(app.Systems()[i]->m_nHouseholdCount, i < 9 ? 6 : 9);
         EXPECT_EQ(app.Systems()[i]->m_pDatabase, &app.Sets().Connection(i));
     }
-    EXPECT_EQ(app.GetViewSettings().inputDatabase.rfind("Loaded ", 0), 0u);
-    EXPECT_EQ(app.GetViewSettings().databaseType, GetParam());
-    EXPECT_EQ(viewChanges, 1);
+    EXPECT_EQ(viewChanges, 1);  // the lines it shows are checked on the main window
 
     // A cancelled dialog keeps the connection.
     dialogs.connection.reset();

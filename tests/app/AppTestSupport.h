@@ -25,23 +25,18 @@ namespace AppTest {
 class FakeDialogs : public CAppDialogs {
 public:
     std::optional<std::string> connection;
-    std::optional<std::string> outputFolder;
-    std::optional<int> samplePercent;
     std::optional<std::string> loadPath;
     std::optional<std::string> savePath;
-    // What "showing" the progress does; by default waits until every thread returned.
-    std::function<void(CRunState&)> onRun;
-    int flowCharts = 0;
-    int abouts = 0;
 
     std::optional<std::string> ChooseConnection() override { return connection; }
-    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return outputFolder; }
-    std::optional<int> ChooseSamplePercent() override { return samplePercent; }
+    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::nullopt; }
+    std::optional<int> ChooseSamplePercent() override { return std::nullopt; }
     std::optional<std::string> ChooseModelFileToLoad() override { return loadPath; }
     std::optional<std::string> ChooseModelFileToSave() override { return savePath; }
+    // Runs are driven from the main window; here one waits for its threads.
     void ShowRunProgress(CRunState& run) override;
-    void ShowFlowChart() override { ++flowCharts; }
-    void ShowAbout() override { ++abouts; }
+    void ShowFlowChart() override {}
+    void ShowAbout() override {}
 };
 
 // Waits until the condition holds, for at most `limit`; whether it held.
@@ -56,12 +51,7 @@ inline bool WaitFor(const std::function<bool()>& condition,
     return true;
 }
 
-inline void FakeDialogs::ShowRunProgress(CRunState& run) {
-    if (onRun)
-        onRun(run);
-    else
-        WaitFor([&run] { return run.AllReturned(); });
-}
+inline void FakeDialogs::ShowRunProgress(CRunState& run) { WaitFor([&run] { return run.AllReturned(); }); }
 
 // The sample model file of the source tree.
 inline std::filesystem::path SampleModelFile() {

@@ -1,8 +1,14 @@
 // The connect string of the connection dialog: values that would break it are
 // braced, the password is added only to the string that connects, and a
-// string the user edited has the last word.
+// string the user edited has the last word; then the dialog filled as a user
+// would.
 
+#include "app/CConnectionDialog.h"
 #include "app/ConnectString.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +53,26 @@ TEST(ConnectStringTest, PasswordIsAddedOnlyWhenTheStringNamesNone) {
     EXPECT_EQ(WithPassword("DSN=Region; Password = typed", "field"), "DSN=Region; Password = typed");
     // A key inside a braced value is not a key.
     EXPECT_EQ(WithPassword("Database={a;pwd=x};", "p"), "Database={a;pwd=x};Pwd=p;");
+}
+
+TEST(ConnectionDialogTest, SQLiteFieldsMakeTheStringAndThePasswordStaysOut) {
+    CConnectionDialog dialog;
+    const int sqlite = dialog.DriverBox()->findText("SQLite", Qt::MatchContains);
+    if (sqlite < 0) GTEST_SKIP() << "no SQLite ODBC driver installed";
+    dialog.DriverBox()->setCurrentIndex(sqlite);
+    const std::string driver = dialog.DriverBox()->currentText().toStdString();
+
+    QTest::keyClicks(dialog.FileField(), "/data/region;1.sqlite");
+    QTest::keyClicks(dialog.UserField(), "modeller");
+    QTest::keyClicks(dialog.PasswordField(), "secret");
+    const std::string prefix = driver.find(' ') == std::string::npos ? "Driver=" + driver : "Driver={" + driver + "}";
+    const std::string shown = prefix + ";Database={/data/region;1.sqlite};Uid=modeller;";
+    EXPECT_EQ(dialog.ConnectField()->text().toStdString(), shown);
+    EXPECT_EQ(dialog.GetConnectString(), shown + "Pwd=secret;");
+
+    // The user's own string stands, with its own password.
+    dialog.ConnectField()->setText("DSN=Region;PWD=typed;");
+    EXPECT_EQ(dialog.GetConnectString(), "DSN=Region;PWD=typed;");
 }
 
 }  // namespace

@@ -4,20 +4,30 @@
 #include "data/CPersonObject.h"
 #include "data/CVehMData.h"
 #include "data/CZoneData.h"
+#include "editors/CTermEditorDlg.h"
+#include "editors/ModelEditors.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <filesystem>
 #include <memory>
 
 namespace EditorTesting {
 
 namespace {
+
 constexpr int kPollAttempts = 50;
+
+std::vector<std::string> Numbered(const char* prefix, int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back(prefix + std::to_string(i));
+    return names;
+}
+
 }  // namespace
 
 void OnNextModalDialog(std::function<void(QDialog&)> action, bool* leftOpen) {
@@ -56,32 +66,27 @@ void ClickOk(QDialog& dialog) {
     throw std::logic_error("dialog without OK");
 }
 
+void AddTerm(CTermEditorDlg& dialog, int source, int position, const char* coefficient) {
+    Child<QListWidget>(dialog, "sourceList").setCurrentRow(source);
+    Child<QListWidget>(dialog, "variableList").setCurrentRow(position);
+    Child<QLineEdit>(dialog, "coefficientField").setText(QString::fromLatin1(coefficient));
+    Child<QPushButton>(dialog, "addTermButton").click();
+}
+
 std::vector<std::string> Lines(const QListWidget& list) {
     std::vector<std::string> lines;
     for (int i = 0; i < list.count(); ++i) lines.push_back(list.item(i)->text().toStdString());
     return lines;
 }
 
-std::string SampleModelFile() {
-    const std::filesystem::path relative = std::filesystem::path("sample") / "tolvar-sample.tvm";
-    return (std::filesystem::path(TOLVAR_TEST_SOURCE_DIR) / relative).string();
-}
-
-namespace {
-
-std::vector<std::string> Numbered(const char* prefix, int count) {
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i) names.push_back(prefix + std::to_string(i));
-    return names;
-}
-
-}  // namespace
-
-void SetTestColumnNames() {
+void EditorTest::SetUp() {
     CHouseholdObject(nullptr).SetColumnNames(Numbered("h", 12));
     CPersonObject(nullptr).SetColumnNames(Numbered("p", 60));
     CZoneData().SetColumnNames(Numbered("z", 40));
     CVehMData().SetColumnNames(Numbered("v", 8));
+    ModelEditors::InstallModelEditors();
 }
+
+void EditorTest::TearDown() { ModelEditors::RemoveModelEditors(); }
 
 }  // namespace EditorTesting

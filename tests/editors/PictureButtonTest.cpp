@@ -41,7 +41,7 @@ protected:
     CButtonST& vehicles = *chart.Box(1055);    // family 3: its focus colour differs
 };
 
-TEST_F(PictureButtonTest, BackgroundFollowsFocusAndHover) {
+TEST_F(PictureButtonTest, ColoursFollowFocusHoverAndPress) {
     EXPECT_EQ(Background(vehicles), Rgb(79, 85, 65));  // 0x41554F
     vehicles.setFocus();
     ASSERT_TRUE(vehicles.hasFocus());
@@ -58,26 +58,14 @@ TEST_F(PictureButtonTest, BackgroundFollowsFocusAndHover) {
     EXPECT_TRUE(generation.IsMouseOver());
     EXPECT_EQ(Background(generation), Rgb(136, 204, 139));  // 0x8BCC88
     EXPECT_NE(Frame(vehicles), vehicles.palette().color(QPalette::Light).rgb());
-}
 
-TEST_F(PictureButtonTest, PressedShowsTheLightColourSunken) {
+    // Pressed: the light colour, sunken.
     CButtonST& button = *chart.Box(1054);
     QTest::mousePress(&button, Qt::LeftButton, {}, button.rect().center());
     EXPECT_TRUE(button.isDown());
     EXPECT_EQ(Background(button), Rgb(215, 146, 125));  // 0x7D92D7
     EXPECT_EQ(Frame(button), button.palette().color(QPalette::Dark).rgb());
     QTest::mouseRelease(&button, Qt::LeftButton, {}, button.rect().center());
-}
-
-TEST_F(PictureButtonTest, ColourIndexOutsideTheSixStoresNothing) {
-    CButtonST button(QStringLiteral("box"));
-    EXPECT_EQ(button.SetColor(5, Qt::red), CButtonST::kColorSet);
-    EXPECT_EQ(button.GetColor(5), QColor(Qt::red));
-    std::vector<QColor> before;
-    for (unsigned i = 0; i < 6; ++i) before.push_back(button.GetColor(i));
-    EXPECT_EQ(button.SetColor(6, Qt::blue), CButtonST::kInvalidIndex);
-    EXPECT_EQ(button.SetColor(255, Qt::blue), CButtonST::kInvalidIndex);
-    for (unsigned i = 0; i < 6; ++i) EXPECT_EQ(button.GetColor(i), before[i]);
 }
 
 TEST_F(PictureButtonTest, ADoubleClickCountsAsAClick) {
@@ -93,10 +81,17 @@ TEST_F(PictureButtonTest, ADoubleClickCountsAsAClick) {
     EXPECT_EQ(clicks.count(), 2);
 }
 
-TEST_F(PictureButtonTest, APaletteChangeResetsColoursAndTheChartSetsItsOwnAgain) {
+TEST_F(PictureButtonTest, ColourIndexOutsideTheSixStoresNothingAndAPaletteChangeResetsColours) {
+    CButtonST bare(QStringLiteral("bare"));
+    std::vector<QColor> before;
+    for (unsigned i = 0; i < 6; ++i) before.push_back(bare.GetColor(i));
+    EXPECT_EQ(bare.SetColor(6, Qt::blue), CButtonST::kInvalidIndex);
+    EXPECT_EQ(bare.SetColor(255, Qt::blue), CButtonST::kInvalidIndex);
+    for (unsigned i = 0; i < 6; ++i) EXPECT_EQ(bare.GetColor(i), before[i]);
+
+    // A new palette resets the colours; the chart's boxes take their own again.
     QPalette other = generation.palette();
     other.setColor(QPalette::Button, QColor(1, 2, 3));
-    CButtonST bare(QStringLiteral("bare"));
     bare.SetColor(CButtonST::kBackgroundOut, Qt::red);
     bare.setPalette(other);
     EXPECT_EQ(bare.GetColor(CButtonST::kBackgroundOut), QColor(1, 2, 3));

@@ -1,25 +1,21 @@
 // The term editors as the user meets them through a model's Edit: the copy is
-// taken only on OK, an unchanged dialog hands every value back exactly, and
-// adding, removing and clearing keep the lines and the term set aligned.
+// taken only on OK, an unchanged dialog hands every value back exactly,
+// adding, removing and clearing keep the lines and the term set aligned, and
+// what cannot be edited is said without a dialog.
 
 #include "EditorTestSupport.h"
-#include "support/RecordingMessageSink.h"
 
 #include "editors/CBLogitDLG.h"
 #include "editors/CMNLogitDLG.h"
-#include "editors/CRegressDLG.h"
-#include "editors/ModelEditors.h"
 #include "models/CBLogitMM.h"
 #include "models/CLocationWalkMM.h"
 #include "models/CMNLogitMM.h"
 #include "models/CRegressMM.h"
 #include "modelsystem/CModelParameterFile.h"
-#include "modelsystem/CModelSystem.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,28 +31,11 @@ std::string XmlOf(const CModelModule& model) {
     return out.str();
 }
 
-class TermEditorTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetTestColumnNames();
-        ModelEditors::InstallModelEditors();
-    }
-    void TearDown() override { ModelEditors::RemoveModelEditors(); }
-
-    // Picks position `position` of source `source` and adds it with the text.
-    static void AddTerm(CTermEditorDlg& dialog, int source, int position, const char* coefficient) {
-        Child<QListWidget>(dialog, "sourceList").setCurrentRow(source);
-        Child<QListWidget>(dialog, "variableList").setCurrentRow(position);
-        Child<QLineEdit>(dialog, "coefficientField").setText(QString::fromLatin1(coefficient));
-        Child<QPushButton>(dialog, "addTermButton").click();
-    }
-
-    CModelSystem models;
-    RecordingMessageSink sink;
-};
+using TermEditorTest = EditorTest;
 
 TEST_F(TermEditorTest, OkWithoutChangesLeavesEverySampleModelByteIdentical) {
-    ASSERT_TRUE(CModelParameterFile().LoadXml(SampleModelFile(), models)) << SampleModelFile();
+    const std::string sample = TOLVAR_TEST_SOURCE_DIR "/sample/tolvar-sample.tvm";
+    ASSERT_TRUE(CModelParameterFile().LoadXml(sample, models)) << sample;
     int shown = 0;
     for (const auto& model : models.GetModels()) {
         const std::string before = XmlOf(*model);
@@ -82,23 +61,6 @@ TEST_F(TermEditorTest, OkWithoutChangesLeavesEverySampleModelByteIdentical) {
     }
     EXPECT_EQ(shown, 127);  // every model the file carries
     EXPECT_TRUE(sink.Messages().empty()) << sink.Texts().front();
-}
-
-TEST_F(TermEditorTest, CancelKeepsTheModelWhateverWasEdited) {
-    CRegressMM& model = *models.m_pAWHomeStay;
-    model.m_terms.Add(30000, 4.1);
-    model.m_dVariance = 0.25;
-    OnNextModalDialog([](QDialog& dialog) {
-        auto& editor = static_cast<CTermEditorDlg&>(dialog);
-        AddTerm(editor, CTermEditorDlg::kPersons, 3, "1.5");
-        Child<QListWidget>(dialog, "termsList").setCurrentRow(0);
-        Child<QPushButton>(dialog, "removeTermButton").click();
-        Child<QLineEdit>(dialog, "varianceField").setText(QStringLiteral("2"));
-        dialog.reject();
-    });
-    model.Edit();
-    EXPECT_EQ(model.m_terms.m_variableIds, std::vector<int>{30000});
-    EXPECT_EQ(model.m_dVariance, 0.25);
 }
 
 TEST_F(TermEditorTest, AddedTermsFollowTheKeyRuleAndShowFullDigitsUntilReopened) {
@@ -130,32 +92,26 @@ TEST_F(TermEditorTest, AddedTermsFollowTheKeyRuleAndShowFullDigitsUntilReopened)
     EXPECT_EQ(lines[2], "-2. * 60002");
 }
 
-TEST_F(TermEditorTest, CoefficientsThatAreNotFiniteAddNothing) {
-    CBLogitDLG dialog(*models.m_pDecisionToGoToWork, CBLogitMM::Parameters{});
-    for (const char* text : {"inf", "-nan", "1e999", "  +INF"}) AddTerm(dialog, CTermEditorDlg::kHouseholds, 1, text);
-    EXPECT_EQ(dialog.GetParameters().terms.m_nCount, 0);
-    EXPECT_EQ(Child<QListWidget>(dialog, "termsList").count(), 0);
-    EXPECT_EQ(sink.Messages().size(), 4u);
-
-    // Nothing picked, or no coefficient: silently nothing.
-    Child<QListWidget>(dialog, "variableList").setCurrentRow(-1);
-    Child<QLineEdit>(dialog, "coefficientField").setText(QStringLiteral("1"));
-    Child<QPushButton>(dialog, "addTermButton").click();
-    AddTerm(dialog, CTermEditorDlg::kHouseholds, 1, "");
-    EXPECT_EQ(dialog.GetParameters().terms.m_nCount, 0);
-    EXPECT_EQ(sink.Messages().size(), 4u);
-}
-
-TEST_F(TermEditorTest, RemoveAndClearKeepListAndSetAligned) {
+TEST_F(TermEditorTest, BadCoefficientsAddNothingAndRemoveAndClearKeepListAndSetAligned) {
     CBLogitMM::Parameters start;
     for (int i = 0; i < 4; ++i) start.terms.Add(10000 + i, i + 0.25);
     CBLogitDLG dialog(*models.m_pDecisionToGoToWork, start);
     auto& terms = Child<QListWidget>(dialog, "termsList");
     auto& remove = Child<QPushButton>(dialog, "removeTermButton");
 
+    // A coefficient that is not finite adds nothing and says why; nothing
+    // picked, or no coefficient, silently nothing.
+    for (const char* text : {"inf", "-nan", "1e999", "  +INF"}) AddTerm(dialog, CTermEditorDlg::kHouseholds, 1, text);
+    EXPECT_EQ(sink.Messages().size(), 4u);
+    Child<QListWidget>(dialog, "variableList").setCurrentRow(-1);
+    Child<QLineEdit>(dialog, "coefficientField").setText(QStringLiteral("1"));
+    Child<QPushButton>(dialog, "addTermButton").click();
+    AddTerm(dialog, CTermEditorDlg::kHouseholds, 1, "");
+    EXPECT_EQ(sink.Messages().size(), 4u);
     terms.setCurrentRow(-1);
     remove.click();  // no selection: nothing
     EXPECT_EQ(dialog.GetParameters().terms.m_nCount, 4);
+    EXPECT_EQ(terms.count(), 4);
 
     terms.setCurrentRow(1);
     remove.click();
@@ -194,9 +150,23 @@ TEST_F(TermEditorTest, AlternativesKeepTheirOwnTerms) {
     EXPECT_EQ(dialog.GetParameters().baseAlternative, 3);
 }
 
-TEST_F(TermEditorTest, AnAdmissibleIndexOutsideTheDescriptionsShowsAMessageAndNoDialog) {
+TEST_F(TermEditorTest, CancelKeepsTheModelWhateverWasEditedAndABadAdmissibleIndexOpensNothing) {
     CRegressMM& model = *models.m_pAWHomeStay;
     model.m_terms.Add(30000, 4.1);
+    model.m_dVariance = 0.25;
+    OnNextModalDialog([](QDialog& dialog) {
+        AddTerm(static_cast<CTermEditorDlg&>(dialog), CTermEditorDlg::kPersons, 3, "1.5");
+        Child<QListWidget>(dialog, "termsList").setCurrentRow(0);
+        Child<QPushButton>(dialog, "removeTermButton").click();
+        Child<QLineEdit>(dialog, "varianceField").setText(QStringLiteral("2"));
+        dialog.reject();
+    });
+    model.Edit();
+    EXPECT_EQ(model.m_terms.m_variableIds, std::vector<int>{30000});
+    EXPECT_EQ(model.m_dVariance, 0.25);
+
+    // An admissible-variable index past the descriptions: a message, no
+    // dialog, the model unchanged.
     model.m_admissibleVariables.push_back(5000);
     bool opened = false;
     OnNextModalDialog([&](QDialog& dialog) {
@@ -205,7 +175,7 @@ TEST_F(TermEditorTest, AnAdmissibleIndexOutsideTheDescriptionsShowsAMessageAndNo
     });
     EXPECT_NO_THROW(model.Edit());
     EXPECT_FALSE(opened);
-    EXPECT_EQ(model.m_terms.m_nCount, 1);
+    EXPECT_EQ(model.m_terms.m_variableIds, std::vector<int>{30000});
     ASSERT_EQ(sink.Messages().size(), 1u);
     EXPECT_NE(sink.Texts()[0].find("AW Home Stay"), std::string::npos);
     WaitForPendingPolls();

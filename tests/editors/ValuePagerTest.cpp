@@ -1,10 +1,9 @@
 // The paged values of the ordered-probit, MDCEV and hazard editors: paging
 // across pages and back, counts raised and lowered, "Edit" returning to the
 // first page, and OK refusing values the model could not draw with while the
-// dialog stays open.
+// dialog stays open; values shown as the shortest text that reads back.
 
 #include "EditorTestSupport.h"
-#include "support/RecordingMessageSink.h"
 
 #include "editors/CHazardDLG.h"
 #include "editors/CLocationDLG.h"
@@ -12,7 +11,6 @@
 #include "editors/COrdProbitDLG.h"
 #include "editors/CRegressDLG.h"
 #include "editors/CValuePager.h"
-#include "modelsystem/CModelSystem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,9 +30,8 @@ std::vector<double> Sequence(int n) {
     return values;
 }
 
-class ValuePagerTest : public ::testing::Test {
+class ValuePagerTest : public EditorTest {
 protected:
-    void SetUp() override { SetTestColumnNames(); }
 
     // Shown row numbers of the page, e.g. {"6", "7"}.
     static std::vector<std::string> ShownRows(const CValuePager& pager) {
@@ -48,12 +45,9 @@ protected:
             .text();
     }
     static void Press(const QWidget& dialog, const char* name) { Child<QPushButton>(dialog, name).click(); }
-
-    CModelSystem models;
-    RecordingMessageSink sink;
 };
 
-TEST_F(ValuePagerTest, TwelveValuesPageForwardAndBack) {
+TEST_F(ValuePagerTest, TwelveValuesPageForwardAndBackAndEditReturnsToTheFirstPage) {
     CMdcevDLG dialog(*models.m_pMDCEV, CMdcevMM::Parameters{{}, Sequence(12)});
     const CValuePager& pager = dialog.Pager();
     auto& next = Child<QPushButton>(dialog, "nextValuesButton");
@@ -81,21 +75,27 @@ TEST_F(ValuePagerTest, TwelveValuesPageForwardAndBack) {
     EXPECT_EQ(Field(dialog, 0, 1), QStringLiteral("0.1"));  // typed values survive paging
     EXPECT_TRUE(next.isEnabled());
 
+    // From the last page, a lower count applied with "Edit": back to the
+    // first page, no stale rows past the end, no paging.
+    next.click();
+    Child<QSpinBox>(dialog, "countField").setValue(4);
+    Press(dialog, "editValuesButton");
+    EXPECT_EQ(pager.Page(), 0);
+    EXPECT_EQ(ShownRows(pager), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(Field(dialog, 0, 0), QStringLiteral("1"));
+    EXPECT_FALSE(next.isEnabled());
+    EXPECT_FALSE(prev.isEnabled());
     dialog.accept();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    std::vector<double> expected = Sequence(12);
-    expected[6] = 0.1;
-    EXPECT_EQ(dialog.GetParameters().satiationValues, expected);
+    EXPECT_EQ(dialog.GetParameters().satiationValues, (std::vector<double>{1, 2, 3, 4}));
 }
 
 TEST_F(ValuePagerTest, RaisingAndLoweringTheCountResizesAtEditAndAtOk) {
     CMdcevDLG raised(*models.m_pMDCEV, CMdcevMM::Parameters{{}, {0.5, 0.25, 0.125}});
-    EXPECT_EQ(raised.Pager().Values(0).size(), 5u);  // padded to a page
     Press(raised, "editValuesButton");
     EXPECT_EQ(ShownRows(raised.Pager()), (std::vector<std::string>{"1", "2", "3"}));
     Child<QSpinBox>(raised, "countField").setValue(7);
     Press(raised, "editValuesButton");
-    EXPECT_EQ(raised.Pager().Values(0).size(), 10u);
     Press(raised, "nextValuesButton");
     EXPECT_EQ(ShownRows(raised.Pager()), (std::vector<std::string>{"6", "7"}));
     Child<QLineEdit>(raised, "valueField0_1").setText(QStringLiteral("7.5"));
@@ -115,43 +115,19 @@ TEST_F(ValuePagerTest, RaisingAndLoweringTheCountResizesAtEditAndAtOk) {
     EXPECT_EQ(count.value(), CValuePager::kLargestCount);
 }
 
-TEST_F(ValuePagerTest, EditReturnsToTheFirstPageWithoutStaleRows) {
-    CMdcevDLG dialog(*models.m_pMDCEV, CMdcevMM::Parameters{{}, Sequence(12)});
-    Press(dialog, "editValuesButton");
-    Press(dialog, "nextValuesButton");
-    Press(dialog, "nextValuesButton");
-    Child<QSpinBox>(dialog, "countField").setValue(4);
-    Press(dialog, "editValuesButton");
-    EXPECT_EQ(dialog.Pager().Page(), 0);
-    EXPECT_EQ(ShownRows(dialog.Pager()), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_EQ(Field(dialog, 0, 0), QStringLiteral("1"));
-    EXPECT_FALSE(Child<QPushButton>(dialog, "nextValuesButton").isEnabled());
-    EXPECT_FALSE(Child<QPushButton>(dialog, "prevValuesButton").isEnabled());
-}
-
-TEST_F(ValuePagerTest, HazardRowsAreOneFewerThanTheIntervals) {
-    CHazardDLG dialog(*models.m_pChildrensSchoolStartTime,
-                      CHazardMM::Parameters{{}, 0.5f, 4, {420, 450, 480}, {0.1, 0.2, 0.3}});
-    Press(dialog, "editValuesButton");
-    EXPECT_EQ(ShownRows(dialog.Pager()), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(Field(dialog, 1, 2), QStringLiteral("0.3"));
-    dialog.accept();
-    ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.GetParameters().intervalCount, 4);
-    EXPECT_EQ(dialog.GetParameters().intervalStarts, (std::vector<double>{420, 450, 480}));
-    EXPECT_EQ(dialog.GetParameters().intervalParameters, (std::vector<double>{0.1, 0.2, 0.3}));
-
-    CHazardDLG single(*models.m_pChildrensSchoolStartTime, CHazardMM::Parameters{{}, 0.5f, 1, {}, {}});
-    auto& count = Child<QSpinBox>(single, "countField");
-    count.setValue(0);
-    EXPECT_EQ(count.value(), 1);
-    Press(single, "editValuesButton");
-    EXPECT_TRUE(ShownRows(single.Pager()).empty());
-}
-
 TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
-    // Hazard: count below 2, variance not above 0, a value that is not finite.
-    CHazardDLG hazard(*models.m_pChildrensSchoolStartTime, CHazardMM::Parameters{{}, 0.5f, 1, {}, {}});
+    // Hazard: rows are one fewer than the intervals; a count below 2 (at
+    // least 1, which has no rows), a variance not above 0 and a value that
+    // is not finite are refused.
+    CHazardDLG hazard(*models.m_pChildrensSchoolStartTime,
+                      CHazardMM::Parameters{{}, 0.5f, 4, {420, 450, 480}, {0.1, 0.2, 0.3}});
+    Press(hazard, "editValuesButton");
+    EXPECT_EQ(ShownRows(hazard.Pager()), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Field(hazard, 1, 2), QStringLiteral("0.3"));
+    Child<QSpinBox>(hazard, "countField").setValue(0);
+    EXPECT_EQ(Child<QSpinBox>(hazard, "countField").value(), 1);
+    Press(hazard, "editValuesButton");
+    EXPECT_TRUE(ShownRows(hazard.Pager()).empty());
     hazard.show();
     hazard.accept();
     EXPECT_TRUE(hazard.isVisible());
@@ -164,10 +140,12 @@ TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
     hazard.accept();
     EXPECT_TRUE(hazard.isVisible());
     EXPECT_EQ(sink.Messages().size(), 3u);
+    Child<QLineEdit>(hazard, "valueField0_0").setText(QStringLiteral("420"));
     Child<QLineEdit>(hazard, "valueField0_1").setText(QStringLiteral("480"));
     hazard.accept();
     EXPECT_FALSE(hazard.isVisible());
-    EXPECT_EQ(hazard.GetParameters().intervalStarts, (std::vector<double>{0, 480}));
+    EXPECT_EQ(hazard.GetParameters().intervalCount, 3);
+    EXPECT_EQ(hazard.GetParameters().intervalStarts, (std::vector<double>{420, 480}));
     EXPECT_EQ(hazard.GetParameters().variance, 0.8f);
 
     // Ordered probit: the count is fixed, thresholds must ascend.
@@ -184,30 +162,29 @@ TEST_F(ValuePagerTest, RefusedValuesKeepTheDialogOpenWithAMessage) {
     EXPECT_FALSE(probit.isVisible());
     EXPECT_EQ(probit.GetParameters().thresholds, (std::vector<double>{-1.0, 0.5, 1.0, 2.5}));
 
-    // Regression and location variances: a number within 0 to 99999999.
-    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, 0.3});
-    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.3f});
+    // Regression and location variances: a number within 0 to 99999999. An
+    // opened value shows the shortest text that reads back exactly, so OK
+    // without an edit hands it back unchanged.
+    const double third = 1.0 / 3.0;
+    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, third});
+    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.1f});
+    EXPECT_EQ(Child<QLineEdit>(regress, "varianceField").text(), QStringLiteral("0.3333333333333333"));
+    EXPECT_EQ(Child<QLineEdit>(location, "varianceField").text(), QStringLiteral("0.1"));
     for (QDialog* dialog : std::initializer_list<QDialog*>{&regress, &location}) {
         dialog->show();
+        auto& field = Child<QLineEdit>(*dialog, "varianceField");
+        const QString opened = field.text();
         for (const char* text : {"-1", "1e9", "nan", "x"}) {
-            Child<QLineEdit>(*dialog, "varianceField").setText(QString::fromLatin1(text));
+            field.setText(QString::fromLatin1(text));
             dialog->accept();
             EXPECT_TRUE(dialog->isVisible()) << text;
         }
+        field.setText(opened);
+        dialog->accept();
+        EXPECT_FALSE(dialog->isVisible());
     }
     EXPECT_EQ(sink.Messages().size(), 4u + 8u);
-}
-
-TEST_F(ValuePagerTest, OpenedValuesShowTheirShortestExactText) {
-    const double third = 1.0 / 3.0;
-    CRegressDLG regress(*models.m_pAWHomeStay, CRegressMM::Parameters{{}, third});
-    EXPECT_EQ(Child<QLineEdit>(regress, "varianceField").text(), QStringLiteral("0.3333333333333333"));
-    regress.accept();
     EXPECT_EQ(regress.GetParameters().variance, third);
-
-    CLocationDLG location(*models.m_pAWTourStopLocationAutoMode, CLocationMM::Parameters{{}, 0.1f});
-    EXPECT_EQ(Child<QLineEdit>(location, "varianceField").text(), QStringLiteral("0.1"));
-    location.accept();
     EXPECT_EQ(location.GetParameters().variance, 0.1f);
 }
 

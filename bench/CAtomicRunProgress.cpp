@@ -18,11 +18,15 @@ std::string CAtomicRunProgress::StatusText() const {
 }
 
 bool CAtomicRunProgress::UpdateProgress(int threadIndex) {
-    if (m_cancelled.load()) return false;
-    if (ValidIndex(threadIndex)) m_threads[static_cast<size_t>(threadIndex)].households.fetch_add(1);
-    const long total = m_total.fetch_add(1) + 1;
+    // The count and the limit are checked in one step: threads racing past a
+    // separate cancel check would count households beyond the limit.
     const long limit = m_cancelAfter.load();
-    if (limit > 0 && total >= limit) m_cancelled.store(true);
+    long total = m_total.load();
+    do {
+        if (m_cancelled.load() || (limit > 0 && total >= limit)) return false;
+    } while (!m_total.compare_exchange_weak(total, total + 1));
+    if (ValidIndex(threadIndex)) m_threads[static_cast<size_t>(threadIndex)].households.fetch_add(1);
+    if (limit > 0 && total + 1 >= limit) m_cancelled.store(true);
     return true;
 }
 

@@ -45,6 +45,11 @@ void ExpectChained(const CTour& tour) {
     }
 }
 
+double Arrival(const CTour& tour) {
+    const CStop& last = *tour.GetStopByNumber(tour.GetStopCount());
+    return last.GetDepartureTime() + last.GetTravelTime();
+}
+
 class WorkCommuteTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
@@ -136,6 +141,50 @@ TEST_P(WorkCommuteTest, AJointActivityReachedFromWork) {
     EXPECT_EQ(homeFirst.GetStopByNumber(1)->GetZone(), kHome);
     EXPECT_FALSE(day->household->m_jointActivities[0].TravelsApart(1));
     EXPECT_EQ(day->household->m_jointActivities[0].GetPersonMark(1), 1);
+}
+
+TEST_P(WorkCommuteTest, CommuteStopsChainAndKeepTheirAppointments) {
+    WorkerDay::FixCategory(*day->models.m_pWHNumberOfStops, 3);
+    WorkerDay::FixCategory(*day->models.m_pHWNumberOfStops, 3);
+    day->Load({WorkerDay::Person(1, true, 40), WorkerDay::Person(2, false, 38)});
+    CPersonObject& person = *day->household->GetPerson(1);
+    CJointActivityRecord later({true, true}, 1, 60.0);
+    later.m_nZone = 5;
+    later.m_dStartTime = 1300.0;
+    CJointActivityRecord earlier = later;
+    earlier.m_dStartTime = 1100.0;
+    day->household->m_jointActivities = {later, earlier};
+
+    CWPattern& pattern = day->MakeWorker(1, {3}, 480.0, 480.0);
+    day->simulator->SimulateWHCommute(&person, day->household.get());
+    day->simulator->SimulateHWCommute(&person, day->household.get());
+    CTour& toHome = *pattern.GetTourAt(CWPattern::kWorkToHomeSlot);
+    CTour& toWork = *pattern.GetTourAt(CWPattern::kHomeToWorkSlot);
+    ASSERT_EQ(toHome.GetStopCount(), 3);
+    ASSERT_EQ(toWork.GetStopCount(), 3);
+    ExpectChained(toHome);
+    ExpectChained(toWork);
+    // The stops after work fit before the earlier joint activity (less the drive to it).
+    EXPECT_DOUBLE_EQ(toHome.GetStopByNumber(1)->GetRemainingWindow(), 1100.0 - AutoTime(kHome, 5, 960.0) - 960.0);
+    EXPECT_DOUBLE_EQ(960.0 + pattern.GetWorkToHomeDuration(), Arrival(toHome));
+    // The stops before work are planned backwards from the work start.
+    EXPECT_DOUBLE_EQ(Arrival(toWork), 480.0);
+    EXPECT_GE(toWork.GetStopByNumber(1)->GetDepartureTime(), 0.0);
+    EXPECT_DOUBLE_EQ(480.0 - pattern.GetHomeToWorkDuration(), toWork.GetStopByNumber(1)->GetDepartureTime());
+
+    // Own stops on the way to a joint activity reached from work end in time for it.
+    CJointActivityRecord apart = earlier;
+    apart.m_nId = 1;
+    apart.SetTravelsApart(1, true);
+    day->household->m_jointActivities = {apart};
+    CWPattern& joint = day->MakeWorker(1, {3}, 480.0, 480.0);
+    day->simulator->SimulateWHCommute(&person, day->household.get());
+    CTour& viaJoint = *joint.GetTourAt(CWPattern::kWorkToHomeSlot);
+    ExpectChained(viaJoint);
+    const CStop& atJoint = *viaJoint.GetStopByNumber(viaJoint.GetStopCount() - 1);
+    EXPECT_EQ(atJoint.GetZone(), 5);
+    EXPECT_LE(atJoint.GetDepartureTime() + atJoint.GetTravelTime(), 1100.0);
+    EXPECT_DOUBLE_EQ(atJoint.GetDepartureTime() + atJoint.GetTravelTime() + atJoint.GetActivityDuration(), 1160.0);
 }
 
 // A parent, a child who goes to school, and the school episodes of the child.

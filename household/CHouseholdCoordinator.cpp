@@ -4,23 +4,24 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
+#include "household/CEpisodeRecord.h"
+#include "household/CHouseholdWithChildren.h"
 #include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
 #include "models/CHazardMM.h"
+#include "models/CLocationVariableMatrix.h"
 #include "models/CMNLogitMM.h"
 #include "models/CRegressMM.h"
 #include "models/CStartAndEndTimeMM.h"
 #include "modelsystem/CModelSystem.h"
 #include "platform/MessageSink.h"
 #include "platform/NumberText.h"
-#include "schedules/ScheduleBounds.h"
-#include "household/CEpisodeRecord.h"
-#include "household/CHouseholdWithChildren.h"
-#include "models/CLocationVariableMatrix.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
 #include "schedules/CWPattern.h"
+#include "schedules/ScheduleBounds.h"
 #include "schedules/ScheduleTime.h"
 
 #include <algorithm>
@@ -51,10 +52,12 @@ namespace {
 using decision_key::Reseed;
 using schedule_bounds::Clamp;
 
-// Household and person columns the driver reads.
+// Household and person columns the driver reads; the widest of each table
+// (household column 9, person column 52) are checked when the tables load
+// (InputColumns).
 constexpr int kHouseholdVehicles = 2;
-constexpr int kHouseholdHomeZone = 3;
-constexpr int kHouseholdPersons = 9;
+constexpr int kHouseholdHomeZone = InputColumns::kHomeZone;
+constexpr int kHouseholdPersons = InputColumns::kPersonCount;
 constexpr int kPersonEmployed = 2;
 constexpr int kPersonEnrolled = 3;
 constexpr int kDistanceColumn = 3;  // zone-to-zone distance

@@ -40,12 +40,9 @@ TEST_P(PersonSchedulePass, MembersWithAVehicleComeFirstEachInPersonOrder) {
     auto household = HouseholdRows::Load(*db, {61, 2, 2, 500, 0, 9},
                                          {Person(61, 1, 0, 40, 0), Person(61, 2, 0, 41, 0), Person(61, 3, 0, 12, 0),
                                           Person(61, 4, 0, 19, 0)});
-    CHouseholdCoordinator::OrderPersonsForSchedule(*household);
-    EXPECT_EQ(household->m_personOrder, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_TRUE(household->m_vehicleUse.empty());
-
     household->GetPerson(2)->m_nVehicle = 0;
     household->GetPerson(4)->m_nVehicle = 1;
+    CHouseholdCoordinator::OrderPersonsForSchedule(*household);
     CHouseholdCoordinator::OrderPersonsForSchedule(*household);  // a second pass starts afresh
     EXPECT_EQ(household->m_personOrder, (std::vector<int>{2, 4, 1, 3}));
     EXPECT_EQ(household->m_vehicleUse.size(), 2u);
@@ -161,18 +158,11 @@ TEST_P(PersonSchedulePass, DriveToursRecordTheirVehicleIntervals) {
     EXPECT_TRUE(household->m_vehicleUse[0].empty());
     EXPECT_EQ(transit->GetEscortOrVehicleId(), -1);
 
-    // A passenger's drive tour keeps its vehicle index; one outside the list is ignored.
-    CPersonObject& other = *household->GetPerson(1);
-    other.m_nVehicle = -1;
-    other.CreatePattern();
-    auto tour = std::make_unique<CNWorkerTour>(nullptr, other.GetPattern());
-    tour->SetMode(0);
-    tour->SetEscortOrVehicleId(5);
-    Stop(*tour, 1, 10, 100, 10);
-    other.GetNWPattern()->AddTour(std::move(tour));
-    CHouseholdCoordinator::RecordVehicleUse(other, *household);
-    EXPECT_EQ(household->m_vehicleUse.size(), 2u);
-    EXPECT_TRUE(household->m_vehicleUse[0].empty());
+    // Without a vehicle of the person's own a tour keeps its index; one outside the list is ignored.
+    addTour(0, 100, 1)->SetEscortOrVehicleId(5);
+    driver.m_nVehicle = -1;
+    CHouseholdCoordinator::RecordVehicleUse(driver, *household);
+    EXPECT_EQ(household->m_vehicleUse, (std::vector<std::map<int, int>>{{}, {{300, 410}, {600, 665}}}));
 }
 
 // Records the per-person slots the pass calls: slot, person number, and

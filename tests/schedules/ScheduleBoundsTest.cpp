@@ -35,15 +35,11 @@ TEST(ScheduleBounds, StopClampsFollowTheirWorkedValues) {
     EXPECT_EQ(ClampStopTravelTime(0.0, 100.0, NonWorkerTravelTimeBounds(1, 1)), 2.0);
     EXPECT_EQ(ClampStopTravelTime(1.0, 100.0, nullptr), 2.0);
     EXPECT_EQ(ClampStopTravelTime(kNaN, 100.0, nullptr), 2.0);
-}
-
-TEST(ScheduleBounds, AClampThatDoesNotBindKeepsEveryWholeMinute) {
-    // 5 of 19 minutes is 26.3 percent, inside 0.09 .. 47.4; the round trip
-    // through the percentage gives 4.999..., which would floor to 4.
-    EXPECT_EQ(ClampPercent(5.0, 19.0, NonWorkerDurationBounds(1, 1)), 5.0);
-    EXPECT_EQ(ClampPercent(9.7, 21.0, NonWorkerDurationBounds(1, 1)), 9.0);
-    // Without a row the value passes, floored.
-    EXPECT_EQ(ClampPercent(900.6, 10.0, nullptr), 900.0);
+    // A clamp that does not bind keeps every whole minute: 5 of 19 minutes is
+    // 26.3 percent, and the round trip through it gives 4.999..., not 5.
+    EXPECT_EQ(ClampPercent(5.0, 19.0, tour1Stop1), 5.0);
+    EXPECT_EQ(ClampPercent(9.7, 21.0, tour1Stop1), 9.0);
+    EXPECT_EQ(ClampPercent(900.6, 10.0, nullptr), 900.0);  // without a row the value passes, floored
 }
 
 TEST(ScheduleBounds, NotANumberTakesTheLowerBound) {
@@ -85,10 +81,8 @@ TEST(ScheduleBounds, CountsSelectTheirRows) {
 TEST(ScheduleBounds, SearchToleranceChangesRuleAtItsBudgets) {
     EXPECT_EQ(CStop::SearchTolerance(24.0, 1), 18.0);
     EXPECT_EQ(CStop::SearchTolerance(25.0, 1), 19.0);
-    for (const int type : {0, 2, 4}) {
-        EXPECT_EQ(CStop::SearchTolerance(20.0, type), 12.0);
-        EXPECT_EQ(CStop::SearchTolerance(21.0, type), 13.0);
-    }
+    for (const int type : {0, 2, 4})
+        EXPECT_TRUE(CStop::SearchTolerance(20.0, type) == 12.0 && CStop::SearchTolerance(21.0, type) == 13.0) << type;
 }
 
 }  // namespace

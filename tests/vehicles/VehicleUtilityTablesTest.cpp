@@ -172,8 +172,7 @@ TEST(VehicleUtilityTables, ScaleCellsOfBothTables) {
 TEST(DriverLogSum, GuardsOfTheScaledLogSum) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<double> none;
-    EXPECT_EQ(CDriverLogSum::ScaledLogSum(none, 1.0), -inf);
-    EXPECT_EQ(CDriverLogSum::ScaledLogSum(none, 0.0), -inf);
+    for (const double scale : {1.0, 0.0}) EXPECT_EQ(CDriverLogSum::ScaledLogSum(none, scale), -inf);
     EXPECT_EQ(CDriverLogSum::ScaledLogSum(std::vector<double>{0.5, 2.0, -1.0}, 0.0), 2.0);
     // Ordinary sums keep the plain formula to the bit.
     const std::vector<double> ordinary = {0.25, -1.5, 3.0};

@@ -1,7 +1,5 @@
-// Input data a modeller can get wrong, on both databases: keys that are not
-// whole numbers in range, values that are not numbers, missing and narrow
-// tables and duplicate household ids each end in a message naming the table,
-// the column and the key, never in a silent wrong value.
+// Input data a modeller can get wrong, on both databases: each fault ends in a
+// message naming the table, the column and the key, never in a wrong value.
 
 #include "InputTables.h"
 

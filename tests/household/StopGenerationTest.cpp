@@ -1,7 +1,5 @@
-// Stop generation: activity types open by the person's flags, the stop's
-// duration, budget and window on a tour without a zone rule (it stays at its
-// origin and the location draw still takes its uniform), programming errors,
-// and the transit candidate list on a generated region.
+// Stop generation: open activity types, a stop without a zone rule, programming
+// errors, and the transit candidate list on a generated region.
 
 #include "LoopTestRegion.h"
 #include "household/HouseholdRows.h"

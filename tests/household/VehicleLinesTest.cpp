@@ -1,8 +1,5 @@
-// Vehicles.out of a household loop run with the sample model file, on both
-// databases: every household's lines are numbered 0 to n - 1 in order, carry
-// a vehicle type 1-9 and group 1-6 with no pair twice, a make of the pair's
-// rows, and primary drivers that are distinct adults until the adults run
-// out, -1 from then on. The lines do not depend on the thread that ran them.
+// Vehicles.out of a loop run with the sample model file: well-formed lines per
+// household (indices, types, groups, makes, drivers), whatever the thread.
 
 #include "LoopTestRegion.h"
 

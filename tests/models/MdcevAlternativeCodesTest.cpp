@@ -1,7 +1,5 @@
-// Decoding of the activity choice sets' alternative numbers: every number a
-// builder emits names the activity type and the members the builder evaluated.
-// The builders' utilities are made to reveal what they evaluated: a constant
-// per type, a dummy per group size, and one marked member.
+// Decoding of the activity choice sets' alternative numbers: the builders'
+// utilities are made to reveal the type and the members each number evaluated.
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,5 @@
-// The utility and log-sum tables of the vehicle alternatives against an
-// independent transcription: each coefficient is set to 1 alone, with members
-// and household values chosen so that every band and value has a count of its
-// own, and the 54 results are compared with the terms written out below
-// alternative by alternative. Also the scale cells of both scale tables and
-// the guards of the scaled log-sum.
+// The vehicle utility and log-sum tables against an independent transcription,
+// coefficient by coefficient; the scale cells; the scaled log-sum's guards.
 
 #include "vehicles/CDriverLogSum.h"
 #include "vehicles/CVehicleUtilities.h"

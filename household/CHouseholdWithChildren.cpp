@@ -2,6 +2,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "household/CWorkCommute.h"
 #include "platform/NumberText.h"
 #include "schedules/CPattern.h"
 #include "schedules/CStop.h"
@@ -111,11 +112,17 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject*, CHou
 void CHouseholdWithChildren::AddChildToJointDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
                                                               CHouseholdCoordinator*) {}
 
-// The escort-aware commutes and the non-worker's escort tours and day are
-// filled in with the commute and non-worker tour simulation; until then the
-// patterns keep the tours they hold.
-void CHouseholdWithChildren::SimulateWHCommute(CPersonObject*, CHouseholdObject*) {}
-void CHouseholdWithChildren::SimulateHWCommute(CPersonObject*, CHouseholdObject*) {}
+// The commutes: the escort adults' variants, else those of any household.
+void CHouseholdWithChildren::SimulateWHCommute(CPersonObject* person, CHouseholdObject* household) {
+    CWorkCommute(*this).SimulateWorkToHomeWithChildren(*person, *household, m_dropOffEpisodes, m_pickUpEpisodes);
+}
+
+void CHouseholdWithChildren::SimulateHWCommute(CPersonObject* person, CHouseholdObject* household) {
+    CWorkCommute(*this).SimulateHomeToWorkWithChildren(*person, *household, m_dropOffEpisodes);
+}
+
+// The non-worker's escort tours and day are filled in with the non-worker
+// tour simulation; until then the patterns keep the tours they hold.
 void CHouseholdWithChildren::SimulateNonWorkerEscortTours(CPersonObject*, CHouseholdObject*, CModelSystem*) {}
 void CHouseholdWithChildren::SimulateNonWorkerDay(CPersonObject*, CHouseholdObject*, CModelSystem*,
                                                   CHouseholdCoordinator*) {}

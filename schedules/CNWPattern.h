@@ -47,6 +47,8 @@ public:
     // numbers it and starts its window where the previous tour ends. A null
     // tour changes nothing.
     void AddTour(std::unique_ptr<CTour> tour);
+    // Destroys the last tour added; nothing for an empty pattern.
+    void RemoveLastTour();
 
     int GetToursBeforeSimulation() const { return m_nToursBeforeSimulation; }
     void SetToursBeforeSimulation(int count) { m_nToursBeforeSimulation = count; }

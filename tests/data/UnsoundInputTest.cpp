@@ -150,6 +150,21 @@ TEST_P(UnsoundInputTest, DuplicateIdsAreSimulatedOnceByThePageOfTheirFirstRow) {
     EXPECT_EQ(messages.Texts().size(), 2u);
 }
 
+TEST_P(UnsoundInputTest, ALevelOfServiceValueThatIsNoNumberReadsZeroFromTheDatabaseAndTheCacheAlike) {
+    db->Execute("UPDATE los_am SET autotime = 'NaN'");
+    CInputDataManager manager;
+    ASSERT_TRUE(Load(manager));
+    std::vector<double> fromDatabase;
+    std::vector<double> fromCache;
+    manager.GetLOS(fromDatabase, 5, 480.0, 10, {20});
+    manager.SetOriginZone(10);
+    manager.GetLOS(fromCache, 5, 480.0, 10, {20});
+    EXPECT_EQ(fromDatabase, std::vector<double>{0.0});
+    EXPECT_EQ(fromCache, std::vector<double>{0.0});
+    EXPECT_EQ(Count({"\"los_am\"", "autotime (5)", "origin 10, destination 20", "nan"}), 1);
+    EXPECT_EQ(messages.Texts().size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, UnsoundInputTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 }  // namespace

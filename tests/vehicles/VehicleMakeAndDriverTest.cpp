@@ -67,7 +67,7 @@ protected:
 
 }  // namespace
 
-TEST_P(VehicleMakeAndDriverTest, EmptyKeyAndMoreVehiclesThanAdults) {
+TEST_P(VehicleMakeAndDriverTest, EmptyKeyMoreVehiclesThanAdultsAndTheFleetSize) {
     const int adults = Adults();
     household->m_vehicles = {CVehicleRecord(9, 9)};  // key 99: no make rows
     for (int k = 0; k <= adults; ++k) household->m_vehicles.emplace_back(k + 1, 2);
@@ -94,6 +94,19 @@ TEST_P(VehicleMakeAndDriverTest, EmptyKeyAndMoreVehiclesThanAdults) {
         EXPECT_EQ(driver->m_nVehicle, static_cast<int>(k));
         EXPECT_TRUE(drivers.insert(vehicles[k].m_primaryDriver).second);
     }
+
+    // The fleet size goes to column 2 and, per adult, to column 14; without a
+    // declared adult count the adults held count, and a larger declared
+    // person count does not reach past the members held.
+    household->SetValue(1, 0.0);
+    household->SetValue(9, household->GetPersonCount() + 5.0);
+    CHouseholdVehicles::StoreFleetSize(*household);
+    EXPECT_EQ(household->GetValue(2), static_cast<double>(vehicles.size()));
+    for (const auto& p : household->GetPersons()) {
+        if (p->GetValue(8) >= 16.0) {
+            EXPECT_DOUBLE_EQ(p->GetValue(14), static_cast<double>(vehicles.size()) / adults);
+        }
+    }
 }
 
 TEST_P(VehicleMakeAndDriverTest, ShortRowsAndZeroDivisorsReadZero) {
@@ -118,19 +131,6 @@ TEST_P(VehicleMakeAndDriverTest, ShortRowsAndZeroDivisorsReadZero) {
     driverTerms.Add(30783, 1.0);
     CVehicleMakeAndDriver::EvaluatePrimaryDriverAlternatives({1, 2}, driverTerms, matrix, *household, nullptr);
     EXPECT_EQ(matrix, CLocationMM::Matrix(2, std::vector<double>(2, 0.0)));
-}
-
-TEST_P(VehicleMakeAndDriverTest, FleetSizeGoesToColumn2AndTheAdultsColumn14) {
-    household->m_vehicles.assign(3, CVehicleRecord(1, 1));
-    household->SetValue(1, 0.0);                                // no declared adult count
-    household->SetValue(9, household->GetPersonCount() + 5.0);  // more persons declared than held
-    CHouseholdVehicles::StoreFleetSize(*household);
-    EXPECT_EQ(household->GetValue(2), 3.0);
-    for (const auto& p : household->GetPersons()) {
-        if (p->GetValue(8) >= 16.0) {
-            EXPECT_DOUBLE_EQ(p->GetValue(14), 3.0 / Adults());
-        }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, VehicleMakeAndDriverTest, ::testing::ValuesIn(TestDatabase::Kinds()),

@@ -35,6 +35,19 @@ void CHouseholdObject::AddPerson(const CRecordset& recordset) {
 
 void CHouseholdObject::DeletePersons() { m_persons.clear(); }
 
+bool CHouseholdObject::SortPersonsByNumber() {
+    // A number that is not a number sorts last, so the order stays strict.
+    auto key = [](const std::unique_ptr<CPersonObject>& person) {
+        const double number = person->GetPersonNumber();
+        return std::isnan(number) ? HUGE_VAL : number;
+    };
+    std::stable_sort(m_persons.begin(), m_persons.end(),
+                     [&](const auto& a, const auto& b) { return key(a) < key(b); });
+    for (int k = 1; k <= GetPersonCount(); ++k)
+        if (m_persons[static_cast<size_t>(k - 1)]->GetPersonNumber() != static_cast<double>(k)) return false;
+    return true;
+}
+
 long long CHouseholdObject::GetId() const { return static_cast<long long>(GetValue(0)); }
 
 CPersonObject* CHouseholdObject::GetPerson(int n) const {

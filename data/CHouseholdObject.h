@@ -30,6 +30,9 @@ public:
 
     // Appends a member built from the recordset's current row.
     void AddPerson(const CRecordset& recordset);
+    // Puts the members in ascending order of person number (column 1), keeping
+    // the read order of equal numbers. True when the numbers are then 1 to n.
+    bool SortPersonsByNumber();
     // Deletes every member (with its pattern) and empties the list.
     void DeletePersons();
 

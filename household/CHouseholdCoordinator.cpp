@@ -6,6 +6,7 @@
 #include "household/CEpisodeRecord.h"
 #include "household/CHouseholdWithChildren.h"
 #include "models/CLocationVariableMatrix.h"
+#include "schedules/CWPattern.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,13 +15,89 @@ CHouseholdCoordinator::CHouseholdCoordinator(CModelSystem* models) : m_pModelSys
 
 CHouseholdCoordinator::~CHouseholdCoordinator() = default;
 
-void CHouseholdCoordinator::SimulateHousehold(COutputFileSet& /*streams*/) {
+void CHouseholdCoordinator::SimulateHousehold(COutputFileSet& streams) {
     if (!m_pHouseholdObject) return;
+    SimulateAnnualMileage();
+    SimulateVehicleHoldings();
+    SimulateVehicleMakesAndDrivers();
+    SimulateWorkAndSchoolParticipation();
+    SimulateWorkAndSchoolTimes();
+    SimulateEscortEpisodes();
+    if (DrawZeroNonWorkDuration()) return;
+    GenerateActivities(m_pHouseholdObject, streams);
+    SimulateServePassengerActivities();
+    SimulateJointTravelArrangement(m_pHouseholdObject);
+    ScheduleJointActivities(m_pHouseholdObject);
+    SimulateJointTourVehicles();
+}
+
+void CHouseholdCoordinator::SimulateAnnualMileage() {}
+
+void CHouseholdCoordinator::SimulateWorkAndSchoolParticipation() {
     for (const auto& person : m_pHouseholdObject->GetPersons())
         if (person && !person->GetPattern()) person->CreatePattern();
 }
 
-void CHouseholdCoordinator::GeneratePersonSchedules() {}
+void CHouseholdCoordinator::SimulateWorkAndSchoolTimes() {}
+
+void CHouseholdCoordinator::SimulateEscortEpisodes() {
+    BuildEscortEpisodes();
+    AllocateEscortEpisodes();
+}
+
+bool CHouseholdCoordinator::DrawZeroNonWorkDuration() { return false; }
+
+void CHouseholdCoordinator::SimulateServePassengerActivities() {}
+
+void CHouseholdCoordinator::GeneratePersonSchedules() {
+    if (!m_pHouseholdObject) return;
+    CHouseholdObject& household = *m_pHouseholdObject;
+    OrderPersonsForSchedule(household);
+    for (const int number : household.m_personOrder) {
+        CPersonObject* person = household.GetPerson(number);
+        if (person == nullptr || person->GetPattern() == nullptr) continue;
+        m_pCurrentPerson = person;
+        const bool adult = !person->IsChild();
+        const bool goes = person->GetFlag(0);
+        if (adult && goes) {
+            SimulateWHCommute(person, &household);
+            SimulateHWCommute(person, &household);
+        } else if (adult) {
+            SimulateNonWorkerEscortTours(person, &household, m_pModelSystem);
+        } else if (goes) {
+            SimulateChildSchoolCommute(person, &household, m_pModelSystem);
+        }
+        if (!goes) CollectPersonJointActivities(person, &household, m_pModelSystem, this);
+        if (!adult)
+            SimulateChildDiscretionaryTour(person, &household, m_pModelSystem, this);
+        else if (!goes)
+            SimulateNonWorkerTours(person, &household, m_pModelSystem, this);
+        else if (CWPattern* pattern = person->GetWPattern())
+            pattern->SimulateInHousehold(person, m_pModelSystem, &household, this);
+        CloseTours(*person);
+        RecordVehicleUse(*person, household);
+    }
+    m_pCurrentPerson = nullptr;
+}
+
+void CHouseholdCoordinator::OrderPersonsForSchedule(CHouseholdObject& household) {
+    // Positions in the person list, which the loader put in person-number
+    // order: position k is person number k in every sound household.
+    household.m_personOrder.clear();
+    household.m_vehicleUse.clear();
+    const int count = household.GetPersonCount();
+    for (int k = 1; k <= count; ++k)
+        if (household.GetPerson(k)->m_nVehicle != -1) {
+            household.m_personOrder.push_back(k);
+            household.m_vehicleUse.emplace_back();
+        }
+    for (int k = 1; k <= count; ++k)
+        if (household.GetPerson(k)->m_nVehicle == -1) household.m_personOrder.push_back(k);
+}
+
+void CHouseholdCoordinator::CloseTours(CPersonObject&) {}
+
+void CHouseholdCoordinator::RecordVehicleUse(CPersonObject&, CHouseholdObject&) {}
 
 void CHouseholdCoordinator::ComputeLocationVariables(int origin, const std::vector<int>& candidates,
                                                      const std::vector<int>& ids,

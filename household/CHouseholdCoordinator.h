@@ -17,6 +17,8 @@ class CTour;
 class CEpisodeRecord;
 class COutputFileSet;
 class CStop;
+class CVariableSet;
+class CJointActivityRecord;
 
 class CHouseholdCoordinator {
 public:
@@ -104,13 +106,73 @@ public:
     void ComputeZoneAttributeMatrix(int homeZone, const std::vector<int>& candidates, const std::vector<int>& ids,
                                     std::vector<std::vector<double>>& matrix);
 
-    // The household-level decisions of the household, in their fixed order.
-    // Until those decisions are built it gives every member an empty pattern
-    // of the kind the person's flags ask for.
+    // The per-household driver: the household-level decisions, in their fixed
+    // order (the steps below, 1 to 13). Every person has a pattern on return.
     void SimulateHousehold(COutputFileSet& streams);
-    // Builds every member's daily schedule (the patterns' tours and stops).
-    // Until the schedule simulations are built the patterns stay empty.
+
+    // Household-level decisions, in the driver's order.
+    // 1-2: reseeds for the household and draws its annual mileage (at most 64).
+    void SimulateAnnualMileage();
+    // 3: the vehicle fleet, with its retries; household column 2 and the
+    // adults' column 14 follow it. Skipped while no fleet simulation exists.
+    void SimulateVehicleHoldings();
+    // 4: the make and primary driver of each vehicle.
+    void SimulateVehicleMakesAndDrivers();
+    // 5: who goes to work or school; creates every member's pattern.
+    void SimulateWorkAndSchoolParticipation();
+    // 6: work and school start, duration, children's school modes and the
+    // commute level-of-service records.
+    void SimulateWorkAndSchoolTimes();
+    // 7: builds and allocates the school escort episodes (slots 8 and 9).
+    void SimulateEscortEpisodes();
+    // 8: true when the household undertakes no non-work activity; the driver
+    // then ends.
+    bool DrawZeroNonWorkDuration();
+    // 9: the household's activity generation; writes its "NOGO.out" line.
+    void GenerateActivities(CHouseholdObject* household, COutputFileSet& streams);
+    // 10: the adults' serve-passenger activity, for households of 1 to 5 persons.
+    void SimulateServePassengerActivities();
+    // 11: which participants of each joint activity travel together.
+    void SimulateJointTravelArrangement(CHouseholdObject* household);
+    // 12: the times of the joint activities.
+    void ScheduleJointActivities(CHouseholdObject* household);
+    // 13: the vehicle of each joint tour.
+    void SimulateJointTourVehicles();
+
+    // What the vehicle steps evaluate.
+    // One fleet draw: appends vehicle records to the household (attempt 0 on
+    // the first call, 1 to 100 on the retries).
+    void SimulateVehicleFleet(CHouseholdObject* household, int attempt);
+    // The explanatory values of the make and driver choices and of the joint
+    // tour's vehicle: the matrix is cleared, then one row per term.
+    void EvaluateVehicleMakeAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
+                                         std::vector<std::vector<double>>& matrix, int type, int group);
+    void EvaluatePrimaryDriverAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
+                                           std::vector<std::vector<double>>& matrix, int type, int group, int make);
+    void EvaluateJointTourVehicleAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
+                                              std::vector<std::vector<double>>& matrix, CJointActivityRecord record);
+
+    // The person schedule pass: every member's tours and stops, in the
+    // schedule order (members with a vehicle first), then the closing stay of
+    // every tour and the vehicle-use intervals of the drive tours.
     void GeneratePersonSchedules();
+    // Per-person steps of the pass.
+    // The tours of the joint activities of a person who does not go to work or school.
+    void CollectPersonJointActivities(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                                      CHouseholdCoordinator* simulator);
+    // The own tours of an adult who does not go to work or school.
+    void SimulateNonWorkerTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                                CHouseholdCoordinator* simulator);
+
+    // Steps of the pass on one member (public so that they can be run alone).
+    // The schedule order: members with a vehicle, then those without, each in
+    // person order; one empty vehicle-use entry per member with a vehicle.
+    static void OrderPersonsForSchedule(CHouseholdObject& household);
+    // Gives the last stop of each tour of the person's pattern the time spent
+    // at its place until the next tour (or the end of the day).
+    static void CloseTours(CPersonObject& person);
+    // Records the drive tours of the person's pattern in the vehicle-use list.
+    static void RecordVehicleUse(CPersonObject& person, CHouseholdObject& household);
 
     // The three counts of the model system's name tables, in this order.
     void SetRunSettings(int adultModeCount, int tourModeCount, int activityTypeCount);

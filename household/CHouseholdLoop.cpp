@@ -11,6 +11,7 @@
 #include "platform/NumberText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <fstream>
 #include <memory>
@@ -56,11 +57,16 @@ void ReportException(const char* detail) {
     if (detail && *detail) MessageSink::Post(detail, MessageIcon::Error);
 }
 
+// Set once a household with person numbers other than 1..n has been reported
+// in this run (the warning is given once per run, by whichever thread meets it).
+std::atomic<bool> g_personNumbersWarned{false};
+
 }  // namespace
 
 CHouseholdLoop::CHouseholdLoop(CModelSystem& models) : m_models(models) {}
 
 void CHouseholdLoop::ResetTraceFile() {
+    g_personNumbersWarned.store(false);
     std::lock_guard<std::mutex> lock(g_traceMutex);
     std::ofstream trace(kTraceFile, std::ios::out | std::ios::trunc);
 }
@@ -70,6 +76,14 @@ void CHouseholdLoop::Trace(long long householdId) {
     std::lock_guard<std::mutex> lock(g_traceMutex);
     std::ofstream trace(kTraceFile, std::ios::out | std::ios::app | std::ios::binary);
     trace.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+void CHouseholdLoop::OrderPersons(CHouseholdObject& household) {
+    if (household.SortPersonsByNumber() || g_personNumbersWarned.exchange(true)) return;
+    MessageSink::Post("Household " + NumberText::Integer(household.GetId()) +
+                          ": the person numbers are not 1 to the number of persons; the persons are simulated in "
+                          "ascending order of person number. Further households of this run are not reported.",
+                      MessageIcon::Warning);
 }
 
 int CHouseholdLoop::DrawSampleInteger() {
@@ -178,6 +192,7 @@ CHouseholdLoop::Outcome CHouseholdLoop::ProcessPage(COutputFileSet& streams, boo
         CurrentHouseholdGuard guard(m_models);
         m_models.m_pHouseholdObject = household;
         Trace(household->GetId());
+        OrderPersons(*household);
 
         if (!SampleHousehold(rate)) continue;
         if (progress && !progress->UpdateProgress(thread)) return Outcome::Cancelled;

@@ -25,8 +25,8 @@ public:
     // tables did not load or an exception ended the loop).
     void Run();
 
-    // Empties the trace file. Called once per run, before the worker threads
-    // start (the loops only append to it).
+    // Empties the trace file and re-arms the once-per-run warnings. Called once
+    // per run, before the worker threads start (the loops only append to it).
     static void ResetTraceFile();
 
     // The sampling draw: integers 0 to 32767 from a generator of the loop's own
@@ -49,6 +49,10 @@ private:
     Outcome ProcessPage(COutputFileSet& streams, bool outputEnabled);
     void SimulateOne(CHouseholdObject& household, COutputFileSet& streams, bool outputEnabled);
     static void Trace(long long householdId);
+    // Puts the household's persons in person-number order, so that a person's
+    // position and number agree whatever order the rows came in; warns once per
+    // run when the numbers are not 1 to n.
+    static void OrderPersons(CHouseholdObject& household);
 
     CModelSystem& m_models;
     std::uint32_t m_sampleState = 1;

@@ -39,6 +39,11 @@ public:
                                CHouseholdCoordinator* simulator) override;
     void SortToursByDeparture() override;
 
+    // The worker's own tours within the household: as Simulate, around the
+    // joint activities the worker takes part in.
+    void SimulateInHousehold(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                             CHouseholdCoordinator* simulator);
+
     // The work-to-home commute in slot 0 and the home-to-work commute in slot 1.
     void CreateCommuteTours();
     // One new tour per counted tour of the period, in the period's slots (a

@@ -4,7 +4,9 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "household/CCurrentPersonScope.h"
 #include "household/CJointActivityRecord.h"
+#include "household/DecisionKey.h"
 #include "household/SchoolCommuteTimeBounds.h"
 #include "models/CBLogitMM.h"
 #include "models/CLocationMM.h"
@@ -18,6 +20,7 @@
 #include "schedules/CTour.h"
 #include "schedules/CWPattern.h"
 #include "schedules/CWorkerTour.h"
+#include "schedules/ScheduleBounds.h"
 #include "schedules/ScheduleTime.h"
 
 #include <algorithm>
@@ -117,28 +120,10 @@ void CHouseholdWithChildren::BuildEscortEpisodes() {}
 
 namespace {
 
-// Stand-ins until the shared key and bound helpers of the household driver are in place.
-void ReseedFor(CModelSystem* models, const CHouseholdObject* household, std::uint32_t offset) {
-    models->ReseedStream(static_cast<std::uint32_t>(household->GetId()) + offset);
-}
-double Bound(double value, double lower, double upper) {
-    if (!(value >= lower)) return lower;
-    return value > upper ? upper : value;
-}
-
-// The simulator's current person for the time of one step.
-class CurrentPersonScope {
-public:
-    CurrentPersonScope(CHouseholdCoordinator& simulator, CPersonObject* person) : m_simulator(simulator) {
-        m_simulator.SetCurrentPerson(person);
-    }
-    ~CurrentPersonScope() { m_simulator.SetCurrentPerson(nullptr); }
-    CurrentPersonScope(const CurrentPersonScope&) = delete;
-    CurrentPersonScope& operator=(const CurrentPersonScope&) = delete;
-
-private:
-    CHouseholdCoordinator& m_simulator;
-};
+using decision_key::Pid;
+using decision_key::Reseed;
+using schedule_bounds::Clamp;
+using schedule_bounds::ExpMinutes;
 
 // The escorting adult of the list's single episode when the child rides in it;
 // null when the list does not hold exactly one episode, the child is not in it
@@ -147,11 +132,6 @@ const CPersonObject* SingleEpisodeAdultOf(const CHouseholdWithChildren::EpisodeL
                                           const CPersonObject* child) {
     if (list.size() != 1 || !list.front().HasChild(child)) return nullptr;
     return list.front().m_pAdult;
-}
-
-// The person's number as the keys use it.
-std::uint32_t PersonNumberOf(const CPersonObject& person) {
-    return static_cast<std::uint32_t>(CRecordLine::TruncateToInt(person.GetPersonNumber()));
 }
 
 bool HasActivityFlag(const CPersonObject& person) {
@@ -182,7 +162,7 @@ double CHouseholdWithChildren::ClampSchoolToHomeTime(double minutes, CPersonObje
     const int mode = pattern != nullptr ? pattern->GetWorkToHomeTourMode() : -1;
     const auto range = SchoolCommuteTimeBounds::RangeOf(SchoolCommuteTimeBounds::Direction::SchoolToHome, mode);
     if (!range) return SchoolCommuteTimeBounds::kUnboundedModeMinutes;
-    return std::floor(Bound(minutes, range->lower, range->upper));
+    return std::floor(Clamp(minutes, range->lower, range->upper));
 }
 
 double CHouseholdWithChildren::ClampHomeToSchoolTime(double minutes, CPersonObject* child) {
@@ -190,7 +170,7 @@ double CHouseholdWithChildren::ClampHomeToSchoolTime(double minutes, CPersonObje
     const int mode = pattern != nullptr ? pattern->GetHomeToWorkTourMode() : -1;
     const auto range = SchoolCommuteTimeBounds::RangeOf(SchoolCommuteTimeBounds::Direction::HomeToSchool, mode);
     if (!range) return SchoolCommuteTimeBounds::kUnboundedModeMinutes;
-    return std::floor(Bound(minutes, range->lower, range->upper));
+    return std::floor(Clamp(minutes, range->lower, range->upper));
 }
 
 // A child escorted by an adult rides on the legs the adult's tour or commute
@@ -205,7 +185,7 @@ void CHouseholdWithChildren::SimulateChildSchoolCommute(CPersonObject* child, CH
     CTour* toSchool = pattern->GetTourAt(CWPattern::kHomeToWorkSlot);
     if (toHome == nullptr || toSchool == nullptr) return;
 
-    const std::uint32_t person = PersonNumberOf(*child);
+    const std::uint32_t person = Pid(*child);
     const int home = household->GetHomeZone();
     const int school = child->GetValue6();
     const double start = pattern->GetWorkStart();
@@ -215,8 +195,8 @@ void CHouseholdWithChildren::SimulateChildSchoolCommute(CPersonObject* child, CH
     if (const CPersonObject* adult = SingleEpisodeAdultOf(m_pickUpEpisodes, child)) {
         toHome->SetEscortOrVehicleId(adult->m_nVehicle);
     } else {
-        ReseedFor(models, household, 3 * person + 1);
-        const double predicted = std::exp(models->m_pSchoolToHomeCommuteTime->Predict(pattern));
+        Reseed(*models, *household, 3 * person + 1);
+        const double predicted = ExpMinutes(models->m_pSchoolToHomeCommuteTime->Predict(pattern));
         const double ride = std::floor(ClampSchoolToHomeTime(predicted, child));
         pattern->SetWorkToHomeStopCount(1);
         pattern->CreateWorkToHomeStops();
@@ -239,8 +219,8 @@ void CHouseholdWithChildren::SimulateChildSchoolCommute(CPersonObject* child, CH
         toSchool->SetEscortOrVehicleId(adult->m_nVehicle);
         return;
     }
-    ReseedFor(models, household, 3 * person + 2);
-    const double predicted = std::exp(models->m_pHomeToSchoolCommuteTime->Predict(pattern));
+    Reseed(*models, *household, 3 * person + 2);
+    const double predicted = ExpMinutes(models->m_pHomeToSchoolCommuteTime->Predict(pattern));
     const double ride = std::floor(ClampHomeToSchoolTime(predicted, child));
     pattern->SetHomeToWorkStopCount(1);
     pattern->CreateHomeToWorkStops();
@@ -263,7 +243,7 @@ void CHouseholdWithChildren::DecideChildIndependentActivity() {
     for (const auto& person : m_pHouseholdObject->GetPersons()) {
         CPattern* pattern = person->GetPattern();
         if (!person->IsChild() || pattern == nullptr || pattern->GetAfterWorkToursPresent()) continue;
-        ReseedFor(m_pModelSystem, m_pHouseholdObject, 3 * PersonNumberOf(*person) + 1);
+        Reseed(*m_pModelSystem, *m_pHouseholdObject, 3 * Pid(*person) + 1);
         if (decision->Choose(person.get())) pattern->SetChildIndependentActivity(true);
     }
 }
@@ -279,7 +259,7 @@ void CHouseholdWithChildren::FindChildInJointActivity() {
             joint = joint || record.IsParticipant(number);
         CPattern* pattern = person->GetPattern();
         if (!person->IsChild() || joint || pattern == nullptr) continue;
-        ReseedFor(m_pModelSystem, m_pHouseholdObject, 3 * PersonNumberOf(*person) + 1);
+        Reseed(*m_pModelSystem, *m_pHouseholdObject, 3 * Pid(*person) + 1);
         if (HasActivityFlag(*person)) pattern->SetChildIndependentActivity(true);
     }
 }
@@ -292,9 +272,9 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
     CPattern* pattern = child != nullptr ? child->GetPattern() : nullptr;
     if (pattern == nullptr || household == nullptr || models == nullptr) return;
     if (!pattern->GetChildIndependentActivity()) return;
-    CurrentPersonScope current(*this, child);
+    CCurrentPersonScope current(*this, child);
 
-    ReseedFor(models, household, 4 * PersonNumberOf(*child));
+    Reseed(*models, *household, 4 * Pid(*child));
     const int mode = models->m_pModeForDiscretionaryTour->Choose(child) ? kWalkOrBikeMode : kDrivenByOtherMode;
 
     // The tour follows the school day of a schoolchild; a child without school
@@ -324,21 +304,21 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
     tour->SetWindowLength(schedule_time::kMinutesInDay - windowStart);
     tour->SetWindowStart(windowStart);
 
-    double departure = std::floor(std::exp(models->m_pDepartureTimeFromHomeForDiscretionaryTour->Predict(child)));
-    departure = std::floor(Bound(departure, 255.0, 990.0));
+    double departure = ExpMinutes((models->m_pDepartureTimeFromHomeForDiscretionaryTour->Predict(child)));
+    departure = std::floor(Clamp(departure, 255.0, 990.0));
     if (departure < windowStart) departure = windowStart;
     tour->SetPreTourTime(departure - windowStart);
     tour->SetWindowLength(schedule_time::kMinutesInDay - departure);
     stop->SetDepartureTime(departure);
 
-    double duration = std::floor(std::exp(models->m_pActivityDurationAtDiscretionaryStop->Predict(child)));
-    duration = std::min(std::floor(Bound(duration, 10.0, 345.0)), tour->GetWindowLength());
+    double duration = ExpMinutes((models->m_pActivityDurationAtDiscretionaryStop->Predict(child)));
+    duration = std::min(std::floor(Clamp(duration, 10.0, 345.0)), tour->GetWindowLength());
     stop->SetActivityDuration(duration);
     tour->SetWindowLength(schedule_time::kMinutesInDay - departure - duration);
     tour->SetSlackFromDuration();
 
-    double travel = std::exp(models->m_pTravelTimeToDiscretionaryStop->Predict(child));
-    travel = std::min(std::floor(Bound(travel, 1.0, 35.0)), tour->GetWindowLength());
+    double travel = ExpMinutes(models->m_pTravelTimeToDiscretionaryStop->Predict(child));
+    travel = std::min(std::floor(Clamp(travel, 1.0, 35.0)), tour->GetWindowLength());
     stop->SetTravelTime(travel);
 
     // The zone among those whose auto time from home is near the travel time;
@@ -369,14 +349,29 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
 void CHouseholdWithChildren::AddChildToJointDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
                                                               CHouseholdCoordinator*) {}
 
-// The escort-aware commutes and the non-worker's escort tours and day are
-// filled in with the commute and non-worker tour simulation; until then the
-// patterns keep the tours they hold.
+// The escort-aware commutes are filled in with the commute simulation; until
+// then the patterns keep the tours they hold.
 void CHouseholdWithChildren::SimulateWHCommute(CPersonObject*, CHouseholdObject*) {}
 void CHouseholdWithChildren::SimulateHWCommute(CPersonObject*, CHouseholdObject*) {}
-void CHouseholdWithChildren::SimulateNonWorkerEscortTours(CPersonObject*, CHouseholdObject*, CModelSystem*) {}
-void CHouseholdWithChildren::SimulateNonWorkerDay(CPersonObject*, CHouseholdObject*, CModelSystem*,
-                                                  CHouseholdCoordinator*) {}
+
+// The drop-off tour comes first, so a person with both escorts makes it first.
+void CHouseholdWithChildren::SimulateNonWorkerEscortTours(CPersonObject* person, CHouseholdObject* household,
+                                                          CModelSystem* models) {
+    CNWPattern* pattern = person != nullptr ? person->GetNWPattern() : nullptr;
+    if (pattern == nullptr) return;
+    CCurrentPersonScope current(*this, person);
+    if (!m_dropOffEpisodes.empty() && m_dropOffEpisodes.front().m_pAdult == person)
+        pattern->AddSchoolDropOffTour(person, household, models, this);
+    if (!m_pickUpEpisodes.empty() && m_pickUpEpisodes.front().m_pAdult == person)
+        pattern->AddSchoolPickUpTour(person, household, models, this);
+}
+
+// The non-worker's day: the tours around the escort tours for the pick-up
+// adult, the pattern's own tours for anyone else.
+void CHouseholdWithChildren::SimulateNonWorkerDay(CPersonObject* person, CHouseholdObject* household,
+                                                  CModelSystem* models, CHouseholdCoordinator* simulator) {
+    SimulateNonWorkerTours(person, household, models, simulator);
+}
 
 void CHouseholdWithChildren::SimulateJointDiscretionaryTour(CPersonObject* person, CHouseholdObject* household,
                                                             CModelSystem* models, CHouseholdCoordinator* simulator) {

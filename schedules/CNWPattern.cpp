@@ -13,6 +13,7 @@
 #include "household/CHouseholdWithChildren.h"
 #include "household/CJointActivityRecord.h"
 #include "household/COutputFileSet.h"
+#include "household/DecisionKey.h"
 #include "models/COrdProbitMM.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CNWorkerTour.h"
@@ -20,6 +21,7 @@
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
 #include "schedules/CWPattern.h"
+#include "schedules/ScheduleBounds.h"
 #include "schedules/ScheduleTime.h"
 
 CNWPattern::CNWPattern(CInputDataManager* manager, CPersonObject* person)
@@ -100,12 +102,6 @@ constexpr double kEscortStopMinutes = 5.0;
 // rest of the day.
 constexpr double kRestOfTheDay = -1.0;
 
-// Stand-in until the shared key helper of the household driver is in place.
-void ReseedFor(CModelSystem* models, const CHouseholdObject* household, std::uint32_t offset)
-{
-    models->ReseedStream(static_cast<std::uint32_t>(household->GetId()) + offset);
-}
-
 bool HasActivityFlag(const CPersonObject& person)
 {
     for (int flag = 2; flag < CPersonObject::kFlagCount; ++flag) {
@@ -113,11 +109,6 @@ bool HasActivityFlag(const CPersonObject& person)
             return true;
     }
     return false;
-}
-
-std::uint32_t PersonNumberOf(const CPersonObject& person)
-{
-    return static_cast<std::uint32_t>(CRecordLine::TruncateToInt(person.GetPersonNumber()));
 }
 
 // The escort tour as far as its school stop: added to the pattern, linked to
@@ -147,7 +138,7 @@ CTour* StartEscortTour(CNWPattern& pattern, CEpisodeRecord& episode, CPersonObje
 
     int extraStops = 0;
     if (HasActivityFlag(person)) {
-        ReseedFor(&models, &household, PersonNumberOf(person) + stopCountKeyOffset);
+        decision_key::Reseed(models, household, decision_key::Pid(person) + stopCountKeyOffset);
         extraStops = models.m_pNumberOfStopsAfterPickupOrDropoff->Choose(tour);
     }
     tour->SetStopCount(extraStops + 1);
@@ -177,7 +168,7 @@ double ReturnHomeFromEscort(CTour& tour, const CPersonObject& person, int home, 
     if (!HasActivityFlag(person))
         tour.GetStopByNumber(1)->SetTimeLeft(schedule_time::kMinutesInDay - (drive + leave));
     if (drive > last->GetTimeLeft())
-        drive = std::max(0.0, 0.95 * last->GetTimeLeft());
+        drive = schedule_bounds::ShareOfTimeLeft(0.95, last->GetTimeLeft());
     drive = std::floor(drive);
     tour.AppendStop(kHomeActivity, homeStay, leave, drive, last->GetZone(), home, last->GetActivityType());
     tour.SetDuration(-1.0);
@@ -285,7 +276,7 @@ void CNWPattern::AddSchoolPickUpTour(CPersonObject* person, CHouseholdObject* ho
     for (int j = 2; j <= tour->GetStopCount(); ++j) {
         tour->SetStopWindow(j);
         tour->SetStopDeparture(j);
-        ReseedFor(models, household, PersonNumberOf(*person) + 5);
+        decision_key::Reseed(*models, *household, decision_key::Pid(*person) + 5);
         tour->GetStopByNumber(j)->Generate(person, models, household, simulator);
     }
     const double arrival = ReturnHomeFromEscort(*tour, *person, household->GetHomeZone(), kRestOfTheDay, *simulator);

@@ -17,6 +17,7 @@ class CTour;
 class CEpisodeRecord;
 class COutputFileSet;
 class CStop;
+class CWPattern;
 class CVariableSet;
 class CJointActivityRecord;
 
@@ -187,6 +188,12 @@ public:
     CPersonObject* FindFirstParent() const;
 
 protected:
+    // Step 6 for one member (k its 1-based position): the school day of a
+    // student (times, a child's school modes, the commute record) and the
+    // work day of a worker.
+    void SimulateSchoolDay(int k, CPersonObject& person, CWPattern& pattern);
+    void SimulateWorkDay(int k, CPersonObject& person, CWPattern& pattern);
+
     // The owning model system: reaches the model components, the thread index
     // and the run settings.
     CModelSystem* m_pModelSystem = nullptr;
@@ -200,4 +207,6 @@ protected:
     int m_nAdultModes = 0;
     int m_nTourModes = 0;
     int m_nActivityTypes = 0;
+    // The school modes closed to the child being simulated (reused).
+    std::vector<int> m_closedModes;
 };

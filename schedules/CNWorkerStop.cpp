@@ -1,5 +1,11 @@
 #include "schedules/CNWorkerStop.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "data/CHouseholdObject.h"
+#include "data/CRecordLine.h"
+#include "modelsystem/CModelSystem.h"
 #include "schedules/CTour.h"
 #include "schedules/ScheduleBounds.h"
 #include "schedules/StopClampTables.h"
@@ -8,7 +14,19 @@ CNWorkerStop::CNWorkerStop(CInputDataManager* manager, CTour* tour) : CStop(mana
 
 CNWorkerStop::~CNWorkerStop() = default;
 
-void CNWorkerStop::Generate(CPersonObject*, CModelSystem*, CHouseholdObject*, CHouseholdCoordinator*) {}
+void CNWorkerStop::Generate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                            CHouseholdCoordinator* simulator) {
+    // Only tours 1 to 4 have models; the pattern code never builds a fifth.
+    const int tour = m_pTour->GetPosition();
+    if (tour < 1 || tour > CModelSystem::kTourCount)
+        throw std::logic_error("A non-worker stop was generated on tour " + std::to_string(tour) +
+                               "; stop models exist for tours 1 to 4 only.");
+    const StopModels stopModels{&models->TourStopActivityType(tour), &models->TourStopActivityDuration(tour),
+                                &models->TourStopTravelTime(tour), &models->TourStopLocation(tour),
+                                models->m_pNonWorkerStopLocationWalkMode};
+    const TourOrigin home{CRecordLine::TruncateToInt(household->GetValue(3)), kHomeActivity};
+    GenerateWith(stopModels, home, person, simulator);
+}
 
 double CNWorkerStop::ClampDuration(double minutes) {
     return schedule_bounds::ClampStopDuration(

@@ -17,7 +17,7 @@ public:
 
     // The activity duration bounded by a share of the remaining window, by the
     // tour number and its stop count.
-    double ClampDuration(double minutes);
+    double ClampDuration(double minutes) override;
     // The travel-time budget bounded by a share of the time left (at least 2).
-    double ClampTravelTime(double minutes);
+    double ClampTravelTime(double minutes) override;
 };

@@ -4,6 +4,8 @@
 // stops; a stop points back to its tour and holds the thread's input-data
 // manager, which the stop-level variable evaluation uses.
 
+#include <vector>
+
 class CTour;
 class CInputDataManager;
 class CPersonObject;
@@ -11,6 +13,10 @@ class CHouseholdObject;
 class CModelSystem;
 class CHouseholdCoordinator;
 class COutputFileSet;
+class CMNLogitMM;
+class CRegressMM;
+class CLocationMM;
+class CLocationWalkMM;
 
 class CStop {
 public:
@@ -25,6 +31,23 @@ public:
     // time, origin and zone, and charges the tour's window with them.
     virtual void Generate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                           CHouseholdCoordinator* simulator) = 0;
+
+    // The bounds of the stop's activity duration (by its remaining window) and
+    // of its travel-time budget (by its time left), in whole minutes; each
+    // stop class bounds by its own table.
+    virtual double ClampDuration(double minutes) = 0;
+    virtual double ClampTravelTime(double minutes) = 0;
+
+    // The search tolerance of the zone choice for a travel-time budget and an
+    // activity type: budget - 6 above 24 minutes, else 0.75 x budget; for
+    // shopping, other activities and serving others budget - 8 above 20
+    // minutes, else 0.6 x budget.
+    static double SearchTolerance(double budget, int activityType);
+    // The activity types closed to the person: each type whose activity flag
+    // is clear (shopping flag 3, social 4, other 5, eat out 6, serving others
+    // 7, entertainment 9, active recreation 10, visit 8, work related 2,
+    // maintenance 11). The list is replaced.
+    static void ListUnavailableActivityTypes(const CPersonObject& person, std::vector<int>& closed);
 
     // Writes the stop's line to the stops file and its activity line (arrival,
     // duration, zone) to the activity file. tourPosition is the position of
@@ -65,6 +88,31 @@ public:
     CInputDataManager* GetDataManager() const { return m_pDataManager; }
 
 protected:
+    // The models one stop class draws a stop with.
+    struct StopModels {
+        CMNLogitMM* activityType = nullptr;
+        CRegressMM* activityDuration = nullptr;
+        CRegressMM* travelTime = nullptr;
+        CLocationMM* location = nullptr;
+        CLocationWalkMM* walkLocation = nullptr;
+    };
+    // Origin activity types of a first stop: at home, at work.
+    static constexpr int kHomeActivity = 18;
+    static constexpr int kWorkActivity = 17;
+    // Where stop 1 of the tour starts.
+    struct TourOrigin {
+        int zone;
+        int activityType;
+    };
+
+    // The generation both stop classes share: activity type, duration,
+    // travel-time budget, origin and zone, charging the tour's window. The
+    // caller has reseeded the stream; this draws but never reseeds. A stop
+    // after the first whose previous stop is missing is a programming error
+    // (std::logic_error).
+    void GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, CPersonObject* person,
+                      CHouseholdCoordinator* simulator);
+
     // 1-based within the tour.
     int m_nStopNumber = -1;
     // Activity code (0 to 9 activities, 12 back home, 13 back at work, ...).

@@ -16,9 +16,9 @@ public:
 
     // The activity duration bounded by a share of the remaining window, by the
     // tour's position, its period's tour count and its stop count.
-    double ClampDuration(double minutes);
+    double ClampDuration(double minutes) override;
     // The travel-time budget bounded by a share of the time left (at least 2).
-    double ClampTravelTime(double minutes);
+    double ClampTravelTime(double minutes) override;
 
 private:
     // The tour count of the tour's period that selects the bound rows: the

@@ -2,9 +2,17 @@
 
 #include "household/CHouseholdCoordinator.h"
 
-CCurrentPersonScope::CCurrentPersonScope(CHouseholdCoordinator& simulator, CPersonObject* person)
-    : m_simulator(simulator), m_pPrevious(simulator.GetCurrentPerson()) {
-    m_simulator.SetCurrentPerson(person);
+CCurrentPersonScope::CCurrentPersonScope(CHouseholdCoordinator* simulator, CPersonObject* person)
+    : m_pSimulator(simulator)
+{
+    if (m_pSimulator == nullptr)
+        return;
+    m_pPrevious = m_pSimulator->GetCurrentPerson();
+    m_pSimulator->SetCurrentPerson(person);
 }
 
-CCurrentPersonScope::~CCurrentPersonScope() { m_simulator.SetCurrentPerson(m_pPrevious); }
+CCurrentPersonScope::~CCurrentPersonScope()
+{
+    if (m_pSimulator != nullptr)
+        m_pSimulator->SetCurrentPerson(m_pPrevious);
+}

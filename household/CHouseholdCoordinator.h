@@ -165,6 +165,16 @@ public:
     void SimulateNonWorkerTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
                                 CHouseholdCoordinator* simulator);
 
+    // Work commutes, shared by the commute slots 12 and 13 of both simulators
+    // (see CWorkCommute).
+    // The work-to-home commute: its mode, then the way through a joint
+    // activity reached from work, or SimulateWHCommuteStops.
+    void SimulateWorkToHomeCommute(CPersonObject* person, CHouseholdObject* household);
+    // The work-to-home commute's stops and its leg home.
+    void SimulateWHCommuteStops(CPersonObject* person, CHouseholdObject* household);
+    // The home-to-work commute.
+    void SimulateHomeToWorkCommute(CPersonObject* person, CHouseholdObject* household);
+
     // Steps of the pass on one member (public so that they can be run alone).
     // The schedule order: members with a vehicle, then those without, each in
     // person order; one empty vehicle-use entry per member with a vehicle.

@@ -6,6 +6,7 @@
 #include "data/CRecordLine.h"
 #include "household/CCurrentPersonScope.h"
 #include "household/CJointActivityRecord.h"
+#include "household/CWorkCommute.h"
 #include "household/DecisionKey.h"
 #include "household/SchoolCommuteTimeBounds.h"
 #include "models/CBLogitMM.h"
@@ -134,12 +135,6 @@ const CPersonObject* SingleEpisodeAdultOf(const CHouseholdWithChildren::EpisodeL
     return list.front().m_pAdult;
 }
 
-bool HasActivityFlag(const CPersonObject& person) {
-    for (int flag = 2; flag < CPersonObject::kFlagCount; ++flag)
-        if (person.GetFlag(flag)) return true;
-    return false;
-}
-
 // Activity and origin codes of a child's school rides and discretionary tour.
 constexpr int kRideHomeActivity = 14;
 constexpr int kRideToSchoolActivity = 15;
@@ -260,7 +255,7 @@ void CHouseholdWithChildren::FindChildInJointActivity() {
         CPattern* pattern = person->GetPattern();
         if (!person->IsChild() || joint || pattern == nullptr) continue;
         Reseed(*m_pModelSystem, *m_pHouseholdObject, 3 * Pid(*person) + 1);
-        if (HasActivityFlag(*person)) pattern->SetChildIndependentActivity(true);
+        if (CPattern::HasOwnActivities(*person)) pattern->SetChildIndependentActivity(true);
     }
 }
 
@@ -272,7 +267,7 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
     CPattern* pattern = child != nullptr ? child->GetPattern() : nullptr;
     if (pattern == nullptr || household == nullptr || models == nullptr) return;
     if (!pattern->GetChildIndependentActivity()) return;
-    CCurrentPersonScope current(*this, child);
+    CCurrentPersonScope current(this, child);
 
     Reseed(*models, *household, 4 * Pid(*child));
     const int mode = models->m_pModeForDiscretionaryTour->Choose(child) ? kWalkOrBikeMode : kDrivenByOtherMode;
@@ -349,17 +344,22 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
 void CHouseholdWithChildren::AddChildToJointDiscretionaryTour(CPersonObject*, CHouseholdObject*, CModelSystem*,
                                                               CHouseholdCoordinator*) {}
 
-// The escort-aware commutes are filled in with the commute simulation; until
-// then the patterns keep the tours they hold.
-void CHouseholdWithChildren::SimulateWHCommute(CPersonObject*, CHouseholdObject*) {}
-void CHouseholdWithChildren::SimulateHWCommute(CPersonObject*, CHouseholdObject*) {}
+// The commutes: the escort adults' variants, else those of any household.
+void CHouseholdWithChildren::SimulateWHCommute(CPersonObject* person, CHouseholdObject* household) {
+    CWorkCommute(*this).SimulateWorkToHomeWithChildren(*person, *household, m_dropOffEpisodes, m_pickUpEpisodes);
+}
+
+void CHouseholdWithChildren::SimulateHWCommute(CPersonObject* person, CHouseholdObject* household) {
+    CWorkCommute(*this).SimulateHomeToWorkWithChildren(*person, *household, m_dropOffEpisodes);
+}
+
 
 // The drop-off tour comes first, so a person with both escorts makes it first.
 void CHouseholdWithChildren::SimulateNonWorkerEscortTours(CPersonObject* person, CHouseholdObject* household,
                                                           CModelSystem* models) {
     CNWPattern* pattern = person != nullptr ? person->GetNWPattern() : nullptr;
     if (pattern == nullptr) return;
-    CCurrentPersonScope current(*this, person);
+    CCurrentPersonScope current(this, person);
     if (!m_dropOffEpisodes.empty() && m_dropOffEpisodes.front().m_pAdult == person)
         pattern->AddSchoolDropOffTour(person, household, models, this);
     if (!m_pickUpEpisodes.empty() && m_pickUpEpisodes.front().m_pAdult == person)

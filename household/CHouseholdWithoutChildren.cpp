@@ -20,10 +20,13 @@ void CHouseholdWithoutChildren::BuildEscortEpisodes() {}
 void CHouseholdWithoutChildren::DecideChildIndependentActivity() {}
 void CHouseholdWithoutChildren::FindChildInJointActivity() {}
 
-// The worker's commutes keep the tours the worker pattern made until the
-// commute simulation fills them.
-void CHouseholdWithoutChildren::SimulateWHCommute(CPersonObject*, CHouseholdObject*) {}
-void CHouseholdWithoutChildren::SimulateHWCommute(CPersonObject*, CHouseholdObject*) {}
+void CHouseholdWithoutChildren::SimulateWHCommute(CPersonObject* person, CHouseholdObject* household) {
+    SimulateWorkToHomeCommute(person, household);
+}
+
+void CHouseholdWithoutChildren::SimulateHWCommute(CPersonObject* person, CHouseholdObject* household) {
+    SimulateHomeToWorkCommute(person, household);
+}
 
 void CHouseholdWithoutChildren::SimulateNonWorkerEscortTours(CPersonObject*, CHouseholdObject*, CModelSystem*) {}
 void CHouseholdWithoutChildren::SimulateChildSchoolCommute(CPersonObject*, CHouseholdObject*, CModelSystem*) {}

@@ -9,17 +9,21 @@
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "household/CCurrentPersonScope.h"
 #include "household/CEpisodeRecord.h"
 #include "household/CHouseholdWithChildren.h"
 #include "household/CJointActivityRecord.h"
 #include "household/COutputFileSet.h"
 #include "household/DecisionKey.h"
+#include "models/CMNLogitMM.h"
 #include "models/COrdProbitMM.h"
+#include "models/CRegressMM.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CNWorkerTour.h"
 #include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
+#include "schedules/CTourTravel.h"
 #include "schedules/CWPattern.h"
 #include "schedules/ScheduleBounds.h"
 #include "schedules/ScheduleTime.h"
@@ -31,9 +35,108 @@ CNWPattern::CNWPattern(CInputDataManager* manager, CPersonObject* person)
 
 CNWPattern::~CNWPattern() = default;
 
-// The non-worker's own tours are drawn by the non-worker pattern simulation;
-// until it is supplied the pattern keeps the tours the household added.
-void CNWPattern::Simulate(CPersonObject*, CModelSystem*, CHouseholdObject*, CHouseholdCoordinator*) {}
+namespace {
+
+// Per-tour models exist for tours 1 to 4: a day holds at most four tours.
+constexpr int kMostTours = CModelSystem::kTourCount;
+constexpr int kBackHome = 12;
+
+// Minute of a tour's first departure: its first stop's departure, or, for a
+// tour still without stops, where its window and home stay put it.
+double FirstDeparture(const CTour& tour)
+{
+    if (const CStop* first = tour.GetStopByNumber(1))
+        return first->GetDepartureTime();
+    return tour.GetWindowStart() + tour.GetPreTourTime();
+}
+
+}  // namespace
+
+int CNWPattern::ToursToAdd(int drawn, int present)
+{
+    int n = drawn;
+    if (present + n > kMostTours)
+        n -= present;
+    // A draw of 5 with no tour present would still ask for a fifth tour.
+    return std::min(n, kMostTours - present);
+}
+
+void CNWPattern::Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                          CHouseholdCoordinator* simulator)
+{
+    if (!HasOwnActivities(*person))
+        return;
+    CCurrentPersonScope current(simulator, person);
+    const int present = GetTourCount();
+    m_nToursBeforeSimulation = present;
+
+    const std::uint32_t pid = decision_key::Pid(*person);
+    decision_key::Reseed(*models, *household, 3 * pid);
+    const int n = ToursToAdd(models->m_pNumberOfToursNW->Choose(this), present);
+    m_nDrawnTourCount = n;
+
+    double available = schedule_time::kMinutesInDay;
+    if (!m_tours.empty()) {
+        CTour& last = *m_tours.back();
+        available = schedule_time::kMinutesInDay - FirstDeparture(last) - last.GetDuration();
+    }
+
+    const int homeZone = household->GetHomeZone();
+    CTourTravel::ClosingLegRules legRules;
+    legRules.walkAtLeastTwo = true;
+    for (int k = 1; k <= n; ++k) {
+        // No time is left for this tour: it is not made (nor any later one).
+        if (!(available > 0.0))
+            continue;
+        AddTour(std::make_unique<CNWorkerTour>(m_pDataManager, this));
+        auto& tour = static_cast<CNWorkerTour&>(*m_tours.back());
+        decision_key::Reseed(*models, *household, 3 * pid + static_cast<std::uint32_t>(k) + 1);
+        tour.SetWindowLength(available);
+
+        CMNLogitMM& modeModel = models->ModeForTour(k);
+        modeModel.ComputeValues(this);
+        m_closedModes.clear();
+        CTourTravel::CloseCarModesForNonDriver(*person, m_closedModes);
+        if (!CTourTravel::TransitAvailable(*m_pDataManager, homeZone, tour.GetWindowStart()))
+            m_closedModes.push_back(CTourTravel::kTransit);
+        modeModel.SetUnavailable(m_closedModes);
+        const int drawnMode = modeModel.Draw();
+        tour.SetMode(drawnMode);
+
+        // The count is drawn whatever the mode, so the stream does not depend on it.
+        int stops = models->NumberOfStopsInTour(k).Choose(&tour);
+        if (drawnMode == CTourTravel::kTransit)
+            stops = 1;
+        tour.SetStopCount(stops);
+        tour.CreateStops();
+        tour.SetSlack(available);
+
+        double stay = schedule_bounds::ExpMinutes(models->HomeStayDurationBeforeTour(k).Predict(&tour));
+        stay = tour.ClampHomeStay(stay, n);
+        stay = std::floor(tour.ClampHomeStay(stay, n));
+        tour.SetPreTourTime(stay);
+        tour.SetWindowLength(available - stay);
+
+        for (int j = 1; j <= stops; ++j) {
+            tour.SetStopWindow(j);
+            tour.SetStopDeparture(j);
+            decision_key::Reseed(*models, *household,
+                                 pid + static_cast<std::uint32_t>(k) + static_cast<std::uint32_t>(j));
+            tour.GetStopByNumber(j)->Generate(person, models, household, simulator);
+        }
+
+        const CStop* last = tour.GetStopByNumber(stops);
+        if (last == nullptr)
+            continue;
+        const double leave = last->GetDepartureTime() + last->GetTravelTime() + last->GetActivityDuration();
+        // The drawn mode sets the return, even when a stop switched the tour from transit.
+        const double travel = CTourTravel::ClosingLegTravelTime(*m_pDataManager, drawnMode, last->GetZone(), homeZone,
+                                                                leave, last->GetTimeLeft(), legRules);
+        tour.AppendStop(kBackHome, 0.0, leave, travel, last->GetZone(), homeZone, last->GetActivityType());
+        available = schedule_time::kMinutesInDay - (travel + leave);
+        tour.GetDuration();
+    }
+}
 
 void CNWPattern::OnPatternDone() {}
 
@@ -102,15 +205,6 @@ constexpr double kEscortStopMinutes = 5.0;
 // rest of the day.
 constexpr double kRestOfTheDay = -1.0;
 
-bool HasActivityFlag(const CPersonObject& person)
-{
-    for (int flag = 2; flag < CPersonObject::kFlagCount; ++flag) {
-        if (person.GetFlag(flag))
-            return true;
-    }
-    return false;
-}
-
 // The escort tour as far as its school stop: added to the pattern, linked to
 // the episode, leaving home in time to reach the school at the episode's
 // time, with its stop count drawn when the person has activities of their
@@ -137,7 +231,7 @@ CTour* StartEscortTour(CNWPattern& pattern, CEpisodeRecord& episode, CPersonObje
     tour->GetStopByNumber(1)->SetDepartureTime(leave);
 
     int extraStops = 0;
-    if (HasActivityFlag(person)) {
+    if (CPattern::HasOwnActivities(person)) {
         decision_key::Reseed(models, household, decision_key::Pid(person) + stopCountKeyOffset);
         extraStops = models.m_pNumberOfStopsAfterPickupOrDropoff->Choose(tour);
     }
@@ -165,7 +259,7 @@ double ReturnHomeFromEscort(CTour& tour, const CPersonObject& person, int home, 
     CStop* last = tour.GetStopByNumber(tour.GetStopCount());
     const double leave = last->GetDepartureTime() + last->GetTravelTime() + last->GetActivityDuration();
     double drive = simulator.GetTravelTime(last->GetZone(), {home}, kDriveAloneMode, leave);
-    if (!HasActivityFlag(person))
+    if (!CPattern::HasOwnActivities(person))
         tour.GetStopByNumber(1)->SetTimeLeft(schedule_time::kMinutesInDay - (drive + leave));
     if (drive > last->GetTimeLeft())
         drive = schedule_bounds::ShareOfTimeLeft(0.95, last->GetTimeLeft());
@@ -311,19 +405,6 @@ void CNWPattern::AddSchoolPickUpTour(CPersonObject* person, CHouseholdObject* ho
         ride->SetPreTourTime(school->GetWorkDuration());
     }
 }
-
-namespace {
-
-// Minute of a tour's first departure: its first stop's departure, or, for a
-// tour still without stops, where its window and home stay put it.
-double FirstDeparture(const CTour& tour)
-{
-    if (const CStop* first = tour.GetStopByNumber(1))
-        return first->GetDepartureTime();
-    return tour.GetWindowStart() + tour.GetPreTourTime();
-}
-
-}  // namespace
 
 void CNWPattern::SortToursByDeparture()
 {

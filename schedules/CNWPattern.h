@@ -4,6 +4,7 @@
 // and joint tours before the person's own tours are simulated.
 
 #include <memory>
+#include <vector>
 
 #include "schedules/CPattern.h"
 
@@ -15,8 +16,17 @@ public:
     CNWPattern(CInputDataManager* manager, CPersonObject* person);
     ~CNWPattern() override;
 
+    // Adds the person's own tours after those the household placed: how many
+    // (at most four tours in all), and for each its mode, stop count, home
+    // stay, stops and return home. A tour with no time left when it starts is
+    // not made, so the tour count is the tours made; the drawn-count field
+    // keeps the number decided. A person without activity flags gets none.
     void Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                   CHouseholdCoordinator* simulator) override;
+    // The number of own tours to add for a drawn category with `present`
+    // tours already held: the draw, less the present tours when together they
+    // exceed four, and never more than four tours in all (0 or less: none).
+    static int ToursToAdd(int drawn, int present);
     int GetTourCount() const override { return m_nTourCount; }
     int GetBeforeWorkTourCount() const override { return 0; }
     int GetWorkBasedTourCount() const override { return 0; }
@@ -58,4 +68,6 @@ private:
     CInputDataManager* m_pDataManager = nullptr;  // not owned
     // Tours the household placed before the pattern's own simulation.
     int m_nToursBeforeSimulation = 0;
+    // Modes closed for the tour being drawn (reused from tour to tour).
+    std::vector<int> m_closedModes;
 };

@@ -57,6 +57,10 @@ public:
 
     CPersonObject* GetPerson() const { return m_pPerson; }
 
+    // Whether any of the person's ten activity flags (2 to 11) is set; a
+    // person without them makes no tours of their own and no commute stops.
+    static bool HasOwnActivities(const CPersonObject& person);
+
     int GetDrawnTourCount() const { return m_nDrawnTourCount; }
     void SetDrawnTourCount(int count) { m_nDrawnTourCount = count; }
 

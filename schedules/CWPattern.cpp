@@ -12,6 +12,18 @@
 #include "schedules/CScheduleLine.h"
 #include "schedules/CStop.h"
 #include "schedules/CWorkerTour.h"
+#include "household/CCurrentPersonScope.h"
+#include "household/DecisionKey.h"
+#include "models/CMNLogitMM.h"
+#include "models/COrdProbitMM.h"
+#include "models/CRegressMM.h"
+#include "schedules/CTourTravel.h"
+#include "schedules/ScheduleBounds.h"
+#include "schedules/ScheduleTime.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
 
 CWPattern::CWPattern(CInputDataManager* manager, CPersonObject* person)
     : CPattern(person), m_pDataManager(manager)
@@ -21,9 +33,203 @@ CWPattern::CWPattern(CInputDataManager* manager, CPersonObject* person)
 
 CWPattern::~CWPattern() = default;
 
-// The worker's own tours are drawn by the worker pattern simulation; this
-// pattern is complete as the household left it until that step is supplied.
-void CWPattern::Simulate(CPersonObject*, CModelSystem*, CHouseholdObject*, CHouseholdCoordinator*) {}
+namespace {
+
+// Activity codes of the closing legs and of a stop's origin.
+constexpr int kBackHome = 12;
+constexpr int kBackAtWork = 13;
+constexpr int kChildBackHome = 14;
+// The latest departure of an after-work closing leg with capped departures.
+constexpr double kLatestClosingDeparture = 1439.0;
+// A before-work tour with this many minutes or fewer left gets one stop.
+constexpr double kShortBeforeWorkWindow = 50.0;
+// Offsets of the count and tour keys of each period: hid + 3 x pid + offset,
+// and hid + 3 x pid + k + offset for tour k.
+constexpr std::uint32_t kAfterWorkKey = 1;
+constexpr std::uint32_t kWorkBasedKey = 2;
+constexpr std::uint32_t kBeforeWorkKey = 3;
+
+}  // namespace
+
+void CWPattern::Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                         CHouseholdCoordinator* simulator)
+{
+    if (m_nAfterWorkTourCount > 0)
+        m_bAfterWorkToursPresent = true;
+    if (!HasOwnActivities(*person))
+        return;
+    BlockOptions options;
+    options.runAfterWork = !m_bAfterWorkToursPresent;
+    SimulateBlocks(*person, *models, *household, simulator, options);
+}
+
+void CWPattern::SimulateBlocks(CPersonObject& person, CModelSystem& models, CHouseholdObject& household,
+                               CHouseholdCoordinator* simulator, const BlockOptions& options)
+{
+    CCurrentPersonScope current(simulator, &person);
+    const double workEnd = m_dWorkStart + m_dWorkDuration;
+
+    if (options.runAfterWork) {
+        const double available = schedule_time::kMinutesInDay - (workEnd + GetWorkToHomeDuration());
+        SimulatePeriod(Period::AfterWork, available, schedule_time::kMinutesInDay, person, models, household,
+                       simulator, options);
+    }
+
+    // The stay at work before the work-to-home commute: what the work-based
+    // tours leave of the work duration.
+    const PeriodResult workBased =
+        SimulatePeriod(Period::WorkBased, m_dWorkDuration, workEnd, person, models, household, simulator, options);
+    if (CTour* commute = GetTourAt(kWorkToHomeSlot)) {
+        commute->SetPreTourTime(workBased.remaining);
+        if (options.setWorkToHomeWindowStart)
+            commute->SetWindowStart(workBased.lastArrival >= 0.0 ? workBased.lastArrival : m_dWorkStart);
+    }
+
+    // The stay at home before the home-to-work commute: from the last return
+    // of a before-work tour, or from the start of the day.
+    const double leaveForWork = GetLeaveHomeForWork();
+    const PeriodResult beforeWork = SimulatePeriod(Period::BeforeWork, leaveForWork, leaveForWork, person, models,
+                                                   household, simulator, options);
+    if (CTour* commute = GetTourAt(kHomeToWorkSlot)) {
+        const double departure = CommuteFirstDeparture(kHomeToWorkSlot);
+        commute->SetPreTourTime(beforeWork.lastArrival >= 0.0 ? departure - beforeWork.lastArrival : departure);
+    }
+}
+
+CWPattern::PeriodResult CWPattern::SimulatePeriod(Period period, double available, double periodEnd,
+                                                  CPersonObject& person, CModelSystem& models,
+                                                  CHouseholdObject& household, CHouseholdCoordinator* simulator,
+                                                  const BlockOptions& options)
+{
+    const bool afterWork = period == Period::AfterWork;
+    const bool workBased = period == Period::WorkBased;
+    const bool beforeWork = period == Period::BeforeWork;
+    const int firstSlot = afterWork ? kFirstAfterWorkSlot : workBased ? kFirstWorkBasedSlot : kFirstBeforeWorkSlot;
+    const std::uint32_t keyOffset = afterWork ? kAfterWorkKey : workBased ? kWorkBasedKey : kBeforeWorkKey;
+    COrdProbitMM& countModel = *(afterWork ? models.m_pNumberOfToursAfterWork
+                                           : workBased ? models.m_pNumberOfToursBasedAtWork
+                                                       : models.m_pNumberOfToursBeforeWork);
+    CMNLogitMM& modeModel =
+        *(afterWork ? models.m_pAWTourMode : workBased ? models.m_pWBTourMode : models.m_pBWTourMode);
+    COrdProbitMM& stopModel = *(afterWork ? models.m_pAWTourNumberOfStops
+                                          : workBased ? models.m_pWBTourNumberOfStops
+                                                      : models.m_pBWTourNumberOfStops);
+    CRegressMM& stayModel =
+        *(afterWork ? models.m_pAWHomeStay : workBased ? models.m_pWBWorkStay : models.m_pBWHomeStay);
+
+    // Where the period's tours start and end, and how their closing legs run.
+    const int homeZone = household.GetHomeZone();
+    const int origin = workBased ? person.GetActivityZone() : homeZone;
+    int closingActivity = workBased ? kBackAtWork : kBackHome;
+    if (afterWork && options.capAfterWorkClosing && person.IsChild())
+        closingActivity = kChildBackHome;
+    CTourTravel::ClosingLegRules legRules;
+    legRules.floorBeforeCompare = !afterWork;
+    legRules.reportUnknownMode = beforeWork;
+
+    // The first tour's window starts at the arrival home after work, at the
+    // arrival at work, or at the start of the day.
+    double windowStart = 0.0;
+    if (afterWork)
+        windowStart = CommuteFirstDeparture(kWorkToHomeSlot) + GetWorkToHomeDuration();
+    else if (workBased)
+        windowStart = CommuteFirstDeparture(kHomeToWorkSlot) + GetHomeToWorkDuration();
+
+    const std::uint32_t pid = decision_key::Pid(person);
+    decision_key::Reseed(models, household, 3 * pid + keyOffset);
+    const int count = std::min(countModel.Choose(this) - 1, kToursPerPeriod);
+    int& periodCount = afterWork ? m_nAfterWorkTourCount : workBased ? m_nWorkBasedTourCount : m_nBeforeWorkTourCount;
+    periodCount = count;
+    CreatePeriodTours(firstSlot, count);
+
+    const bool carsClosedAtWork = workBased && GetHomeToWorkTourMode() != CTourTravel::kDriveAlone
+                                  && GetHomeToWorkTourMode() != CTourTravel::kDriveWithPassenger;
+    const bool walksFromWork =
+        workBased && (GetWorkToHomeTourMode() == CTourTravel::kWalk || GetWorkToHomeTourMode() == CTourTravel::kTransit);
+
+    std::vector<int>& closed = m_closedModes;
+    PeriodResult result{available, -1.0};
+    int made = 0;
+    for (int k = 1; k <= count; ++k) {
+        const int slot = firstSlot + k - 1;
+        auto& held = m_tours[static_cast<std::size_t>(slot)];
+        // No time is left for this tour: it is not made (nor any later one).
+        if (!(available > 0.0)) {
+            held.reset();
+            continue;
+        }
+        CTour& tour = *held;
+        tour.SetWindowLength(available);
+
+        modeModel.ComputeValues(this);
+        closed.clear();
+        CTourTravel::CloseCarModesForNonDriver(person, closed);
+        if (carsClosedAtWork)
+            closed.insert(closed.end(), {CTourTravel::kDriveAlone, CTourTravel::kDriveWithPassenger});
+        if (options.checkTransit && !CTourTravel::TransitAvailable(*m_pDataManager, origin, tour.GetWindowStart()))
+            closed.push_back(CTourTravel::kTransit);
+        modeModel.SetUnavailable(closed);
+        decision_key::Reseed(models, household, 3 * pid + static_cast<std::uint32_t>(k) + keyOffset);
+        const int drawnMode = modeModel.Draw();
+        // A worker who came without a car walks on tours from work.
+        tour.SetMode(walksFromWork ? CTourTravel::kWalk : drawnMode);
+
+        int stops = stopModel.Choose(&tour);
+        if (options.oneStopRules
+            && (drawnMode == CTourTravel::kTransit || (beforeWork && available <= kShortBeforeWorkWindow)))
+            stops = 1;
+        tour.SetStopCount(stops);
+        tour.CreateStops();
+        tour.SetSlack(available);
+
+        auto& workerTour = static_cast<CWorkerTour&>(tour);
+        const double stay =
+            std::floor(workerTour.ClampPreTourTime(schedule_bounds::ExpMinutes(stayModel.Predict(&tour))));
+        tour.SetPreTourTime(stay);
+        available -= stay;
+        tour.SetWindowLength(available);
+        tour.SetWindowStart(windowStart);
+
+        for (int j = 1; j <= stops; ++j) {
+            tour.SetStopWindow(j);
+            tour.SetStopDeparture(j);
+            decision_key::Reseed(models, household,
+                                 pid + static_cast<std::uint32_t>(slot) + static_cast<std::uint32_t>(j));
+            tour.GetStopByNumber(j)->Generate(&person, &models, &household, simulator);
+        }
+
+        const CStop* last = tour.GetStopByNumber(stops);
+        if (last == nullptr)
+            continue;
+        double departure = last->GetDepartureTime() + last->GetTravelTime() + last->GetActivityDuration();
+        if (afterWork && options.capAfterWorkClosing)
+            departure = std::min(departure, kLatestClosingDeparture);
+        const int destination = workBased ? origin : homeZone;
+        const double travel = CTourTravel::ClosingLegTravelTime(*m_pDataManager, drawnMode, last->GetZone(),
+                                                                destination, departure, last->GetTimeLeft(), legRules);
+        tour.AppendStop(closingActivity, 0.0, departure, travel, last->GetZone(), destination,
+                        last->GetActivityType());
+
+        const CStop& closing = *tour.GetStopByNumber(tour.GetStopCount());
+        const double arrival = closing.GetDepartureTime() + closing.GetTravelTime();
+        available = periodEnd - arrival;
+        // The next tour's window starts where this one ends.
+        windowStart = tour.GetStopByNumber(1)->GetDepartureTime() + tour.GetDuration();
+        result.lastArrival = arrival;
+        ++made;
+    }
+    periodCount = made;
+    result.remaining = available;
+    return result;
+}
+
+double CWPattern::CommuteFirstDeparture(int slot)
+{
+    const CTour* commute = GetTourAt(slot);
+    if (const CStop* first = commute != nullptr ? commute->GetStopByNumber(1) : nullptr)
+        return first->GetDepartureTime();
+    return slot == kWorkToHomeSlot ? m_dWorkStart + m_dWorkDuration : m_dWorkStart - GetHomeToWorkDuration();
+}
 
 int CWPattern::GetTourCount() const
 {

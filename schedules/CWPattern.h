@@ -4,6 +4,7 @@
 // before work, based at work and after work, each tour in a fixed slot.
 
 #include <memory>
+#include <vector>
 
 #include "schedules/CPattern.h"
 
@@ -20,10 +21,32 @@ public:
     static constexpr int kToursPerPeriod = 3;
     static constexpr int kSlotCount = 11;
 
+    // How the worker pattern with joint activities runs the three tour blocks
+    // differently from the plain worker pattern (all off: the plain one).
+    struct BlockOptions {
+        // The after-work block runs at all.
+        bool runAfterWork = true;
+        // Transit is closed when it reaches too few destinations from the
+        // tour's origin (home; the activity zone for work-based tours).
+        bool checkTransit = false;
+        // A tour drawn as transit gets one stop; so does a before-work tour
+        // with 50 minutes or less left before leaving for work.
+        bool oneStopRules = false;
+        // An after-work tour's closing leg leaves at minute 1439 at the
+        // latest and a child's ends with activity 14.
+        bool capAfterWorkClosing = false;
+        // The work-to-home commute's window starts at the last arrival back
+        // at work (the work start without work-based tours).
+        bool setWorkToHomeWindowStart = false;
+    };
+
     // Eleven empty tour slots, all counts 0.
     CWPattern(CInputDataManager* manager, CPersonObject* person);
     ~CWPattern() override;
 
+    // Draws the worker's own tours (after-work, work-based, before-work) by
+    // SimulateBlocks without options, once the work times and both commutes
+    // are set. A person without activity flags gets none.
     void Simulate(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                   CHouseholdCoordinator* simulator) override;
     // Before-work + work-based + after-work tours + the two commutes.
@@ -43,6 +66,14 @@ public:
     // joint activities the worker takes part in.
     void SimulateInHousehold(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                              CHouseholdCoordinator* simulator);
+
+    // The three tour blocks, in the order after-work, work-based, before-work:
+    // for each period the tour count, then per tour its mode, stop count, stay
+    // before it, stops and closing leg; also the stays before both commutes.
+    // A tour whose window is used up (0 or less) when it starts is not made:
+    // its slot is emptied and the period's count is the tours made.
+    void SimulateBlocks(CPersonObject& person, CModelSystem& models, CHouseholdObject& household,
+                        CHouseholdCoordinator* simulator, const BlockOptions& options);
 
     // The work-to-home commute in slot 0 and the home-to-work commute in slot 1.
     void CreateCommuteTours();
@@ -89,6 +120,22 @@ public:
     CInputDataManager* GetDataManager() const { return m_pDataManager; }
 
 private:
+    enum class Period { BeforeWork, WorkBased, AfterWork };
+    struct PeriodResult {
+        // The period's time left after its last tour.
+        double remaining;
+        // Arrival at the end of the last tour made; -1.0 without tours.
+        double lastArrival;
+    };
+    // One block: the period's tour count and every tour of it, starting with
+    // `available` minutes; after each tour `periodEnd` - its arrival is left.
+    PeriodResult SimulatePeriod(Period period, double available, double periodEnd, CPersonObject& person,
+                                CModelSystem& models, CHouseholdObject& household,
+                                CHouseholdCoordinator* simulator, const BlockOptions& options);
+    // Departure of a commute's first stop, or where it would leave without
+    // stops (the work end, or the work start less the commute's duration).
+    double CommuteFirstDeparture(int slot);
+
     // Fills slots firstSlot .. firstSlot + count - 1 (at most the period's
     // three) with new tours positioned at their slots.
     void CreatePeriodTours(int firstSlot, int count);
@@ -101,4 +148,6 @@ private:
     int m_nWorkBasedTourCount = 0;
     int m_nAfterWorkTourCount = 0;
     CInputDataManager* m_pDataManager = nullptr;  // not owned
+    // Modes closed for the tour being drawn (reused from tour to tour).
+    std::vector<int> m_closedModes;
 };

@@ -1,5 +1,15 @@
 #include "schedules/CWPattern.h"
 
-// The worker's tours within the household are built by the worker-pattern
-// simulation; until it lands the pattern keeps its commutes only.
-void CWPattern::SimulateInHousehold(CPersonObject*, CModelSystem*, CHouseholdObject*, CHouseholdCoordinator*) {}
+#include "data/CPersonObject.h"
+
+// The worker's tours within the household. The worker's joint activities are
+// placed as after-work tours by the joint-activity step; without them the
+// worker's own tours are drawn by the three blocks, the after-work block
+// included.
+void CWPattern::SimulateInHousehold(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
+                                    CHouseholdCoordinator* simulator)
+{
+    if (!HasOwnActivities(*person))
+        return;
+    SimulateBlocks(*person, *models, *household, simulator, BlockOptions{});
+}

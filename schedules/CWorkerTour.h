@@ -1,7 +1,8 @@
 #pragma once
 // A tour of a worker's or student's pattern: one of the two commutes, or a
 // before-work, work-based or after-work tour in its fixed slot. Its stops are
-// CWorkerStop objects.
+// CWorkerStop objects. The tour bounds its own pre-tour time and duration by
+// its position group (see TourBoundTables).
 
 #include "schedules/CTour.h"
 
@@ -23,6 +24,15 @@ public:
     double ClampHomeStay(double minutes, int tourCount) override;
 
     // Virtual operation 3: draws the tour's mode, stop count, duration and
-    // pre-tour time.
+    // pre-tour time. The position (2 to 10), window length and window start
+    // must be set; the worker pattern draws its own tours without it.
     virtual void SimulateTour(CPersonObject* person, CModelSystem* models, CHouseholdObject* household);
+
+    // The stay before the tour bounded by a share of the slack, by position
+    // group, the pattern's tour count of the period and the stop count. A
+    // commute is not bounded. Whole minutes.
+    double ClampPreTourTime(double minutes) const;
+    // The tour's duration bounded by a share of its window, by position group
+    // and stop count. Whole minutes.
+    double ClampTourDuration(double minutes) const;
 };

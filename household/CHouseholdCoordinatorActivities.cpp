@@ -1,7 +1,11 @@
-// The activity step of the per-household driver (step 9). Until activity
-// generation lands the household's activity flags stay as the driver left them
-// and no "NOGO.out" line is written.
+// The activity step of the per-household driver (step 9).
 
 #include "household/CHouseholdCoordinator.h"
 
-void CHouseholdCoordinator::GenerateActivities(CHouseholdObject*, COutputFileSet&) {}
+#include "household/CActivityGenerator.h"
+#include "modelsystem/CModelSystem.h"
+
+void CHouseholdCoordinator::GenerateActivities(CHouseholdObject* household, COutputFileSet& streams) {
+    if (household == nullptr || m_pModelSystem == nullptr) return;
+    m_pModelSystem->ActivityGenerator().Generate(*household, m_pDataManager, streams);
+}

@@ -2,6 +2,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
+#include "household/CActivityGenerator.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/COutputFileSet.h"
 #include "household/CRunProgress.h"
@@ -67,6 +68,7 @@ CHouseholdLoop::CHouseholdLoop(CModelSystem& models) : m_models(models) {}
 
 void CHouseholdLoop::ResetTraceFile() {
     g_personNumbersWarned.store(false);
+    CActivityGenerator::RearmWarnings();
     std::lock_guard<std::mutex> lock(g_traceMutex);
     std::ofstream trace(kTraceFile, std::ios::out | std::ios::trunc);
 }

@@ -30,6 +30,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +42,30 @@ bool FirstDeparture(const CTour* tour, double& departure) {
     if (first == nullptr) return false;
     departure = first->GetDepartureTime();
     return true;
+}
+
+// The school mode of a child's commute that makes an escort episode.
+constexpr int kDrivenByParent = 4;
+
+// Where an escorting adult works or studies: a student's school zone is the
+// larger of its two school-zone columns.
+int WorkOrSchoolZone(const CPersonObject& adult) {
+    if (adult.GetFlag(1)) return std::max(adult.GetValue6(), adult.GetValue52());
+    return adult.GetActivityZone();
+}
+
+// Whole minutes of the drive between two zones at a time of day (auto travel
+// time), never below 2 minutes; a missing value counts as 0.
+double EscortTravelTime(CInputDataManager* manager, int from, int to, double time) {
+    constexpr int kAutoTimeColumn = 5;
+    double travel = 0.0;
+    if (manager != nullptr) {
+        std::vector<double> values;
+        manager->GetLOS(values, kAutoTimeColumn, time, from, std::vector<int>(1, to));
+        if (!values.empty()) travel = values.front();
+    }
+    if (!(travel >= 2.0)) travel = 2.0;
+    return std::floor(travel);
 }
 
 const CEpisodeRecord& At(const CHouseholdWithChildren::EpisodeList& list, int i) {
@@ -115,9 +140,56 @@ void CHouseholdWithChildren::SetJointDiscretionaryTour(CTour* tour) {
     if (!m_jointDiscretionaryEpisodes.empty()) m_jointDiscretionaryEpisodes.front().m_pTour = tour;
 }
 
-// The episodes are built from the children's school commutes once the school
-// escort simulation is in place; until then the lists stay empty.
-void CHouseholdWithChildren::BuildEscortEpisodes() {}
+void CHouseholdWithChildren::BuildEscortEpisodes() {
+    if (m_pHouseholdObject == nullptr) return;
+    for (const auto& person : m_pHouseholdObject->GetPersons()) {
+        if (!person->IsChild() || !person->GetFlag(0)) continue;
+        CWPattern* school = person->GetWPattern();
+        if (school == nullptr) continue;
+        SetCurrentPerson(person.get());
+        const int zone = person->GetValue6();
+        if (school->GetWorkToHomeTourMode() == kDrivenByParent) {
+            FindOrAddEpisode(m_pickUpEpisodes, person.get(), school->GetWorkStart() + school->GetWorkDuration(),
+                             zone);
+            // The parent arrives before the school ends: the child waits a little.
+            school->SetWorkDuration(school->GetWorkDuration() + 5.0);
+        }
+        if (school->GetHomeToWorkTourMode() == kDrivenByParent)
+            FindOrAddEpisode(m_dropOffEpisodes, person.get(), school->GetWorkStart(), zone);
+    }
+    SetCurrentPerson(nullptr);
+}
+
+void CHouseholdWithChildren::FindOrAddEpisode(EpisodeList& list, CPersonObject* child, double time, int zone) {
+    for (CEpisodeRecord& episode : list) {
+        if (episode.m_zone == zone && time - 10.0 < episode.m_time && episode.m_time < time + 10.0) {
+            episode.AddChild(child);
+            return;
+        }
+    }
+    list.emplace_back(child, time, zone);
+}
+
+void CHouseholdWithChildren::StartWorkAfterDropOff(CPersonObject& adult, const CEpisodeRecord& dropOff) const {
+    CWPattern* work = adult.GetWPattern();
+    if (work == nullptr) return;
+    const double travel = EscortTravelTime(m_pDataManager, dropOff.m_zone, WorkOrSchoolZone(adult), dropOff.m_time);
+    const double start = dropOff.m_time + 5.0 + travel;
+    work->SetWorkStart(start);
+    if (start + work->GetWorkDuration() > 1440.0) work->SetWorkDuration(1440.0 - start);
+}
+
+bool CHouseholdWithChildren::EndWorkForPickUp(CPersonObject& adult, const CEpisodeRecord& pickUp) const {
+    CWPattern* work = adult.GetWPattern();
+    if (work == nullptr) return true;
+    const double start = work->GetWorkStart();
+    if (std::fabs(start + work->GetWorkDuration() - pickUp.m_time) > 60.0) return false;
+    const double travel = EscortTravelTime(m_pDataManager, WorkOrSchoolZone(adult), pickUp.m_zone, pickUp.m_time);
+    const double duration = pickUp.m_time - travel - start;
+    if (!(duration > 0.0)) return false;
+    work->SetWorkDuration(duration);
+    return true;
+}
 
 namespace {
 

@@ -34,6 +34,10 @@ public:
     double GetAvailableTimeAfterPickUp(const CPersonObject* person) override;
     // Slot 7: stores the tour in the first joint discretionary episode, if any.
     void SetJointDiscretionaryTour(CTour* tour) override;
+    // Slot 8: every school-going child driven by a parent from school joins a
+    // pick-up episode at its school end (and stays 5 minutes longer at
+    // school), and one driven to school joins a drop-off episode at its school
+    // start; children of one school within 10 minutes share an episode.
     void BuildEscortEpisodes() override;
     void DecideChildIndependentActivity() override;
     void FindChildInJointActivity() override;
@@ -71,6 +75,10 @@ public:
     static void SetEpisodeTour(EpisodeList& list, int i, CTour* tour);
     // Index of the first episode the person serves; -1 when none.
     static int FindEpisodeByAdult(const EpisodeList& list, const CPersonObject* person);
+    // The child joins the first episode of the list at the zone whose time is
+    // less than 10 minutes away (either side); without one, a new episode of
+    // the child, time and zone is appended.
+    static void FindOrAddEpisode(EpisodeList& list, CPersonObject* child, double time, int zone);
 
     // Children to pick up from school.
     EpisodeList m_pickUpEpisodes;
@@ -89,6 +97,16 @@ protected:
     // The first member, in person order, that is a parent (column 9 is 1.0)
     // whose column 7, as an int, is zero (zeroColumn7) or not zero.
     CPersonObject* FindParent(bool zeroColumn7) const;
+
+    // Escorting a child changes the escorting adult's work or school times.
+    // Work and school start just after the drop-off: the episode time, 5
+    // minutes and the drive from the school; a day pushed past midnight ends
+    // at 1440.
+    void StartWorkAfterDropOff(CPersonObject& adult, const CEpisodeRecord& dropOff) const;
+    // The work or school duration that ends in time to drive to the pick-up;
+    // false (nothing changed) when the day now ends more than 60 minutes away
+    // from the pick-up time, or when no time would be left at work.
+    bool EndWorkForPickUp(CPersonObject& adult, const CEpisodeRecord& pickUp) const;
 
 private:
     // Destinations with their auto times, the candidate zones and their

@@ -9,6 +9,8 @@ public:
     explicit SingleWChildrenHH(CModelSystem* models);
     ~SingleWChildrenHH() override;
 
+    // Slot 9: the first parent serves the single drop-off and the single
+    // pick-up episode, with its work or school times fitted around them.
     void AllocateEscortEpisodes() override;
     CPersonObject* GetParentOne() override;
     CPersonObject* GetParentTwo() override;

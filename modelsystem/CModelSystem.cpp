@@ -3,6 +3,7 @@
 #include "household/CHouseholdLoop.h"
 
 #include "data/CInputDataManager.h"
+#include "household/CActivityGenerator.h"
 #include "household/CHouseholdCoordinator.h"
 #include "models/CBLogitMM.h"
 #include "models/CHazardMM.h"
@@ -222,5 +223,10 @@ void CModelSystem::SetProgressDialog(CRunProgress* progress, int threadIndex) {
 }
 
 void CModelSystem::ReseedStream(std::uint32_t key) { CRandomStreams::ReseedStream(m_nThreadIndex, key); }
+
+CActivityGenerator& CModelSystem::ActivityGenerator() {
+    if (!m_pActivityGenerator) m_pActivityGenerator = std::make_unique<CActivityGenerator>(*this);
+    return *m_pActivityGenerator;
+}
 
 void CModelSystem::RunHouseholdLoop() { CHouseholdLoop(*this).Run(); }

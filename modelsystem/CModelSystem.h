@@ -34,6 +34,7 @@ class CLocationMM;
 class CLocationWalkMM;
 class CMdcevMM;
 class CStartAndEndTimeMM;
+class CActivityGenerator;
 
 class CModelSystem {
 public:
@@ -124,6 +125,10 @@ public:
     // this system restarts this thread's stream from the stored state of
     // key mod 10001 (the key as an unsigned 32-bit value).
     void ReseedStream(std::uint32_t key);
+
+    // The household activity generation of this thread (created at first use),
+    // which keeps its buffers from one household to the next.
+    CActivityGenerator& ActivityGenerator();
 
     // Creates a model owned by this system, with this system as its owner; the
     // remaining constructor arguments follow the owner (name first).
@@ -283,6 +288,7 @@ public:
     CHouseholdObject* m_pHouseholdObject = nullptr;  // record of the household being simulated (not owned)
     double m_sampleRate = 1.0;                       // fraction of the households simulated
     CRunProgress* m_pProgressDlg = nullptr;    // the run's shared progress display (not owned)
+    std::unique_ptr<CActivityGenerator> m_pActivityGenerator;  // see ActivityGenerator()
     const int& m_nAdultModes;                        // entries of m_adultModeNames (5)
     const int& m_nTourModes;                         // entries of m_tourModeNames (5)
     const int& m_nActivityTypes;                     // entries of m_activityTypeNames (10)

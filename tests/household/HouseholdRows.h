@@ -13,7 +13,9 @@ class TestDatabase;
 namespace HouseholdRows {
 
 // Person row columns the simulators read.
-constexpr int kPersonColumns = 10;  // 0 household id, 1 person number, 7 female, 8 age, 9 parent
+// 0 household id, 1 person number, 2 employed, 6 school zone, 7 female, 8 age,
+// 9 parent, 10 read by the activity choice sets, 52 the second school zone.
+constexpr int kPersonColumns = 53;
 
 // One person row: household id, person number, column 7, age, column 9; the
 // other columns are 0.

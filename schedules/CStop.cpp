@@ -137,6 +137,32 @@ void CStop::ListUnavailableActivityTypes(const CPersonObject& person, std::vecto
         if (!person.GetFlag(row.flag)) closed.push_back(row.activityType);
 }
 
+bool CStop::ListTransitCandidates(CInputDataManager& manager, int origin, double time, double tolerance,
+                                  std::vector<int>& candidates) {
+    ZoneChoiceBuffers& buffers = t_buffers;
+    candidates.clear();
+    manager.GetLOSAllDestinations(buffers.zones, buffers.values, kTransitAvailableColumn, time, origin);
+    manager.GetLOS(buffers.column8, kTransitInVehicleColumn, time, origin, buffers.zones);
+    manager.GetLOS(buffers.column9, kTransitOutOfVehicleColumn, time, origin, buffers.zones);
+    buffers.transit.clear();
+    for (std::size_t i = 0; i < buffers.zones.size(); ++i)
+        if (buffers.values[i] > kTransitAvailable)
+            buffers.transit.emplace_back(buffers.column8[i] + buffers.column9[i], buffers.zones[i]);
+    if (buffers.transit.empty()) return false;
+
+    std::sort(buffers.transit.begin(), buffers.transit.end());
+    buffers.transitZones.clear();
+    buffers.transitValues.clear();
+    for (const auto& [value, zone] : buffers.transit) {
+        buffers.transitValues.push_back(value);
+        buffers.transitZones.push_back(zone);
+    }
+    CLocationMM::SelectCandidateWindow(buffers.transitZones, buffers.transitValues, candidates,
+                                       static_cast<float>(tolerance));
+    if (candidates.empty()) candidates = buffers.transitZones;
+    return true;
+}
+
 void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, CPersonObject* person,
                          CHouseholdCoordinator* simulator) {
     ZoneChoiceBuffers& buffers = t_buffers;
@@ -175,8 +201,11 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
     m_nZone = m_nOriginZone;
     const int origin = m_nOriginZone;
     const double time = m_dDepartureTime;
-    CInputDataManager* manager = m_pDataManager;
+    // A stop built without the thread's data manager reads the simulator's.
+    CInputDataManager* manager = m_pDataManager != nullptr ? m_pDataManager : simulator->GetDataManager();
     int mode = tour.GetMode();
+    if (manager == nullptr && (mode == kWalkBike || mode == kTransit || IsAutoMode(mode)))
+        throw std::logic_error("A stop was located without an input-data manager.");
     buffers.candidates.clear();
 
     if (mode == kWalkBike) {
@@ -193,31 +222,9 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
         if (std::floor(intrazonal) > budget) return;
     }
 
-    if (mode == kTransit) {
-        // Each destination reached by transit with its own in-vehicle plus
-        // out-of-vehicle time, ascending by that sum, then by zone.
-        manager->GetLOSAllDestinations(buffers.zones, buffers.values, kTransitAvailableColumn, time, origin);
-        manager->GetLOS(buffers.column8, kTransitInVehicleColumn, time, origin, buffers.zones);
-        manager->GetLOS(buffers.column9, kTransitOutOfVehicleColumn, time, origin, buffers.zones);
-        buffers.transit.clear();
-        for (std::size_t i = 0; i < buffers.zones.size(); ++i)
-            if (buffers.values[i] > kTransitAvailable)
-                buffers.transit.emplace_back(buffers.column8[i] + buffers.column9[i], buffers.zones[i]);
-        if (buffers.transit.empty()) {
-            mode = kPassenger;
-            tour.SetMode(mode);
-        } else {
-            std::sort(buffers.transit.begin(), buffers.transit.end());
-            buffers.transitZones.clear();
-            buffers.transitValues.clear();
-            for (const auto& [value, zone] : buffers.transit) {
-                buffers.transitValues.push_back(value);
-                buffers.transitZones.push_back(zone);
-            }
-            CLocationMM::SelectCandidateWindow(buffers.transitZones, buffers.transitValues, buffers.candidates,
-                                               static_cast<float>(tolerance));
-            if (buffers.candidates.empty()) buffers.candidates = buffers.transitZones;
-        }
+    if (mode == kTransit && !ListTransitCandidates(*manager, origin, time, tolerance, buffers.candidates)) {
+        mode = kPassenger;
+        tour.SetMode(mode);
     }
 
     if (IsAutoMode(mode)) {

@@ -48,6 +48,14 @@ public:
     // 7, entertainment 9, active recreation 10, visit 8, work related 2,
     // maintenance 11). The list is replaced.
     static void ListUnavailableActivityTypes(const CPersonObject& person, std::vector<int>& closed);
+    // The candidate zones of a transit stop from an origin at a time: every
+    // destination with transit available (column 7 above 0.05), ascending by
+    // its own in-vehicle plus out-of-vehicle time (columns 8 and 9), then by
+    // zone, narrowed to the candidate window around the tolerance; the whole
+    // list when the window is empty. False, with no candidates, when no
+    // destination is reached by transit.
+    static bool ListTransitCandidates(CInputDataManager& manager, int origin, double time, double tolerance,
+                                      std::vector<int>& candidates);
 
     // Writes the stop's line to the stops file and its activity line (arrival,
     // duration, zone) to the activity file. tourPosition is the position of

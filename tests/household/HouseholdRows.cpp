@@ -42,24 +42,26 @@ std::vector<double> HouseholdRows::Person(double householdId, int personNumber, 
 }
 
 std::unique_ptr<CHouseholdObject> HouseholdRows::Load(TestDatabase& db, const std::vector<double>& household,
-                                                      const std::vector<std::vector<double>>& persons) {
+                                                      const std::vector<std::vector<double>>& persons,
+                                                      CInputDataManager* manager) {
+    const size_t personColumns = persons.empty() ? kPersonColumns : persons.front().size();
     db.Execute("CREATE TABLE hh (" + Columns(household.size(), true) + ")");
     db.Execute("INSERT INTO hh (" + Columns(household.size(), false) + ") VALUES (" + Values(household) + ")");
-    db.Execute("CREATE TABLE pp (seq INTEGER, " + Columns(kPersonColumns, true) + ")");
+    db.Execute("CREATE TABLE pp (seq INTEGER, " + Columns(personColumns, true) + ")");
     for (size_t i = 0; i < persons.size(); ++i)
-        db.Execute("INSERT INTO pp (seq, " + Columns(kPersonColumns, false) + ") VALUES (" +
+        db.Execute("INSERT INTO pp (seq, " + Columns(personColumns, false) + ") VALUES (" +
                    NumberText::Integer(static_cast<long long>(i)) + ", " + Values(persons[i]) + ")");
 
     CDatabase connection;
     connection.OpenEx(db.Connect());
     CRecordset householdRows(&connection);
     householdRows.Open("SELECT " + Columns(household.size(), false) + " FROM hh");
-    auto result = std::make_unique<CHouseholdObject>(householdRows, nullptr);
+    auto result = std::make_unique<CHouseholdObject>(householdRows, manager);
     householdRows.Close();
 
     CRecordset personRows(&connection);
     personRows.m_strSort = "seq";
-    personRows.Open("SELECT " + Columns(kPersonColumns, false) + " FROM pp");
+    personRows.Open("SELECT " + Columns(personColumns, false) + " FROM pp");
     for (; !personRows.IsEOF(); personRows.MoveNext()) result->AddPerson(personRows);
     personRows.Close();
     return result;

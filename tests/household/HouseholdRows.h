@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class CInputDataManager;
+
 class TestDatabase;
 
 namespace HouseholdRows {
@@ -22,7 +24,10 @@ constexpr int kPersonColumns = 53;
 std::vector<double> Person(double householdId, int personNumber, double column7, double age, double column9);
 
 // The household row (columns 0 to 5) and its members, in the order given.
+// The person rows are as wide as the first of them; the household and its
+// members keep `manager` as their data manager.
 std::unique_ptr<CHouseholdObject> Load(TestDatabase& db, const std::vector<double>& household,
-                                       const std::vector<std::vector<double>>& persons);
+                                       const std::vector<std::vector<double>>& persons,
+                                       CInputDataManager* manager = nullptr);
 
 }  // namespace HouseholdRows

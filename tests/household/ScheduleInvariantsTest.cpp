@@ -1,0 +1,132 @@
+// What every run's schedule files must hold, whatever the region: one loop
+// with the sample model file over a generated region, on both databases,
+// then the tour, stop, activity and pattern lines read back and checked
+// against each other.
+
+#include "LoopTestRegion.h"
+
+#include "platform/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using LoopFiles::Lines;
+
+constexpr int kZones = 30;
+constexpr int kHouseholds = 150;
+
+std::vector<double> Fields(const std::string& line) {
+    std::vector<double> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');) fields.push_back(std::strtod(field.c_str(), nullptr));
+    return fields;
+}
+
+std::string Key(const std::vector<double>& f) {
+    return NumberText::Integer(static_cast<long long>(f[0])) + "/" + NumberText::Integer(static_cast<long long>(f[1]));
+}
+
+// Person flag of each stop activity type 0 to 9, and its field in an adult's line.
+constexpr int kFlagOfActivity[10] = {3, 4, 5, 6, 7, 9, 10, 8, 2, 11};
+int AdultLineField(int flag) {
+    static const std::map<int, int> field{{2, 3}, {3, 7}, {5, 8}, {4, 9}, {6, 10}, {7, 11},
+                                          {8, 12}, {9, 13}, {10, 14}, {11, 15}};
+    return field.at(flag);
+}
+
+class ScheduleInvariantsTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
+    LoopTestRegion region(GetParam(), kZones, kHouseholds);
+    const auto out = region.Folder() / "out";
+    std::filesystem::create_directories(out);
+    SingleLoop loop(region.Connect());
+    const char* source = std::getenv("TOLVAR_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    ASSERT_TRUE(loop.models.LoadXml(std::string(source) + "/sample/tolvar-sample.tvm"));
+    loop.SetShare(0, kHouseholds);
+    loop.SetOutputFolder(out);
+    loop.Run();
+    auto file = [&](const std::string& name) { return Lines(out / (name + "1")); };
+
+    std::map<std::string, std::vector<double>> adults;
+    for (const auto& line : file("Adults.out")) adults[Key(Fields(line))] = Fields(line);
+    std::set<std::string> childStudents;
+    for (const auto& line : file("ChildStudents.out")) childStudents.insert(Key(Fields(line)));
+    std::map<std::string, int> nonWorkerTours;
+    for (const auto& line : file("nonworkers.out")) {
+        const auto f = Fields(line);
+        EXPECT_LE(f[2], 4) << line;
+        nonWorkerTours[Key(f)] = static_cast<int>(f[2]);
+    }
+    for (const auto& line : file("workers.out")) {
+        const auto f = Fields(line);
+        EXPECT_LE(f[4], 2) << line;  // before-work tours
+        EXPECT_LE(f[5], 2) << line;  // work-based tours
+    }
+    std::map<std::string, int> atHomeLines;
+    for (const auto& line : file("activity.out")) {
+        const auto f = Fields(line);
+        if (f[2] == 18 && f[3] == 0 && f.size() == 6) ++atHomeLines[Key(f)];
+    }
+    EXPECT_EQ(atHomeLines.size(), adults.size() + file("Children.out").size());
+    for (const auto& [key, count] : atHomeLines) EXPECT_EQ(count, 1) << key;
+
+    // The stop lines follow their tour line, as many as its stop count.
+    const auto tours = file("tours.out");
+    const auto stops = file("stops.out");
+    ASSERT_FALSE(tours.empty());
+    std::map<std::string, int> tourLines;
+    std::map<std::string, double> lastFirstDeparture;
+    size_t next = 0;
+    for (const auto& tourLine : tours) {
+        const auto tour = Fields(tourLine);
+        const std::string person = Key(tour);
+        ++tourLines[person];
+        const int stopCount = static_cast<int>(tour[6]);
+        const bool childCommute = childStudents.count(person) && tour[2] <= 1;
+        std::vector<double> previous;
+        for (int k = 1; k <= stopCount; ++k, ++next) {
+            ASSERT_LT(next, stops.size()) << tourLine;
+            const auto stop = Fields(stops[next]);
+            ASSERT_EQ(Key(stop), person) << stops[next];
+            ASSERT_EQ(stop[2], tour[2]) << stops[next];
+            ASSERT_EQ(stop[3], k) << stops[next];
+            if (childCommute) continue;
+            EXPECT_GE(stop[5], 0) << "departure: " << stops[next];
+            EXPECT_GE(stop[6], 0) << "travel time: " << stops[next];
+            EXPECT_GE(stop[7], 0) << "duration: " << stops[next];
+            if (k == 1) {
+                EXPECT_TRUE(stop[11] == 18 || stop[11] == 17) << stops[next];
+                if (nonWorkerTours.count(person)) {
+                    EXPECT_GE(stop[5], lastFirstDeparture[person]) << "tours out of order: " << stops[next];
+                    lastFirstDeparture[person] = stop[5];
+                }
+            } else {
+                EXPECT_EQ(stop[9], previous[8]) << "origin zone: " << stops[next];
+                EXPECT_EQ(stop[11], previous[4]) << "origin activity: " << stops[next];
+            }
+            const int type = static_cast<int>(stop[4]);
+            if (type >= 0 && type <= 9 && adults.count(person)) {
+                EXPECT_EQ(adults[person][static_cast<size_t>(AdultLineField(kFlagOfActivity[type]))], 1)
+                    << "activity " << type << " without its flag: " << stops[next];
+            }
+            previous = stop;
+        }
+    }
+    EXPECT_EQ(next, stops.size());
+    for (const auto& [person, count] : nonWorkerTours) EXPECT_EQ(tourLines[person], count) << person;
+}
+
+INSTANTIATE_TEST_SUITE_P(Db, ScheduleInvariantsTest, ::testing::ValuesIn(TestDatabase::Kinds()),
+                         TestDatabase::KindName);
+
+}  // namespace

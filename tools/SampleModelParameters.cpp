@@ -152,14 +152,29 @@ const std::map<std::string, Terms>& BinaryLogits() {
             {37013, -0.3}, {37014, -1.2},  {37015, 0.05}, {37016, 0.05},  {37017, 0.05}, {37018, 0.1},
             {37019, 0.1},  {37020, 0.1},   {37021, -0.4}, {37022, -0.2},  {37023, 0.01}, {37024, 0.01}};
         // Vehicle holdings: 82 characteristic coefficients (38001-38082), the
-        // constants of vehicle types 1 to 9 (38083-38091: cars most common,
-        // pickups and vans rarer) and of groups 1 to 5 (38092-38096).
+        // translation constants of vehicle types 1 to 9 (38083-38091: cars
+        // most common, pickups and vans rarer) and of groups 1 to 5
+        // (38092-38096). Calibrated on the sample region (25 zones, 200
+        // households, seed 1) so that nine households in ten with a licensed
+        // member draw their number of vehicles within ten attempts: every
+        // alternative is unlikely on its own (utility constants near -5),
+        // large translation constants keep the fleet small, and each adult
+        // without column 7 raises every type's utility by 0.5. Income enters
+        // no utility.
         Terms vehicle;
         for (int j = 0; j < 82; ++j) {
             const double magnitude = 0.05 + 0.05 * (j % 5);
-            vehicle.emplace_back(38001 + j, (j % 3 == 1 ? -magnitude : magnitude) / 2.0);
+            const double small = (j % 3 == 1 ? -magnitude : magnitude) / 4.0;
+            const bool typeConstant = j < 9;
+            const bool adultWithoutColumn7 = j == 14 || j == 15 || (j >= 17 && j <= 22);
+            const bool income = j >= 71;
+            double value = small;
+            if (typeConstant) value = 2.0 * small - 5.0;
+            if (adultWithoutColumn7) value = 0.5;
+            if (income) value = 0.0;
+            vehicle.emplace_back(38001 + j, value);
         }
-        const double typeConstants[9] = {0.0, -0.3, -0.5, -0.8, -0.9, -1.1, -1.3, -1.6, -2.0};
+        const double typeConstants[9] = {3.0, 2.7, 2.5, 2.2, 2.1, 1.9, 1.7, 1.4, 1.0};
         for (int j = 0; j < 9; ++j) vehicle.emplace_back(38083 + j, typeConstants[j]);
         const double groupConstants[5] = {0.3, 0.2, 0.1, 0.0, -0.1};
         for (int j = 0; j < 5; ++j) vehicle.emplace_back(38092 + j, groupConstants[j]);

@@ -120,8 +120,7 @@ TEST_P(EscortEpisodes, WithoutAParentTheEpisodesKeepNoAdult) {
     Load(false, false);
     SingleWChildrenHH single(&system);
     CoupleWChildrenHH couple(&system);
-    for (CHouseholdWithChildren* simulator : {static_cast<CHouseholdWithChildren*>(&single),
-                                              static_cast<CHouseholdWithChildren*>(&couple)}) {
+    for (CHouseholdWithChildren* simulator : std::vector<CHouseholdWithChildren*>{&single, &couple}) {
         simulator->SetHousehold(household.get());
         simulator->m_dropOffEpisodes.emplace_back(P(3), 480.0, 9);
         simulator->m_pickUpEpisodes.emplace_back(P(3), 900.0, 9);
@@ -143,8 +142,6 @@ TEST_P(EscortEpisodes, CoupleHandsTheEpisodeToTheParentWhoCanDrive) {
         couple->m_pickUpEpisodes.emplace_back(P(3), 900.0, 9);
         P(1)->m_nVehicle = vehicleOne;
         P(2)->m_nVehicle = vehicleTwo;
-        P(1)->m_bDropsOffChildren = P(1)->m_bPicksUpChildren = 0;
-        P(2)->m_bDropsOffChildren = P(2)->m_bPicksUpChildren = 0;
         couple->AllocateEscortEpisodes();
         return couple;
     };
@@ -158,6 +155,7 @@ TEST_P(EscortEpisodes, CoupleHandsTheEpisodeToTheParentWhoCanDrive) {
 
     // A working parent whose day ends more than an hour from the pick-up gets neither episode nor mark.
     GoesOut(P(2), 480, 481, false);
+    P(2)->m_bPicksUpChildren = 0;
     auto rejected = allocate(0, 1);
     EXPECT_TRUE(rejected->m_pickUpEpisodes.empty());
     EXPECT_EQ(P(2)->m_bPicksUpChildren, 0);

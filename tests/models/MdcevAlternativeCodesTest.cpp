@@ -11,8 +11,6 @@
 #include "models/MdcevAlternativeCodes.h"
 #include "modelsystem/CModelSystem.h"
 
-#include <bit>
-#include <cmath>
 #include <set>
 #include <vector>
 
@@ -51,19 +49,16 @@ TEST_P(MdcevAlternativeCodesTest, SmallHouseholdNumbersNameTheEvaluatedMembers) 
                 const Alternative a = MdcevAlternativeCodes::DecodeSmall(code, n);
                 ASSERT_TRUE(a.valid) << code;
                 EXPECT_TRUE(seen.insert({a.type, a.members}).second) << code;
-                EXPECT_EQ(a.memberCount, std::popcount(a.members));
-                EXPECT_EQ(a.joint, a.memberCount >= 2);
-                const bool hasMarked = (a.members >> marked) & 1u;
+                if (a.memberCount == 1) EXPECT_EQ(a.members, 1u << (a.person - 1));
                 if (a.type == MdcevAlternativeCodes::kIndividualType) {
                     EXPECT_EQ(a.memberCount, 1);
-                    EXPECT_EQ(a.members, 1u << (a.person - 1));
                     EXPECT_EQ(utility, 0.0) << code;
                     continue;
                 }
+                const bool hasMarked = (a.members >> marked) & 1u;
                 const double markedValue = (a.type == 0 || a.type == 1 || a.type == 6 || a.type == 7) && hasMarked;
                 const double sizeValue = a.memberCount >= 2 ? 100.0 * a.memberCount : 0.0;
                 EXPECT_EQ(utility, 10000.0 * (a.type + 1) + sizeValue + markedValue) << "n " << n << " code " << code;
-                if (a.memberCount == 1) EXPECT_EQ(a.members, 1u << (a.person - 1));
             }
         }
     }
@@ -94,7 +89,6 @@ TEST_P(MdcevAlternativeCodesTest, LargeHouseholdNumbersNameTheEvaluatedPerson) {
             const Alternative a = MdcevAlternativeCodes::DecodeLarge(code, n);
             ASSERT_TRUE(a.valid) << code;
             EXPECT_FALSE(a.joint);
-            EXPECT_EQ(a.memberCount, 1);
             EXPECT_TRUE(seen.insert({a.type, a.person}).second) << code;
             const double typeValue = a.type < 8 ? 1000.0 * (a.type + 1) : 0.0;
             const double personValue = typesWithDuration.count(a.type) ? a.person : 0.0;
@@ -104,13 +98,11 @@ TEST_P(MdcevAlternativeCodesTest, LargeHouseholdNumbersNameTheEvaluatedPerson) {
 }
 
 TEST(MdcevAlternativeCodes, NumbersOutsideTheChoiceSetAreNotValid) {
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeSmall(0, 2).valid);
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeSmall(8 * 3 + 3, 2).valid);
-    EXPECT_TRUE(MdcevAlternativeCodes::DecodeSmall(8 * 3 + 2, 2).valid);
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeSmall(1, 6).valid);
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeLarge(-1, 6).valid);
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeLarge(54, 6).valid);
-    EXPECT_FALSE(MdcevAlternativeCodes::DecodeLarge(0, 5).valid);
+    using namespace MdcevAlternativeCodes;
+    EXPECT_TRUE(DecodeSmall(8 * 3 + 2, 2).valid && DecodeLarge(53, 6).valid);
+    for (const Alternative& a : {DecodeSmall(0, 2), DecodeSmall(8 * 3 + 3, 2), DecodeSmall(1, 6), DecodeLarge(-1, 6),
+                                 DecodeLarge(54, 6), DecodeLarge(0, 5)})
+        EXPECT_FALSE(a.valid);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, MdcevAlternativeCodesTest, ::testing::ValuesIn(TestDatabase::Kinds()),

@@ -54,8 +54,7 @@ bool RunHarness::LoadModelFile(const std::string& path, const std::vector<CModel
                                std::string& error) {
     CModelParameterFile file;
     if (file.LoadXml(path, systems)) return true;
-    // The loader has named an unsound element; a file that cannot be read or
-    // is not XML is reported here.
+    // The loader has said what is wrong with the file.
     MessageSink::Post("Problem, model file not loaded properly", MessageIcon::Error);
     error = "the model-parameter file \"" + path + "\" could not be loaded";
     return false;

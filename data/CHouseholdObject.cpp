@@ -2,6 +2,7 @@
 
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputKey.h"
 #include "household/COutputFileSet.h"
 #include "platform/CRecordset.h"
 #include "schedules/CWPattern.h"
@@ -48,7 +49,11 @@ bool CHouseholdObject::SortPersonsByNumber() {
     return true;
 }
 
-long long CHouseholdObject::GetId() const { return static_cast<long long>(GetValue(0)); }
+long long CHouseholdObject::GetId() const {
+    long long id = 0;
+    InputKey::ToInt64(GetValue(0), id);
+    return id;
+}
 
 CPersonObject* CHouseholdObject::GetPerson(int n) const {
     if (n < 1 || n > GetPersonCount()) return nullptr;

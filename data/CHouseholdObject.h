@@ -5,6 +5,7 @@
 // the household-level results the simulation keeps on it.
 
 #include "data/CDataObject.h"
+#include "data/CRecordLine.h"
 #include "household/CJointActivityRecord.h"
 #include "household/CVehicleRecord.h"
 
@@ -44,10 +45,10 @@ public:
 
     // Typed column accessors; int accessors truncate toward zero.
     long long GetId() const;  // column 0
-    int GetHomeZone() const { return static_cast<int>(GetValue(3)); }
-    int GetHouseholdType() const { return static_cast<int>(GetValue(5)); }
-    int GetValue1() const { return static_cast<int>(GetValue(1)); }
-    int GetValue2() const { return static_cast<int>(GetValue(2)); }
+    int GetHomeZone() const { return CRecordLine::TruncateToInt(GetValue(3)); }
+    int GetHouseholdType() const { return CRecordLine::TruncateToInt(GetValue(5)); }
+    int GetValue1() const { return CRecordLine::TruncateToInt(GetValue(1)); }
+    int GetValue2() const { return CRecordLine::TruncateToInt(GetValue(2)); }
 
     CInputDataManager* GetDataManager() const { return m_pManager; }
 

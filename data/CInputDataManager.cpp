@@ -5,6 +5,8 @@
 #include "data/CPersonObject.h"
 #include "data/CTables.h"
 #include "data/CTimedSection.h"
+#include "data/InputColumns.h"
+#include "data/InputKey.h"
 #include "platform/CDatabase.h"
 #include "platform/DbError.h"
 #include "platform/MessageSink.h"
@@ -13,12 +15,18 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <strings.h>
 
 namespace {
+
+// Timed sections of the lookups.
+const CSectionTimer::SectionId kLOSQuerySection = CSectionTimer::Section("getlos-d");
+const CSectionTimer::SectionId kAllDestinationsQuerySection = CSectionTimer::Section("getlos-i");
+const CSectionTimer::SectionId kZone2ZoneQuerySection = CSectionTimer::Section("getz2z-d");
+const CSectionTimer::SectionId kZone2ZoneListQuerySection = CSectionTimer::Section("getz2z-vd");
 
 bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -28,12 +36,13 @@ void ReportDbError(const std::string& text, const DbError& error, MessageIcon re
     MessageSink::Post(error.Report(), reportIcon);
 }
 
-// A household id as the unsigned decimal the persons filter takes.
-std::string IdText(double id) {
-    if (id < 0.0) return NumberText::Integer(static_cast<long long>(id));
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(id));
-    return std::string(buffer, result.ptr);
+// The household ids the output files can hold: their id field is an
+// unsigned 32-bit integer.
+constexpr long long kHighestWrittenHouseholdId = 4294967295LL;
+
+// "column_name (position)" of a field of the recordset.
+std::string ColumnText(const CRecordset& row, int column) {
+    return row.GetFieldName(column) + " (" + NumberText::Integer(column) + ")";
 }
 
 // The six input tables, in the order of their check bits.
@@ -134,22 +143,30 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
         if (entry[t] >= 0) order.emplace_back(entry[t], t);
     }
     std::sort(order.begin(), order.end());
+    for (int t = 0; t < InputTableCount; ++t)
+        if (entry[t] < 0)
+            m_pMessages->PostOnce(std::string("missing table ") + kInputTableNames[t],
+                                  std::string("The input table \"") + kInputTableNames[t] +
+                                      "\" does not exist in the database: the households cannot be simulated.",
+                                  load ? MessageIcon::Error : MessageIcon::Warning);
 
+    m_nHouseholdWidth = 0;
+    m_nPersonWidth = 0;
     try {
         for (const auto& [position, table] : order) {
             const CatalogTable& found = catalog[static_cast<size_t>(position)];
             switch (table) {
                 case Households:
                     if (m_pHousehold) {
-                        ReadColumnNames(found.name, m_pHousehold.get(), found.owner);
+                        m_nHouseholdWidth = ReadColumnNames(found.name, m_pHousehold.get(), found.owner);
                     } else {
                         CHouseholdObject names(this);
-                        ReadColumnNames(found.name, &names, found.owner);
+                        m_nHouseholdWidth = ReadColumnNames(found.name, &names, found.owner);
                     }
                     break;
                 case Persons: {
                     CPersonObject names(this);
-                    ReadColumnNames(found.name, &names, found.owner);
+                    m_nPersonWidth = ReadColumnNames(found.name, &names, found.owner);
                     break;
                 }
                 case Losdir:
@@ -172,15 +189,74 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
                     break;
             }
         }
+        if (load && entry[Households] >= 0) FindDuplicateHouseholds();
     } catch (const DbError& error) {
         ReportDbError(failure, error, reportIcon);
         // A load that failed part-way leaves the tables incomplete.
         return load ? false : order.size() == InputTableCount;
     } catch (const std::invalid_argument& error) {
-        MessageSink::Post(error.what(), MessageIcon::Error);
+        // Unsound input found while loading: every thread finds it, one says so.
+        m_pMessages->PostOnce(error.what(), error.what(), MessageIcon::Error);
         return false;
     }
     return order.size() == InputTableCount;
+}
+
+bool CInputDataManager::CheckRowWidths() {
+    const bool households = CheckWidth("households", m_nHouseholdWidth, InputColumns::kWidestHouseholdColumn);
+    const bool persons = CheckWidth("persons", m_nPersonWidth, InputColumns::kWidestPersonColumn);
+    return households && persons;
+}
+
+bool CInputDataManager::CheckWidth(const char* table, int width, int widestColumn) {
+    // No names at all means the columns could not be read ("Error 3" said so).
+    if (width == 0 || width > widestColumn) return true;
+    m_pMessages->PostOnce(std::string("narrow table ") + table,
+                          std::string("The input table \"") + table + "\" has " + NumberText::Integer(width) +
+                              " columns, but the simulation reads its columns up to position " +
+                              NumberText::Integer(widestColumn) + " (" + NumberText::Integer(widestColumn + 1) +
+                              " columns): the households cannot be simulated.",
+                          MessageIcon::Error);
+    return false;
+}
+
+void CInputDataManager::FindDuplicateHouseholds() {
+    m_firstDuplicateRow.clear();
+    std::vector<long long> duplicates;
+    {
+        CRecordset rows(m_pDatabase);
+        rows.Open("SELECT hid FROM households GROUP BY hid HAVING COUNT(*) > 1 ORDER BY hid");
+        for (; !rows.IsEOF(); rows.MoveNext()) {
+            long long id;
+            if (InputKey::FieldToInt64(rows, 0, id)) duplicates.push_back(id);
+        }
+    }
+    if (duplicates.empty()) return;
+    // Each is simulated at its first row in the order of the id pages.
+    for (long long id : duplicates) m_firstDuplicateRow.emplace(id, -1);
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT hid FROM households order by zone_id,hid ASC");
+    for (long long position = 0; !rows.IsEOF(); rows.MoveNext(), ++position) {
+        long long id;
+        if (!InputKey::FieldToInt64(rows, 0, id)) continue;
+        const auto found = m_firstDuplicateRow.find(id);
+        if (found != m_firstDuplicateRow.end() && found->second < 0) found->second = position;
+    }
+    std::string list;
+    for (long long id : duplicates) list += (list.empty() ? "" : ", ") + NumberText::Integer(id);
+    m_pMessages->PostOnce("duplicate households",
+                          "The households table holds these household ids more than once: " + list +
+                              ". Each is simulated once, with its first row in the order of home zone and id.",
+                          MessageIcon::Warning);
+}
+
+void CInputDataManager::ReportNotANumber(const CRecordset& row, int column, const std::string& table,
+                                         const std::string& key) {
+    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(column),
+                          "The input table \"" + table + "\" holds a value that is not a number in column " +
+                              ColumnText(row, column) + ", first at " + key + ": " +
+                              InputKey::FieldText(row, column) + ". Such values read as 0.0.",
+                          MessageIcon::Warning);
 }
 
 // Registers the level-of-service column names from the table of the first
@@ -192,13 +268,17 @@ bool CInputDataManager::LoadLOSNames(const std::vector<CatalogTable>& catalog, c
                           MessageIcon::Error);
         return false;
     }
-    const std::string& table = m_losDirectory.begin()->second;
-    const int position = ChooseEntry(catalog, table, defaultSchema);
-    if (position < 0) {
-        MessageSink::Post("The level-of-service table \"" + table + "\" named in losdir does not exist.",
-                          MessageIcon::Error);
+    // Every table the directory names must exist before the first household
+    // needs it.
+    for (const auto& [endTime, name] : m_losDirectory) {
+        if (ChooseEntry(catalog, name, defaultSchema) >= 0) continue;
+        m_pMessages->PostOnce("missing table " + name,
+                              "The level-of-service table \"" + name + "\" named in losdir does not exist.",
+                              MessageIcon::Error);
         return false;
     }
+    const std::string& table = m_losDirectory.begin()->second;
+    const int position = ChooseEntry(catalog, table, defaultSchema);
     const CatalogTable& found = catalog[static_cast<size_t>(position)];
     ReadColumnNames(found.name, &m_losNames, found.owner);
     return CheckPastedColumnNames(m_losNames, table);
@@ -220,7 +300,7 @@ bool CInputDataManager::CheckPastedColumnNames(CDataObject& names, const std::st
     return true;
 }
 
-void CInputDataManager::ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner) {
+int CInputDataManager::ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner) {
     try {
         CColumns columns(m_pDatabase);
         columns.m_strOwnerParam = owner;
@@ -243,8 +323,10 @@ void CInputDataManager::ReadColumnNames(const std::string& table, CDataObject* t
             columns.MoveNext();
         }
         if (!names.empty()) target->SetColumnNames(names);
+        return static_cast<int>(names.size());
     } catch (const DbError& error) {
         ReportDbError("Error 3", error, MessageIcon::Error);
+        return 0;
     }
 }
 
@@ -257,10 +339,15 @@ void CInputDataManager::LoadLOSDirectory() {
     if (endColumn < 0 || nameColumn < 0) throw DbError("losdir needs the columns end_t and tbname.");
     std::string name;
     while (!rows.IsEOF()) {
-        const int end = static_cast<int>(rows.GetDouble(endColumn));
         // A value that is not text (a NULL among them) leaves the name of the
         // previous row.
         if (rows.IsTextField(nameColumn) && !rows.IsFieldNull(nameColumn)) name = rows.GetText(nameColumn);
+        int end;
+        if (!InputKey::FieldToInt(rows, endColumn, end))
+            throw std::invalid_argument("The level-of-service directory (losdir) cannot be loaded: column " +
+                                        ColumnText(rows, endColumn) + " of the row of table \"" + name +
+                                        "\" holds " + InputKey::FieldText(rows, endColumn) +
+                                        ", which is not a whole number of minutes.");
         if (!IsPlainIdentifier(name))
             throw std::invalid_argument("The level-of-service table name \"" + name +
                                         "\" in losdir is not a plain identifier: the input tables cannot be "
@@ -279,10 +366,17 @@ void CInputDataManager::LoadZones(const std::string& table) {
     const int n = rows.GetODBCFieldCount();
     const int zoneColumn = rows.FindField("zid");
     if (zoneColumn < 0) throw DbError("The zones table needs the column zid.");
-    while (!rows.IsEOF()) {
-        std::vector<double>& values = m_zones[static_cast<int>(rows.GetDouble(zoneColumn))];
+    for (long long row = 1; !rows.IsEOF(); ++row) {
+        int zone;
+        if (!InputKey::FieldToInt(rows, zoneColumn, zone))
+            throw std::invalid_argument("The zones table cannot be loaded: column " + ColumnText(rows, zoneColumn) +
+                                        " of row " + NumberText::Integer(row) + " holds " +
+                                        InputKey::FieldText(rows, zoneColumn) + ", which is not a zone id.");
+        std::vector<double>& values = m_zones[zone];
         values.assign(static_cast<size_t>(std::max(n - 1, 0)), 0.0);
-        for (int c = 1; c < n; ++c) values[static_cast<size_t>(c - 1)] = rows.GetDouble(c);
+        for (int c = 1; c < n; ++c)
+            values[static_cast<size_t>(c - 1)] =
+                ReadValue(rows, c, table, [&] { return "zone " + NumberText::Integer(zone); });
         rows.MoveNext();
     }
 }
@@ -301,8 +395,8 @@ void CInputDataManager::LoadVehicleMake(const std::string& table) {
     std::vector<std::vector<double>> group;
     int groupKey = 0;
     bool haveGroup = false;
-    while (!rows.IsEOF()) {
-        const int key = static_cast<int>(rows.GetDouble(typeColumn)) * 10 + static_cast<int>(rows.GetDouble(ageColumn));
+    for (long long rowNumber = 1; !rows.IsEOF(); ++rowNumber) {
+        const int key = VehicleMakeKey(rows, typeColumn, ageColumn, rowNumber);
         if (haveGroup && key != groupKey) {
             m_vehicleMake.emplace(groupKey, std::move(group));
             group.clear();
@@ -310,11 +404,28 @@ void CInputDataManager::LoadVehicleMake(const std::string& table) {
         groupKey = key;
         haveGroup = true;
         std::vector<double> row(static_cast<size_t>(n), 0.0);
-        for (int c = 0; c < n; ++c) row[static_cast<size_t>(c)] = rows.GetDouble(c);
+        for (int c = 0; c < n; ++c)
+            row[static_cast<size_t>(c)] =
+                ReadValue(rows, c, table, [&] { return "row " + NumberText::Integer(rowNumber); });
         group.push_back(std::move(row));
         rows.MoveNext();
     }
     if (haveGroup) m_vehicleMake.emplace(groupKey, std::move(group));
+}
+
+int CInputDataManager::VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber) {
+    int type = 0;
+    int age = 0;
+    const bool typeSound = InputKey::FieldToInt(rows, typeColumn, type);
+    const bool ageSound = typeSound && InputKey::FieldToInt(rows, ageColumn, age);
+    const long long key = static_cast<long long>(type) * 10 + age;
+    if (typeSound && ageSound && key >= std::numeric_limits<int>::min() && key <= std::numeric_limits<int>::max())
+        return static_cast<int>(key);
+    const int column = typeSound && ageSound ? typeColumn : (typeSound ? ageColumn : typeColumn);
+    throw std::invalid_argument("The VehicleMake table cannot be loaded: column " + ColumnText(rows, column) +
+                                " of row " + NumberText::Integer(rowNumber) + " holds " +
+                                InputKey::FieldText(rows, column) +
+                                ", which does not make a vehicle-make key (type x 10 + age).");
 }
 
 const std::vector<std::vector<double>>* CInputDataManager::GetVehicleMakeRows(int key) const {
@@ -355,8 +466,9 @@ bool CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
         m_householdIdRecordset.m_strSort.clear();
         m_householdIdRecordset.Open("SELECT hid FROM households order by zone_id,hid ASC limit " +
                                     NumberText::Integer(limit) + " offset " + NumberText::Integer(offset));
-        while (!m_householdIdRecordset.IsEOF()) {
-            m_householdIds.push_back(static_cast<int>(m_householdIdRecordset.GetDouble(0)));
+        for (long long position = offset; !m_householdIdRecordset.IsEOF(); ++position) {
+            long long id;
+            if (TakeHouseholdId(m_householdIdRecordset, position, id)) m_householdIds.push_back(id);
             m_householdIdRecordset.MoveNext();
         }
     } catch (const DbError& error) {
@@ -366,33 +478,116 @@ bool CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
     return true;
 }
 
+bool CInputDataManager::TakeHouseholdId(const CRecordset& rows, long long position, long long& id) {
+    if (!InputKey::FieldToInt64(rows, 0, id)) {
+        MessageSink::Post("The households row at position " + NumberText::Integer(position) +
+                              " in the order of home zone and id has " + ColumnText(rows, 0) + " = " +
+                              InputKey::FieldText(rows, 0) + ", which is not a household id: skipped.",
+                          MessageIcon::Warning);
+        return false;
+    }
+    if (id < 0 || id > kHighestWrittenHouseholdId) {
+        MessageSink::Post("Household " + NumberText::Integer(id) +
+                              " has an id outside 0 to 4294967295, which the output files cannot hold: skipped.",
+                          MessageIcon::Warning);
+        return false;
+    }
+    // A duplicate id is taken only at its first row.
+    const auto duplicate = m_firstDuplicateRow.find(id);
+    return duplicate == m_firstDuplicateRow.end() || duplicate->second == position;
+}
+
 CHouseholdObject* CInputDataManager::LoadNextHousehold() {
     ReleaseHousehold();
     while (m_nNextId < m_householdIds.size()) {
-        const int id = m_householdIds[m_nNextId++];
+        const long long id = m_householdIds[m_nNextId++];
+        const std::string idText = NumberText::Integer(id);
         {
             CRecordset row(m_pDatabase);
-            row.m_strFilter = "hid = " + NumberText::Integer(id);
+            row.m_strFilter = "hid = " + idText;
             row.Open("SELECT * FROM households");
             if (row.IsEOF()) {
-                MessageSink::Post("Household " + NumberText::Integer(id) +
-                                      " has no row in the households table: skipped.",
+                MessageSink::Post("Household " + idText + " has no row in the households table: skipped.",
                                   MessageIcon::Warning);
                 continue;
             }
             m_pHousehold = std::make_unique<CHouseholdObject>(row, this);
+            if (!CheckHouseholdRow(row, idText)) {
+                ReleaseHousehold();
+                continue;
+            }
         }
         CRecordset persons(m_pDatabase);
-        persons.m_strFilter = "hid = " + IdText(m_pHousehold->GetValue(0));
+        persons.m_strFilter = "hid = " + idText;
         persons.Open("SELECT * FROM persons");
-        while (!persons.IsEOF()) {
+        bool sound = true;
+        while (sound && !persons.IsEOF()) {
             m_pHousehold->AddPerson(persons);
+            sound = CheckPersonRow(persons, *m_pHousehold->GetPersons().back(), idText);
             persons.MoveNext();
         }
         persons.Close();
+        if (!sound) {
+            ReleaseHousehold();
+            continue;
+        }
+        CheckPersonCount(*m_pHousehold, idText);
         return m_pHousehold.get();
     }
     return nullptr;
+}
+
+bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::string& idText) {
+    const int n = row.GetODBCFieldCount();
+    if (n > InputColumns::kHomeZone) {
+        int zone;
+        if (!InputKey::FieldToInt(row, InputColumns::kHomeZone, zone)) {
+            MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, InputColumns::kHomeZone) +
+                                  " of the households table holds " +
+                                  InputKey::FieldText(row, InputColumns::kHomeZone) + ", which is not a zone id.",
+                              MessageIcon::Warning);
+            return false;
+        }
+    }
+    for (int c = 0; c < n; ++c) {
+        if (!row.IsFieldNotANumber(c)) continue;
+        ReportNotANumber(row, c, "households", "household " + idText);
+        m_pHousehold->SetValue(c, 0.0);
+    }
+    return true;
+}
+
+bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText) {
+    const int n = row.GetODBCFieldCount();
+    auto key = [&] {
+        return "household " + idText + ", person " + NumberText::Shortest(row.GetDouble(InputColumns::kPersonNumber));
+    };
+    for (int column : {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone}) {
+        int zone;
+        if (column >= n || InputKey::FieldToInt(row, column, zone)) continue;
+        MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) +
+                              " of the persons table holds " + InputKey::FieldText(row, column) + " for " + key() +
+                              ", which is not a zone id.",
+                          MessageIcon::Warning);
+        return false;
+    }
+    for (int c = 0; c < n; ++c) {
+        if (!row.IsFieldNotANumber(c)) continue;
+        ReportNotANumber(row, c, "persons", key());
+        person.SetValue(c, 0.0);
+    }
+    return true;
+}
+
+void CInputDataManager::CheckPersonCount(const CHouseholdObject& household, const std::string& idText) {
+    if (household.GetColumnCountOfRow() <= InputColumns::kPersonCount) return;
+    const double declared = household.GetValue(InputColumns::kPersonCount);
+    if (declared == static_cast<double>(household.GetPersonCount())) return;
+    MessageSink::Post("Household " + idText + ": the households table gives " + NumberText::Shortest(declared) +
+                          " members (column " + NumberText::Integer(InputColumns::kPersonCount) +
+                          "), the persons table holds " + NumberText::Integer(household.GetPersonCount()) +
+                          ". The household is simulated with the persons it holds.",
+                      MessageIcon::Warning);
 }
 
 void CInputDataManager::ReleaseHousehold() { m_pHousehold.reset(); }
@@ -486,7 +681,7 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.assign(destinations.size(), 0.0);
         return;
     }
-    CTimedSection timing("getlos-d");
+    CTimedSection timing(kLOSQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
     ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
                             DestinationFilter(origin, destinations), destinations, values);
@@ -503,7 +698,7 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     }
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
-    CTimedSection timing("getlos-i");
+    CTimedSection timing(kAllDestinationsQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
@@ -531,7 +726,7 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         cache->GetZone2ZoneValue(value, column, destination);
         return;
     }
-    CTimedSection timing("getz2z-d");
+    CTimedSection timing(kZone2ZoneQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     try {
         CRecordset rows(m_pDatabase);
@@ -555,7 +750,7 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         cache->GetZone2ZoneValues(values, column, destinations);
         return;
     }
-    CTimedSection timing("getz2z-vd");
+    CTimedSection timing(kZone2ZoneListQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
                             DestinationFilter(origin, destinations), destinations, values);

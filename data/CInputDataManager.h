@@ -9,6 +9,7 @@
 // connection.
 
 #include "data/CHouseholdObject.h"
+#include "data/CInputMessages.h"
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
 #include "data/CVehMData.h"
@@ -36,21 +37,49 @@ public:
     // Remembers db as the connection, checks through the table catalog that the
     // six input tables exist (names compared without regard to case, each
     // counted once) and registers the column names of households, persons,
-    // zones, zone2zone and VehicleMake. A database error is reported as
+    // zones, zone2zone and VehicleMake. False, with a message naming the
+    // table, when a table is missing. A database error is reported as
     // "Error 1" and gives false.
     bool CheckTables(CDatabase* db);
     // What CheckTables does, plus the level-of-service column names and the
     // loading of losdir, zones and VehicleMake (each load replaces what an
-    // earlier load left). False when a table is missing, losdir is empty, a
-    // name to be pasted into SQL is not a plain identifier, or a database error
-    // occurs ("Error 2").
+    // earlier load left), and the search for household ids that occur more
+    // than once (each is then taken only at its first row of the id order).
+    // False when a table is missing, losdir is empty or names a
+    // table that does not exist, a key of losdir, zones or VehicleMake is not
+    // a whole number in range, a name to be pasted into SQL is not a plain
+    // identifier, or a database error occurs ("Error 2"). Messages about the
+    // data go through the input messages, so a run's ten threads post each
+    // once.
     bool LoadTables(CDatabase* db);
 
     // Registers the columns of table, in catalog order, as the column names of
-    // target's class. owner (a schema) narrows the catalog to one table when
-    // the same name exists in several schemas. A database error is reported as
-    // "Error 3" and registers nothing.
-    void ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner = {});
+    // target's class, and gives their number. owner (a schema) narrows the
+    // catalog to one table when the same name exists in several schemas. A
+    // database error is reported as "Error 3", registers nothing and gives 0.
+    int ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner = {});
+
+    // Whether households and persons, as the last check or load found them,
+    // hold every column the simulation reads (InputColumns). False, with one
+    // message per table naming its width and the widest column read, when one
+    // is narrower: its households cannot be simulated.
+    bool CheckRowWidths();
+
+    // The messages about unsound input data go through messages (shared by the
+    // managers of one run) instead of the manager's own.
+    void SetInputMessages(CInputMessages* messages) { m_pMessages = messages ? messages : &m_ownMessages; }
+    CInputMessages& GetInputMessages() const { return *m_pMessages; }
+
+    // Field `column` of the row: its number, or 0.0 for a value that is not a
+    // number, of which the first of each table and column is reported with
+    // the key that key() gives (made only then).
+    template <typename Key>
+    double ReadValue(const CRecordset& row, int column, const std::string& table, Key&& key) {
+        if (!row.IsFieldNotANumber(column)) return row.GetDouble(column);
+        ReportNotANumber(row, column, table, key());
+        return 0.0;
+    }
+    void ReportNotANumber(const CRecordset& row, int column, const std::string& table, const std::string& key);
 
     // Fill the in-memory tables; database errors pass to the caller.
     void LoadLOSDirectory();
@@ -67,13 +96,19 @@ public:
     long CountHouseholds();
 
     // Reads one page of household ids in zone order (offset, limit); every call
-    // starts a new page. A database error is reported as "Error 4"; the ids
-    // read before it stay and the result is false.
+    // starts a new page. Ids are 64-bit; an id that is not a whole number, or
+    // lies outside 0 to 4294967295 (what the output files hold), is skipped
+    // with a message, and so is every row of a duplicate id but its first. A
+    // database error is reported as "Error 4"; the ids read before it stay
+    // and the result is false.
     bool LoadHouseholdIdPage(unsigned offset, unsigned limit);
     // Deletes the previous household and loads the next one of the page with
     // its persons; it stays the current household. An id without a households
-    // row is skipped with a message. Null once the page is used up. Database
-    // errors pass to the caller.
+    // row, or with a home zone or a member's work, school or college zone that
+    // is not a zone id, is skipped with a message. Values that are not numbers
+    // read 0.0 (reported once per table and column); a member count (column
+    // 9) that differs from the persons rows is reported. Null once the page is
+    // used up. Database errors pass to the caller.
     CHouseholdObject* LoadNextHousehold();
     // Deletes the current household with its persons.
     void ReleaseHousehold();
@@ -145,7 +180,7 @@ public:
     // A time above 1439.0 becomes 1439.0.
     static double CapTime(double time) { return time > 1439.0 ? 1439.0 : time; }
 
-    const std::vector<int>& GetHouseholdIds() const { return m_householdIds; }
+    const std::vector<long long>& GetHouseholdIds() const { return m_householdIds; }
     unsigned GetNextHouseholdIndex() const { return m_nNextId; }
     CHouseholdObject* GetCurrentHousehold() const { return m_pHousehold.get(); }
 
@@ -173,6 +208,17 @@ private:
     std::string DefaultSchema();
     bool LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema);
     bool CheckPastedColumnNames(CDataObject& names, const std::string& table);
+    // False, with a message, for a table narrower than its widest column read.
+    bool CheckWidth(const char* table, int width, int widestColumn);
+    void FindDuplicateHouseholds();
+    // The id of a page row; false for a row to skip.
+    bool TakeHouseholdId(const CRecordset& rows, long long position, long long& id);
+    // Checks of the rows just read; false skips the household.
+    bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
+    bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
+    static void CheckPersonCount(const CHouseholdObject& household, const std::string& idText);
+    // type x 10 + age of a VehicleMake row; std::invalid_argument when it is none.
+    static int VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber);
     // Table columns 0 to 13 of the level-of-service row from -> to at time
     // (already capped); zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
@@ -192,6 +238,15 @@ private:
     CVehMData m_vehicleMakeNames;
     CLOSData m_losNames;
     std::unique_ptr<CHouseholdObject> m_pHousehold;
-    std::vector<int> m_householdIds;
+    std::vector<long long> m_householdIds;
     unsigned m_nNextId = 0;
+    // Columns of households and persons found by the last check or load (0
+    // when not read).
+    int m_nHouseholdWidth = 0;
+    int m_nPersonWidth = 0;
+    // Household ids that occur more than once -> position of their first row
+    // in the order of the id pages.
+    std::map<long long, long long> m_firstDuplicateRow;
+    CInputMessages m_ownMessages;
+    CInputMessages* m_pMessages = &m_ownMessages;
 };

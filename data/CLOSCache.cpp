@@ -14,6 +14,11 @@
 
 namespace {
 
+// Timed sections of the lookups.
+const CSectionTimer::SectionId kReadCacheSection = CSectionTimer::Section("readcache");
+const CSectionTimer::SectionId kCachedLOSSection = CSectionTimer::Section("getloscache-d");
+const CSectionTimer::SectionId kCachedAllDestinationsSection = CSectionTimer::Section("getloscache-i");
+
 constexpr const char* kZone2ZoneTable = "zone2zone";
 // zone2zone column that marks two zones as adjacent (1.0).
 constexpr int kAdjacentColumn = 2;
@@ -120,7 +125,7 @@ void CLOSCache::SortByValueThenZone(std::vector<std::pair<double, int>>& pairs) 
 }
 
 void CLOSCache::ReadCache(int zone) {
-    CTimedSection timing("readcache");
+    CTimedSection timing(kReadCacheSection);
     m_nOriginZone = zone;
     m_tables.clear();
     m_periods.clear();
@@ -158,8 +163,12 @@ void CLOSCache::LoadOriginRows(const std::string& table, int zone, OriginRows& r
     std::vector<int> destinations;
     std::vector<double> values;
     while (!recordset.IsEOF()) {
-        destinations.push_back(ZoneNumber(recordset.GetDouble(destinationColumn)));
-        for (int j = 0; j < n; ++j) values.push_back(recordset.GetDouble(j + kFirstStoredColumn));
+        const int destination = ZoneNumber(recordset.GetDouble(destinationColumn));
+        destinations.push_back(destination);
+        for (int j = 0; j < n; ++j)
+            values.push_back(m_pManager->ReadValue(recordset, j + kFirstStoredColumn, table, [&] {
+                return "origin " + NumberText::Integer(zone) + ", destination " + NumberText::Integer(destination);
+            }));
         recordset.MoveNext();
     }
     rows.Assign(n, destinations, values);
@@ -179,7 +188,7 @@ const CLOSCache::OriginRows& CLOSCache::Zone2ZoneRows() const {
 
 void CLOSCache::GetLOSValues(std::vector<double>& values, int column, double time,
                              const std::vector<int>& destinations) {
-    CTimedSection timing("getloscache-d");
+    CTimedSection timing(kCachedLOSSection);
     values.clear();
     const OriginRows* rows = FindLOSRows(time);
     if (rows == nullptr) {
@@ -193,7 +202,7 @@ void CLOSCache::GetLOSValues(std::vector<double>& values, int column, double tim
 
 void CLOSCache::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column,
                                       double time) {
-    CTimedSection timing("getloscache-i");
+    CTimedSection timing(kCachedAllDestinationsSection);
     destinations.clear();
     values.clear();
     const OriginRows* rows = FindLOSRows(time);

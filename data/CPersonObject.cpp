@@ -3,6 +3,7 @@
 #include "data/CCommuteLOSRecord.h"
 #include "data/CInputDataManager.h"
 #include "data/CRecordLine.h"
+#include "data/InputKey.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/COutputFileSet.h"
 #include "modelsystem/CModelSystem.h"
@@ -31,12 +32,16 @@ CPersonObject::CPersonObject(CInputDataManager* manager)
 // The pattern goes first: it and its tours may still refer to the person.
 CPersonObject::~CPersonObject() { m_pPattern.reset(); }
 
-long long CPersonObject::GetHouseholdId() const { return static_cast<long long>(GetValue(0)); }
+long long CPersonObject::GetHouseholdId() const {
+    long long id = 0;
+    InputKey::ToInt64(GetValue(0), id);
+    return id;
+}
 
 int CPersonObject::GetActivityZone() const {
-    if (static_cast<int>(GetValue(3)) == 0) return static_cast<int>(GetValue(5));
-    if (static_cast<int>(GetValue(2)) == 0) return std::max(GetValue6(), GetValue52());
-    return static_cast<int>(GetValue(5));
+    if (CRecordLine::TruncateToInt(GetValue(3)) == 0) return CRecordLine::TruncateToInt(GetValue(5));
+    if (CRecordLine::TruncateToInt(GetValue(2)) == 0) return std::max(GetValue6(), GetValue52());
+    return CRecordLine::TruncateToInt(GetValue(5));
 }
 
 double CPersonObject::GetActivityDuration(int activityType) const {

@@ -5,6 +5,7 @@
 // member's daily pattern (owned).
 
 #include "data/CDataObject.h"
+#include "data/CRecordLine.h"
 
 #include <array>
 #include <cstdint>
@@ -48,11 +49,11 @@ public:
     double GetValue2() const { return GetValue(2); }         // employed
     double GetValue3() const { return GetValue(3); }         // student
     double GetValue14() const { return GetValue(14); }
-    int GetValue6() const { return static_cast<int>(GetValue(6)); }
-    int GetValue7() const { return static_cast<int>(GetValue(7)); }  // female when non-zero
+    int GetValue6() const { return CRecordLine::TruncateToInt(GetValue(6)); }
+    int GetValue7() const { return CRecordLine::TruncateToInt(GetValue(7)); }  // female when non-zero
     bool IsValue9One() const { return GetValue(9) == 1.0; }
     bool IsChild() const { return GetValue(8) < 16.0; }      // column 8 is the age
-    int GetValue52() const { return static_cast<int>(GetValue(52)); }
+    int GetValue52() const { return CRecordLine::TruncateToInt(GetValue(52)); }
     // The person's work or school zone: column 5, except for a student who is
     // not employed (column 3 non-zero, column 2 zero), whose zone is the larger
     // of columns 6 and 52.

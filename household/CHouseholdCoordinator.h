@@ -23,14 +23,6 @@ class CJointActivityRecord;
 
 class CHouseholdCoordinator {
 public:
-    // The widest columns the household simulation reads: household column 9
-    // (number of persons) and person column 52 (second school zone). Tables
-    // narrower than these are refused when they load, so the simulation reads
-    // its columns without a check per read. Raise them with a reader that
-    // reaches further.
-    static constexpr int kWidestHouseholdColumnRead = 9;
-    static constexpr int kWidestPersonColumnRead = 52;
-
     explicit CHouseholdCoordinator(CModelSystem* models);
     // Virtual: the model system releases the simulator through this base class.
     virtual ~CHouseholdCoordinator();
@@ -185,7 +177,9 @@ public:
 
     // Steps of the pass on one member (public so that they can be run alone).
     // The schedule order: members with a vehicle, then those without, each in
-    // person order; one empty vehicle-use entry per member with a vehicle.
+    // person order, as 1-based positions (the person numbers, once the loader
+    // has put the persons in number order); one empty vehicle-use entry per
+    // member with a vehicle.
     static void OrderPersonsForSchedule(CHouseholdObject& household);
     // Gives the last stop of each tour of the person's pattern the time spent
     // at its place until the next tour (or the end of the day).

@@ -133,7 +133,7 @@ void CHouseholdLoop::Run() {
     } else {
         try {
             // The manager shows its own message when it returns false.
-            loaded = manager->LoadTables(m_models.m_pDatabase);
+            loaded = manager->LoadTables(m_models.m_pDatabase) && manager->CheckRowWidths();
         } catch (const std::exception& error) {
             ReportException(error.what());
         } catch (...) {

@@ -29,6 +29,7 @@ CThreadSets::CThreadSets() {
         m_managers[i] = std::make_unique<CInputDataManager>();
         m_models[i] = std::make_unique<CModelSystem>();
         m_models[i]->SetDataManager(m_managers[i].get());
+        m_managers[i]->SetInputMessages(&m_inputMessages);
     }
 }
 
@@ -122,6 +123,7 @@ void CThreadSets::SetSampleRate(double rate) {
 void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay) {
     WaitForRun();
     CHouseholdLoop::ResetTraceFile();
+    m_inputMessages.Clear();
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
     for (int i = 0; i < kThreadCount; ++i) {
         CModelSystem* models = m_models[i].get();

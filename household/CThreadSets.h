@@ -6,6 +6,8 @@
 // household loops side by side. The window and the headless run harness both
 // drive a run through it.
 
+#include "data/CInputMessages.h"
+
 #include <array>
 #include <chrono>
 #include <memory>
@@ -59,7 +61,8 @@ public:
     void SetSampleRate(double rate);
 
     // Starts the ten household loops, thread i after (i + 1) x startDelay, and
-    // returns at once; WaitForRun joins them.
+    // returns at once; WaitForRun joins them. The run reports unsound input
+    // afresh, each finding once for all threads.
     void StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay);
     void WaitForRun();
 
@@ -73,6 +76,8 @@ private:
     std::array<std::unique_ptr<CInputDataManager>, kThreadCount> m_managers;
     std::array<std::unique_ptr<CModelSystem>, kThreadCount> m_models;
     std::vector<std::thread> m_workers;
+    // Messages about unsound input, posted once per run for all ten threads.
+    CInputMessages m_inputMessages;
     bool m_bInputLoaded = false;
     bool m_bCountRead = false;
     long m_nHouseholdCount = 0;

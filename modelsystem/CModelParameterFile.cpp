@@ -1,5 +1,6 @@
 #include "modelsystem/CModelParameterFile.h"
 
+#include "models/CLocationWalkMM.h"
 #include "models/CMNLogitMM.h"
 #include "models/CModelModule.h"
 #include "modelsystem/CModelSystem.h"
@@ -130,7 +131,18 @@ bool CModelParameterFile::LoadXml(const std::string& path, CModelSystem& system)
 bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CModelSystem*>& systems) {
     m_lastLoad = LoadReport();
     pugi::xml_document document;
-    if (!document.load_file(path.c_str())) return false;
+    const pugi::xml_parse_result parsed = document.load_file(path.c_str());
+    if (!parsed) {
+        const bool unread = parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error ||
+                            parsed.status == pugi::status_out_of_memory || parsed.status == pugi::status_internal_error;
+        m_lastLoad.error = unread ? "it cannot be read: " + std::string(parsed.description())
+                                  : "it is not well-formed XML: " + std::string(parsed.description()) +
+                                        " at byte offset " + NumberText::Integer(parsed.offset);
+        MessageSink::Post("The model file " + Quoted(path) + " was not loaded: " + m_lastLoad.error +
+                              ". No model was changed.",
+                          MessageIcon::Error);
+        return false;
+    }
 
     pugi::xpath_node_set elements = document.select_nodes("//Configuration/ModelConfig");
     elements.sort();
@@ -143,8 +155,14 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
     for (CModelSystem* system : systems) {
         if (system == nullptr) continue;
         std::map<std::string, CModelModule*> byName;
-        for (const auto& model : system->GetModels())
+        // The walk-mode location models have no parameters, so the file does
+        // not carry them; an element naming one is not an unknown model.
+        std::set<std::string> walkNames;
+        for (const auto& model : system->GetModels()) {
             if (model && !model->m_name.empty()) byName.emplace(LowerAscii(model->m_name), model.get());
+            if (const auto* walk = dynamic_cast<const CLocationWalkMM*>(model.get()))
+                walkNames.insert(LowerAscii(walk->GetWalkModelName()));
+        }
 
         int index = 0;
         for (const pugi::xpath_node& selected : elements) {
@@ -154,7 +172,12 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
             const std::string id = idAttribute ? idAttribute.value() : "";
             const auto found = idAttribute ? byName.find(LowerAscii(id)) : byName.end();
             if (found == byName.end()) {
-                if (firstSystem && reportedUnknown.insert(id).second) m_lastLoad.unknownIds.push_back(id);
+                if (firstSystem && reportedUnknown.insert(id).second) {
+                    if (idAttribute && walkNames.count(LowerAscii(id)) != 0)
+                        m_lastLoad.walkModelIds.push_back(id);
+                    else
+                        m_lastLoad.unknownIds.push_back(id);
+                }
                 continue;
             }
             if (firstSystem) ++m_lastLoad.matched;
@@ -178,6 +201,14 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
         MessageSink::Post("The model file " + Quoted(path) + " matched no model: none of its " +
                               NumberText::Integer(m_lastLoad.elements) +
                               " ModelConfig elements names a model. No model was changed.",
+                          MessageIcon::Warning);
+    }
+    if (!m_lastLoad.walkModelIds.empty()) {
+        std::string list;
+        for (const std::string& id : m_lastLoad.walkModelIds) list += (list.empty() ? "" : ", ") + Quoted(id);
+        MessageSink::Post("The model file " + Quoted(path) + " has elements for walk-mode location models, which " +
+                              "have no parameters and which the file does not carry; they were skipped: " + list +
+                              ".",
                           MessageIcon::Warning);
     }
     if (!m_lastLoad.unknownIds.empty()) {

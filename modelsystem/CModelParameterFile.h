@@ -26,15 +26,23 @@ public:
         // Ids that named no model, once each in document order (an element
         // without an id attribute counts with an empty id).
         std::vector<std::string> unknownIds;
+        // Ids that named a walk-mode location model, which the file does not
+        // carry, once each in document order.
+        std::vector<std::string> walkModelIds;
+        // Why the file was not read: the parser's description, with the byte
+        // offset for a file that is not well-formed; empty otherwise.
+        std::string error;
     };
 
     // Reads the model-parameter file into every given model system (the ten
     // per-thread systems, or one). An element's id is matched with the model
     // names without regard to the case of ASCII letters; elements naming no
     // model are skipped and reported, and so is a file that matches no model
-    // at all (the result is still true). False, with no model changed, when
-    // the file cannot be read, is not well-formed XML (no message: the caller
-    // reports it) or holds an element that is not sound (a message names it).
+    // at all (the result is still true); elements naming a walk-mode location
+    // model are skipped and reported as models the file does not carry. False,
+    // with no model changed and a message, when the file cannot be read or is
+    // not well-formed XML (the parser's description and the byte offset) or
+    // holds an element that is not sound (the message names it).
     // A model named in several elements takes the last of them.
     bool LoadXml(const std::string& path, const std::vector<CModelSystem*>& systems);
     bool LoadXml(const std::string& path, CModelSystem& system);

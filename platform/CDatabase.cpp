@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 using OdbcHandles::Succeeded;
 
@@ -17,7 +19,41 @@ std::string Lower(std::string text) {
 
 SQLHDBC Hdbc(void* handle) { return static_cast<SQLHDBC>(handle); }
 
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The value of one key=value entry of a connect string (key without regard to
+// case, braces around the value removed); empty when the string has none.
+std::string ConnectValue(const std::string& connect, const std::string& key) {
+    size_t start = 0;
+    while (start < connect.size()) {
+        size_t end = connect.find(';', start);
+        if (end == std::string::npos) end = connect.size();
+        const std::string entry = connect.substr(start, end - start);
+        const size_t equals = entry.find('=');
+        if (equals != std::string::npos && Lower(Trimmed(entry.substr(0, equals))) == Lower(key)) {
+            std::string value = Trimmed(entry.substr(equals + 1));
+            if (value.size() >= 2 && value.front() == '{' && value.back() == '}') value = value.substr(1, value.size() - 2);
+            return value;
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string CDatabase::MissingSQLiteFile(const std::string& connect) {
+    if (Lower(ConnectValue(connect, "Driver")).find("sqlite") == std::string::npos) return {};
+    const std::string file = ConnectValue(connect, "Database");
+    // An in-memory database and a URI are the driver's to judge.
+    if (file.empty() || file == ":memory:" || file.rfind("file:", 0) == 0) return {};
+    std::error_code error;
+    return std::filesystem::exists(file, error) ? std::string() : file;
+}
 
 CDatabase::CDatabase() = default;
 
@@ -25,6 +61,12 @@ CDatabase::~CDatabase() { Close(); }
 
 void CDatabase::OpenEx(const std::string& connect, bool readOnly) {
     Close();
+    // The SQLite driver creates a database file that does not exist, even on
+    // a read-only connection: the input would then be an empty database.
+    if (readOnly) {
+        const std::string missing = MissingSQLiteFile(connect);
+        if (!missing.empty()) throw DbError("The database file \"" + missing + "\" does not exist.");
+    }
     SQLHDBC hdbc = SQL_NULL_HDBC;
     if (!Succeeded(SQLAllocHandle(SQL_HANDLE_DBC, OdbcHandles::Environment(), &hdbc)))
         throw DbError("Cannot allocate an ODBC connection.");

@@ -13,7 +13,9 @@ public:
 
     // Connects with an ODBC connect string ("Driver=SQLite3;Database=..." or
     // "Driver={PostgreSQL Unicode};Server=...;Database=...;Uid=...;Pwd=...;").
-    // Read-only unless asked otherwise. Throws DbError on failure.
+    // Read-only unless asked otherwise. A read-only connection never creates a
+    // database: a SQLite file that does not exist is a DbError saying so.
+    // Throws DbError on failure.
     void OpenEx(const std::string& connect, bool readOnly = true);
     void Close();
     bool IsOpen() const { return m_hdbc != nullptr; }
@@ -36,6 +38,10 @@ public:
 
     // Raw connection handle (SQLHDBC) for the recordsets of this layer.
     void* Handle() const { return m_hdbc; }
+
+    // The file a SQLite connect string names when it does not exist; empty for
+    // a file that exists and for connect strings of other drivers.
+    static std::string MissingSQLiteFile(const std::string& connect);
 
 private:
     void* m_hdbc = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/OdbcHandles.h"
 
+#include <cmath>
 #include <strings.h>
 
 using OdbcHandles::Succeeded;
@@ -47,8 +48,17 @@ void CRecordset::Close() {
     m_row.clear();
 }
 
+namespace {
+
+thread_local long long t_statements = 0;
+
+}  // namespace
+
+long long CRecordset::StatementsOnThisThread() { return t_statements; }
+
 void CRecordset::Prepare() {
     Close();
+    ++t_statements;
     if (!m_pDatabase || !m_pDatabase->IsOpen()) throw DbError("The recordset has no open database.");
     SQLHSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_pDatabase->Handle()), &hstmt)))
@@ -98,6 +108,32 @@ void CRecordset::OpenColumns(const std::string& qualifier, const std::string& ow
     Fetch();
 }
 
+namespace {
+
+// Some drivers give NULL for text in a numeric column that does not read as a
+// number; asked again for the value as text, they give the text itself. True,
+// with the cell filled, when the field holds such text.
+bool ReadTextOfNullNumber(SQLHSTMT hstmt, SQLUSMALLINT column, std::string& text) {
+    char buffer[256];
+    SQLLEN indicator = 0;
+    const SQLRETURN rc = SQLGetData(hstmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
+    if (!Succeeded(rc) || indicator == SQL_NULL_DATA) return false;
+    const size_t got = (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer))
+                           ? sizeof buffer - 1
+                           : static_cast<size_t>(indicator);
+    text.assign(buffer, got);
+    return true;
+}
+
+// The number a text reads as (0.0 for text that is not a number), and whether
+// it is one.
+void ReadNumberText(const std::string& text, double& number, bool& notANumber) {
+    number = 0.0;
+    notANumber = !NumberText::Parse(text, number) || std::isnan(number);
+}
+
+}  // namespace
+
 // Reads the result description once, then the next row into the buffer.
 void CRecordset::Fetch() {
     SQLHSTMT hstmt = Hstmt(m_hstmt);
@@ -134,8 +170,14 @@ void CRecordset::Fetch() {
             double number = 0.0;
             rc = SQLGetData(hstmt, column, SQL_C_DOUBLE, &number, sizeof number, &indicator);
             if (Succeeded(rc)) {
+                if (indicator == SQL_NULL_DATA && ReadTextOfNullNumber(hstmt, column, cell.text)) {
+                    cell.null = false;
+                    ReadNumberText(cell.text, cell.number, cell.notANumber);
+                    continue;
+                }
                 cell.null = indicator == SQL_NULL_DATA;
                 cell.number = cell.null ? 0.0 : number;
+                cell.notANumber = !cell.null && std::isnan(number);
                 cell.text = cell.null ? std::string() : NumberText::Shortest(number);
                 continue;
             }
@@ -156,7 +198,8 @@ void CRecordset::Fetch() {
             if (rc == SQL_SUCCESS) break;
         }
         cell.null = indicator == SQL_NULL_DATA;
-        cell.number = NumberText::ToDouble(cell.text);
+        ReadNumberText(cell.text, cell.number, cell.notANumber);
+        if (cell.null) cell.notANumber = false;
     }
 }
 
@@ -194,6 +237,7 @@ const CRecordset::Cell& CRecordset::CellAt(int index) const {
 }
 
 bool CRecordset::IsFieldNull(int index) const { return CellAt(index).null; }
+bool CRecordset::IsFieldNotANumber(int index) const { return CellAt(index).notANumber; }
 double CRecordset::GetDouble(int index) const { return CellAt(index).number; }
 const std::string& CRecordset::GetText(int index) const { return CellAt(index).text; }
 double CRecordset::GetDouble(const std::string& name) const { return CellAt(Index(name)).number; }

@@ -46,10 +46,19 @@ public:
     // Fields of the current row. A NULL reads as 0.0 / "". Positions out of
     // range and unknown names throw DbError.
     bool IsFieldNull(int index) const;
+    // True for a field that holds a value but not a number: text that does not
+    // read as one (it reads as 0.0), or NaN. False for NULL and for numbers,
+    // infinities included.
+    bool IsFieldNotANumber(int index) const;
     double GetDouble(int index) const;
     const std::string& GetText(int index) const;
     double GetDouble(const std::string& name) const;
     const std::string& GetText(const std::string& name) const;
+
+    // Statements this thread has run through recordsets (queries and catalog
+    // calls), counted from the thread's start: what a benchmark reads to tell
+    // how many queries a call sends.
+    static long long StatementsOnThisThread();
 
     // Appended to the query text by Open when not empty.
     std::string m_strFilter;
@@ -62,6 +71,7 @@ private:
     };
     struct Cell {
         bool null = true;
+        bool notANumber = false;
         double number = 0.0;
         std::string text;
     };

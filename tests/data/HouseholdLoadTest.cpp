@@ -35,11 +35,11 @@ TEST_P(HouseholdLoadTest, CountsTheHouseholds) { EXPECT_EQ(manager.CountHousehol
 TEST_P(HouseholdLoadTest, IdPageFollowsZoneThenIdWithOffsetAndLimit) {
     // Zones: 1 -> 30, 2 -> 10, 3 -> 20, 4 -> 10, 5 -> 20.
     manager.LoadHouseholdIdPage(0, 5);
-    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<int>{2, 4, 3, 5, 1}));
+    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<long long>{2, 4, 3, 5, 1}));
     manager.LoadHouseholdIdPage(1, 3);
-    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<int>{4, 3, 5}));
+    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<long long>{4, 3, 5}));
     manager.LoadHouseholdIdPage(4, 10);
-    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<int>{1}));
+    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<long long>{1}));
     manager.LoadHouseholdIdPage(5, 10);
     EXPECT_TRUE(manager.GetHouseholdIds().empty());
     manager.CloseHouseholdRecordset();
@@ -56,7 +56,7 @@ TEST_P(HouseholdLoadTest, EachPageStartsAfreshAndReportsWhenUsedUp) {
 
     // The next run's page begins at its own first id.
     manager.LoadHouseholdIdPage(2, 2);
-    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<int>{3, 5}));
+    EXPECT_EQ(manager.GetHouseholdIds(), (std::vector<long long>{3, 5}));
     CHouseholdObject* household = manager.LoadNextHousehold();
     ASSERT_NE(household, nullptr);
     EXPECT_EQ(household->GetId(), 3);

@@ -311,6 +311,55 @@ TEST_P(HouseholdLoopTest, AnUnopenableScheduleFileIsNamedAndStopsTheLines) {
     EXPECT_TRUE(File("Adults.out").empty());  // a person stream is closed: no lines at all
 }
 
+TEST_P(HouseholdLoopTest, IdsAbove2To31AreSimulatedAndWrittenAndIdsBeyond32BitsSkipped) {
+    // The first household of the page gets an id above 2^31, the second one
+    // that the output files cannot hold.
+    const long long wide = 3000000000LL;
+    const long long tooWide = 5000000000LL;
+    for (const char* table : {"households", "persons"}) {
+        region->Database().Execute(std::string("UPDATE ") + table + " SET hid = " + NumberText::Integer(wide) +
+                                   " WHERE hid = " + NumberText::Integer(ids[0]));
+        region->Database().Execute(std::string("UPDATE ") + table + " SET hid = " + NumberText::Integer(tooWide) +
+                                   " WHERE hid = " + NumberText::Integer(ids[1]));
+    }
+    loop->Run();
+
+    std::vector<long long> written = region->HouseholdIdsInZoneOrder();
+    written.erase(std::find(written.begin(), written.end(), tooWide));
+    EXPECT_EQ(Keys(File("Adults.out")), ExpectedKeys(written, true));
+    EXPECT_EQ(Keys(File("Children.out")), ExpectedKeys(written, false));
+    ASSERT_FALSE(ExpectedKeys({wide}, true).empty());
+    EXPECT_EQ(CountContaining(messages, "Household 5000000000 has an id outside 0 to 4294967295"), 1);
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    EXPECT_FALSE(loop->progress.Events().back().failed);
+}
+
+TEST_P(HouseholdLoopTest, NarrowHouseholdsTableFailsTheThreadNamingItsWidth) {
+    region->Database().Execute("DROP TABLE households");
+    region->Database().Execute(
+        "CREATE TABLE households (hid DOUBLE PRECISION, h1 DOUBLE PRECISION, h2 DOUBLE PRECISION, "
+        "zone_id DOUBLE PRECISION)");
+    loop->Run();
+    EXPECT_EQ(loop->progress.Count(Event::Finished, 0), 1);
+    EXPECT_TRUE(loop->progress.Events().back().failed);
+    EXPECT_EQ(CountContaining(messages, "\"households\" has 4 columns, but the simulation reads its columns up to "
+                                        "position 9"),
+              1);
+    EXPECT_TRUE(Trace().empty());
+}
+
+TEST_P(HouseholdLoopTest, PersonsAreSimulatedInPersonNumberOrderWithOneWarningPerRun) {
+    // Numbers n+9 .. 10 in the read order, which no longer follows them.
+    region->Database().Execute("UPDATE persons SET pnum = 10 - pnum");
+    loop->Run();
+    EXPECT_EQ(Keys(File("Adults.out")), ExpectedKeys(ids, true));
+    EXPECT_EQ(Keys(File("Children.out")), ExpectedKeys(ids, false));
+    int warnings = 0;
+    for (const std::string& text : messages.Texts())
+        if (text.find("the person numbers are not 1 to the number of persons") != std::string::npos) ++warnings;
+    EXPECT_EQ(warnings, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, HouseholdLoopTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 }  // namespace

@@ -83,14 +83,19 @@ TEST_F(ModelParameterFileTest, UnknownIdsAreSkippedAndReportedOnce) {
     const CModelParameterFile::LoadReport& report = m_file.GetLastLoad();
     EXPECT_EQ(report.elements, 7);
     EXPECT_EQ(report.matched, 1);
-    EXPECT_EQ(report.unknownIds, (std::vector<std::string>{" Decision to go to Work", "Worker Stop Loction (Walk mode)",
-                                                           "Mode for Tour 5", "Tour 5 Stop Activity Type", ""}));
-    ASSERT_EQ(m_sink.Texts().size(), 1u);
-    const std::string message = m_sink.Texts()[0];
+    EXPECT_EQ(report.unknownIds, (std::vector<std::string>{" Decision to go to Work", "Mode for Tour 5",
+                                                           "Tour 5 Stop Activity Type", ""}));
+    // A walk-mode location model is a model the file does not carry, not an unknown one.
+    EXPECT_EQ(report.walkModelIds, (std::vector<std::string>{"Worker Stop Loction (Walk mode)"}));
+    ASSERT_EQ(m_sink.Texts().size(), 2u);
+    const std::string walk = m_sink.Texts()[0];
+    EXPECT_NE(walk.find("walk-mode location models"), std::string::npos) << walk;
+    EXPECT_NE(walk.find("\"Worker Stop Loction (Walk mode)\""), std::string::npos) << walk;
+    const std::string message = m_sink.Texts()[1];
     EXPECT_NE(message.find("\"Mode for Tour 5\""), std::string::npos) << message;
-    EXPECT_NE(message.find("\"Worker Stop Loction (Walk mode)\""), std::string::npos) << message;
+    EXPECT_EQ(message.find("Walk mode"), std::string::npos) << message;
     EXPECT_NE(message.find("without id"), std::string::npos) << message;
-    EXPECT_EQ(m_sink.Messages()[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(m_sink.Messages()[1].icon, MessageIcon::Warning);
 }
 
 TEST_F(ModelParameterFileTest, AFileMatchingNoModelLoadsButIsReported) {
@@ -127,6 +132,22 @@ TEST_F(ModelParameterFileTest, AnUnreadableFileFailsWithoutChangingAnything) {
     EXPECT_FALSE(m_file.LoadXml(m_folder.Path("missing.tvm").string(), m_system));
     EXPECT_FALSE(Load("<Configuration>" + Logit("Decision to go to Work", 30001, "1.0")));  // not closed
     EXPECT_EQ(WorkDecision().m_terms.m_variableIds, std::vector<int>{30000});
+}
+
+TEST_F(ModelParameterFileTest, MalformedXmlIsReportedWithTheParsersDescriptionAndOffset) {
+    const std::string sound = "<Configuration>" + Logit("Decision to go to Work", 30001, "1.0");
+    EXPECT_FALSE(Load(sound + "<ModelConfig id=\"x\" <"));
+    const std::string& error = m_file.GetLastLoad().error;
+    const std::string offset = " at byte offset ";
+    ASSERT_NE(error.find(offset), std::string::npos) << error;
+    EXPECT_GE(std::stoul(error.substr(error.find(offset) + offset.size())), sound.size()) << error;
+    EXPECT_EQ(error.rfind("it is not well-formed XML: ", 0), 0u) << error;
+    ASSERT_EQ(m_sink.Texts().size(), 1u);
+    EXPECT_NE(m_sink.Texts()[0].find(error), std::string::npos);
+
+    EXPECT_FALSE(m_file.LoadXml(m_folder.Path("missing.tvm").string(), m_system));
+    EXPECT_EQ(m_file.GetLastLoad().error.rfind("it cannot be read: ", 0), 0u) << m_file.GetLastLoad().error;
+    EXPECT_EQ(WorkDecision().m_terms.m_nCount, 0);
 }
 
 TEST_F(ModelParameterFileTest, ReadsEveryFieldOfEachClass) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cctype>
 #include <set>
 #include <thread>
@@ -148,3 +149,17 @@ TEST(OdbcConnection, BadConnectStringThrows) {
 }
 
 }  // namespace
+
+TEST(OdbcLayerSQLite, AReadOnlyConnectionNeverCreatesAMissingDatabaseFile) {
+    const auto file = std::filesystem::temp_directory_path() / "tolvar-tests" / "no-such-input.db";
+    std::filesystem::remove(file);
+    CDatabase connection;
+    try {
+        connection.OpenEx("Driver=SQLite3;Database=" + file.string() + ";", true);
+        ADD_FAILURE() << "a missing SQLite file was opened";
+    } catch (const DbError& error) {
+        EXPECT_NE(error.Message().find(file.string() + "\" does not exist"), std::string::npos) << error.Message();
+    }
+    EXPECT_FALSE(connection.IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(file));
+}

@@ -143,12 +143,13 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
         if (entry[t] >= 0) order.emplace_back(entry[t], t);
     }
     std::sort(order.begin(), order.end());
-    for (int t = 0; t < InputTableCount; ++t)
-        if (entry[t] < 0)
-            m_pMessages->PostOnce(std::string("missing table ") + kInputTableNames[t],
-                                  std::string("The input table \"") + kInputTableNames[t] +
-                                      "\" does not exist in the database: the households cannot be simulated.",
-                                  load ? MessageIcon::Error : MessageIcon::Warning);
+    for (int t = 0; t < InputTableCount; ++t) {
+        if (entry[t] >= 0) continue;
+        m_pMessages->PostOnce(std::string("missing table ") + kInputTableNames[t],
+                              std::string("The input table \"") + kInputTableNames[t] +
+                                  "\" does not exist in the database: the households cannot be simulated.",
+                              load ? MessageIcon::Error : MessageIcon::Warning);
+    }
 
     m_nHouseholdWidth = 0;
     m_nPersonWidth = 0;

@@ -23,7 +23,8 @@ bool ToKey(double value, Integer& key) {
 
 template <typename Integer>
 bool FieldToKey(const CRecordset& row, int column, Integer& key) {
-    if (row.IsFieldNull(column) || row.IsFieldNotANumber(column)) return false;
+    // A NULL reads as 0.0 here as everywhere: a missing zone is zone 0.
+    if (row.IsFieldNotANumber(column)) return false;
     return ToKey(row.GetDouble(column), key);
 }
 

@@ -16,8 +16,9 @@ namespace InputKey {
 bool ToInt(double value, int& key);
 bool ToInt64(double value, long long& key);
 
-// The key in field `column` of the recordset's current row; false for a NULL,
-// for text that is not a number, and for a value that is no key.
+// The key in field `column` of the recordset's current row (a NULL is 0, as
+// it reads 0.0 everywhere); false for text that is not a number and for a
+// value that is no key.
 bool FieldToInt(const CRecordset& row, int column, int& key);
 bool FieldToInt64(const CRecordset& row, int column, long long& key);
 

@@ -22,7 +22,8 @@ public:
 
     // Runs the loop over the thread's page of households. Every way out but a
     // cancel reports the thread finished exactly once (as failed when the
-    // tables did not load or an exception ended the loop).
+    // tables did not load, households or persons lack a column the simulation
+    // reads, or an exception ended the loop).
     void Run();
 
     // Empties the trace file and re-arms the once-per-run warnings. Called once

@@ -105,3 +105,23 @@ TEST(SectionTimer, ConcurrentThreadsLoseNoCalls) {
         EXPECT_GE(CSectionTimer::Elapsed(own), 0.0);
     }
 }
+
+TEST(SectionTimer, TotalsOfEndedThreadsStayAndThreadsThatFollowAddToThem) {
+    // Threads one after another: each ends before the next starts, so a later
+    // thread may take over the totals an earlier one left. The sums read
+    // after every round hold every timing, and a section named by text and by
+    // id is the same section.
+    const CSectionTimer::SectionId section = CSectionTimer::Section("timer-test-rounds");
+    EXPECT_EQ(CSectionTimer::Section("timer-test-rounds"), section);
+    for (int round = 1; round <= 5; ++round) {
+        std::thread([section] {
+            CSectionTimer::Start(section);
+            CSectionTimer::StopTimer("timer-test-rounds");
+            CSectionTimer::StartTimer("timer-test-rounds");
+            CSectionTimer::Stop(section);
+        }).join();
+        EXPECT_EQ(CSectionTimer::Calls("timer-test-rounds"), 2 * round);
+        EXPECT_GE(CSectionTimer::Elapsed("timer-test-rounds"), 0.0);
+    }
+    EXPECT_EQ(ReportLine("timer-test-rounds").rfind("timer-test-rounds called 10 times ; time = ", 0), 0u);
+}

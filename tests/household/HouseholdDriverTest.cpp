@@ -210,9 +210,14 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 double distance = 0.0;
                 loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
                                           std::max(person->GetValue6(), person->GetValue52()));
+                // A parent drives the child only in a household with a
+                // vehicle and a parent who is its primary driver.
+                bool parentDrives = false;
+                for (const auto& member : household->GetPersons())
+                    if (member->GetValue(9) == 1.0 && member->m_nVehicle > -1) parentDrives = true;
+                parentDrives = parentDrives && household->GetValue2() >= 1;
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
-                    // Nobody drives a vehicle yet: a parent cannot drive the child.
-                    EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6) << mode;
+                    EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6 || (mode == 4 && parentDrives)) << mode;
                     if (distance > 10.0) {
                         EXPECT_NE(mode, 2);
                     }

@@ -16,6 +16,7 @@
 #include "models/CRegressMM.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CPattern.h"
+#include "schedules/CTourTravel.h"
 #include "schedules/CWPattern.h"
 #include "schedules/ScheduleBounds.h"
 
@@ -79,7 +80,6 @@ int FirstRecordOf(const std::vector<CJointActivityRecord>& records, int personNu
 // Scratch of the joint steps, reused from household to household.
 struct JointBuffers {
     std::vector<bool> kept;
-    std::vector<int> zones;
     std::vector<double> values;
     std::vector<int> candidates;
     std::vector<int> vehicles;
@@ -216,20 +216,18 @@ void CHouseholdCoordinator::ScheduleJointActivities(CHouseholdObject* household)
         const double before = start - earliest;
         if (record.m_dDuration > kLongestDurationShare * before) record.m_dDuration = before * kLongestDurationShare;
 
-        // The trip's budget, then the place among the zones about that far from home.
-        // Without level-of-service data there is no destination.
-        buffers.zones.clear();
-        buffers.values.clear();
-        if (m_pDataManager != nullptr)
-            m_pDataManager->GetLOSAllDestinations(buffers.zones, buffers.values, kAutoTimeColumn, start, homeZone);
+        // The trip's budget, then the place among the zones about that far
+        // from home (none without level-of-service data).
         Reseed(models, *household, key);
         double budget = schedule_bounds::ExpMinutes(models.m_pJointActivityTravelTimeToStopMDCEV->Predict(household));
         if (budget / before * 100.0 > kLongestTravelPercent) budget = before * kLongestTravelShare;
         if (record.m_nActivityType == kOtherActivity || record.m_nActivityType == kShopping)
             budget = budget > 20.0 ? budget - 8.0 : budget * 0.6;
         CLocationMM& location = *models.m_pJointActivityLocationMDCEV;
-        CLocationMM::SelectCandidateWindow(buffers.zones, buffers.values, buffers.candidates,
-                                           static_cast<float>(budget));
+        buffers.candidates.clear();
+        if (m_pDataManager != nullptr)
+            CTourTravel::ListPlaceCandidates(*m_pDataManager, homeZone, start, static_cast<float>(budget),
+                                             buffers.candidates);
         buffers.matrix.clear();
         if (!buffers.candidates.empty())
             ComputeZoneAttributeMatrix(homeZone, buffers.candidates, location.m_terms.m_variableIds, buffers.matrix);

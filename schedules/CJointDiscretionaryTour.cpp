@@ -36,13 +36,10 @@ constexpr double kShortestActivity = 15.0;
 constexpr double kLongestActivity = 210.0;
 constexpr double kShortestTrip = 2.0;
 constexpr double kLongestTrip = 35.0;
-constexpr int kAutoTimeColumn = 5;
 constexpr int kBackHome = 12;
 
 // Scratch of the place draw.
 struct PlaceBuffers {
-    std::vector<int> zones;
-    std::vector<double> values;
     std::vector<int> candidates;
     std::vector<std::vector<double>> matrix;
 };
@@ -115,8 +112,7 @@ bool CJointDiscretionaryTour::BuildAdultTour(CTour& tour, double earliest, const
 
     PlaceBuffers& buffers = t_place;
     CInputDataManager& data = *household.GetDataManager();
-    data.GetLOSAllDestinations(buffers.zones, buffers.values, kAutoTimeColumn, start, home);
-    CLocationMM::SelectCandidateWindow(buffers.zones, buffers.values, buffers.candidates, static_cast<float>(trip));
+    CTourTravel::ListPlaceCandidates(data, home, start, static_cast<float>(trip), buffers.candidates);
     buffers.matrix.clear();
     if (!buffers.candidates.empty())
         simulator->ComputeLocationVariables(home, buffers.candidates, rules.location->m_terms.m_variableIds,

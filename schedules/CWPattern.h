@@ -56,8 +56,12 @@ public:
     int GetAfterWorkTourCount() const override { return m_nAfterWorkTourCount; }
     void OnPatternDone() override;
     void WriteOutput(int householdId, int personNumber, COutputFileSet& streams) override;
+    // The joint discretionary tour with the children of the household's
+    // episode (CJointDiscretionaryTour) in the next free after-work slot;
+    // none when all three are taken or no place can be drawn.
     void AddJointTour(CHouseholdObject* household, CModelSystem* models,
                       CHouseholdCoordinator* simulator) override;
+    // Does nothing: a worker's joint activities are placed by SimulateInHousehold.
     void AddJointActivityTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
                                CHouseholdCoordinator* simulator) override;
     void SortToursByDeparture() override;

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -210,12 +212,13 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 double distance = 0.0;
                 loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
                                           std::max(person->GetValue6(), person->GetValue52()));
-                // A parent drives the child only in a household with a
-                // vehicle and a parent who is its primary driver.
-                bool parentDrives = false;
-                for (const auto& member : household->GetPersons())
-                    if (member->GetValue(9) == 1.0 && member->m_nVehicle > -1) parentDrives = true;
-                parentDrives = parentDrives && household->GetValue2() >= 1;
+                // A parent drives the child only when some parent is the
+                // primary driver of one of the household's vehicles.
+                bool parentDrives = household->GetValue(2) >= 1.0;
+                parentDrives = parentDrives && std::any_of(household->GetPersons().begin(),
+                                                           household->GetPersons().end(), [](const auto& p) {
+                                                               return p->IsValue9One() && p->m_nVehicle > -1;
+                                                           });
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
                     EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6 || (mode == 4 && parentDrives)) << mode;
                     if (distance > 10.0) {

@@ -10,7 +10,9 @@
 #include "models/CVariableSet.h"
 #include "modelsystem/CModelParameterFile.h"
 #include "modelsystem/CModelSystem.h"
+#include "models/CBLogitMM.h"
 #include "platform/CDatabase.h"
+#include "support/RecordingMessageSink.h"
 #include "tools/SampleRegionGenerator.h"
 #include "vehicles/CHouseholdVehicles.h"
 
@@ -131,6 +133,28 @@ TEST_P(VehicleMakeAndDriverTest, ShortRowsAndZeroDivisorsReadZero) {
     driverTerms.Add(30783, 1.0);
     CVehicleMakeAndDriver::EvaluatePrimaryDriverAlternatives({1, 2}, driverTerms, matrix, *household, nullptr);
     EXPECT_EQ(matrix, CLocationMM::Matrix(2, std::vector<double>(2, 0.0)));
+}
+
+TEST_P(VehicleMakeAndDriverTest, AbsentCoefficientsAreReportedOncePerSimulator) {
+    RecordingMessageSink messages;
+    const auto remove = [](CVariableSet& terms, int id) {
+        for (int i = 0; i < terms.m_nCount; ++i)
+            if (terms.m_variableIds[i] == id) terms.RemoveAt(i);
+    };
+    remove(models.m_pVehicleMDCEV->m_terms, 38050);
+    remove(models.m_pLogSumPrimaryDriver->m_terms, 90033);
+    CVehicleFleetSimulator fleet;
+    fleet.Prepare(*household, &manager, models);
+    const std::array<double, 54> first = fleet.BaselineUtilities();
+    fleet.Prepare(*household, &manager, models);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("vehicleMDCEV lacks the terms 38050;"), std::string::npos);
+    EXPECT_NE(messages.Texts()[0].find("LogSum Primary Driver lacks the terms 90033;"), std::string::npos);
+    // Absent, the scale reads 1.0 and the coefficient 0.0.
+    models.m_pVehicleMDCEV->m_terms.Add(38050, 0.0);
+    models.m_pLogSumPrimaryDriver->m_terms.Add(90033, 1.0);
+    fleet.Prepare(*household, &manager, models);
+    EXPECT_EQ(fleet.BaselineUtilities(), first);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, VehicleMakeAndDriverTest, ::testing::ValuesIn(TestDatabase::Kinds()),

@@ -103,7 +103,8 @@ TEST_P(UnsoundInputTest, KeysOfTheLoadedTablesThatAreNoWholeNumberFailTheLoadNam
         messages.Clear();
         EXPECT_FALSE(manager.LoadTables(&own));
         ASSERT_EQ(messages.Texts().size(), 1u);
-        for (const std::string& part : c.named) EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
+        for (const std::string& part : c.named)
+            EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
     }
 }
 

@@ -28,6 +28,11 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
             m_help = true;
             continue;
         }
+        if (option == "--timers") {
+            if (hasValue) return Fail("--timers takes no value");
+            timers = true;
+            continue;
+        }
         if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate")
             return Fail("unknown argument \"" + arguments[i] + "\"");
         if (!hasValue) {
@@ -60,7 +65,7 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
 
 std::string RunHarnessOptions::Usage(const std::string& program) {
     return "Usage: " + program +
-           " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE]\n"
+           " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE] [--timers]\n"
            "\n"
            "Runs the ten household loops of a simulation run without a window and prints\n"
            "the households processed, the wall time and the households per second.\n"
@@ -71,6 +76,8 @@ std::string RunHarnessOptions::Usage(const std::string& program) {
            "  --out          folder of the output files (default: the working directory);\n"
            "                 each thread writes Adults.out1 ... Vehicles.out10 there\n"
            "  --sample-rate  fraction of the households simulated, 0 to 1 (default 1)\n"
+           "  --timers       after the run, the section timer's report: calls and\n"
+           "                 milliseconds of each timed section (the lookups), all threads\n"
            "  --help         this text\n"
            "\n"
            "The trace file debug1.txt is written to the working directory.\n";

@@ -21,6 +21,7 @@ public:
     std::string model;     // --model: model-parameter file (optional)
     std::string out = ".";  // --out: folder of the output files
     double sampleRate = 1.0;  // --sample-rate: fraction of households simulated, 0 to 1
+    bool timers = false;      // --timers: print the section timer's report after the run
 
 private:
     bool Fail(const std::string& message);

@@ -27,6 +27,7 @@ const CSectionTimer::SectionId kLOSQuerySection = CSectionTimer::Section("getlos
 const CSectionTimer::SectionId kAllDestinationsQuerySection = CSectionTimer::Section("getlos-i");
 const CSectionTimer::SectionId kZone2ZoneQuerySection = CSectionTimer::Section("getz2z-d");
 const CSectionTimer::SectionId kZone2ZoneListQuerySection = CSectionTimer::Section("getz2z-vd");
+const CSectionTimer::SectionId kAdjacentQuerySection = CSectionTimer::Section("getadj-d");
 
 bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -763,6 +764,7 @@ void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinati
         cache->GetAdjacentZones(origin, destinations);
         return;
     }
+    CTimedSection timing(kAdjacentQuerySection);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin) + " AND ( adjacent = 1 ) ";
     rows.Open("SELECT dest_zon FROM zone2zone");

@@ -128,9 +128,9 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
                 EXPECT_EQ(stop[9], previous[8]) << "origin zone: " << stops[next];
                 EXPECT_EQ(stop[11], previous[4]) << "origin activity: " << stops[next];
             }
+            // An adult's line shows flag 2 (work-related, activity 8) only
+            // for the employed, so activity 8 cannot be checked from it.
             const int type = static_cast<int>(stop[4]);
-            // The adult line shows the work-related flag (type 8) only for an
-            // employed person, so a non-worker's work-related stop is not checked.
             if (type >= 0 && type <= 9 && type != 8 && adults.count(person)) {
                 EXPECT_EQ(adults[person][static_cast<size_t>(AdultLineField(kFlagOfActivity[type]))], 1)
                     << "activity " << type << " without its flag: " << stops[next];

@@ -285,8 +285,7 @@ void CActivityGenerator::Generate(CHouseholdObject& household, CInputDataManager
     const BudgetInputs inputs = SummariseHousehold(household, manager);
     GatherTermCoefficients(m_models.m_pFRACTIONSPLIT->m_terms, kFirstSplitTerm, kSplitTermCount,
                            m_splitCoefficients);
-    const double budget =
-        NonWorkBudget(inputs, m_splitCoefficients);
+    const double budget = NonWorkBudget(inputs, m_splitCoefficients);
     if (!IsFinite(budget)) {
         PostNoFiniteResult(hid);
         return;
@@ -311,8 +310,8 @@ void CActivityGenerator::Generate(CHouseholdObject& household, CInputDataManager
         e.value = std::exp(e.logValue);
         if (!e.alternative.valid) continue;
         e.gamma = Gamma(e, n);
-        // A translation factor at or below 0 (possible only for the satiation
-        // values of large households, used as they stand) has no allocation.
+        // A translation factor at or below 0 has no allocation: the satiation
+        // values of large households are used as they stand.
         if (!(e.gamma > 0.0)) continue;
         m_entries.push_back(e);
     }

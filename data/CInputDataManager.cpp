@@ -28,6 +28,18 @@ const CSectionTimer::SectionId kAllDestinationsQuerySection = CSectionTimer::Sec
 const CSectionTimer::SectionId kZone2ZoneQuerySection = CSectionTimer::Section("getz2z-d");
 const CSectionTimer::SectionId kZone2ZoneListQuerySection = CSectionTimer::Section("getz2z-vd");
 const CSectionTimer::SectionId kAdjacentQuerySection = CSectionTimer::Section("getadj-d");
+// The memo of answers from origins other than the cached one: a value or a
+// column found in it (hit), or read from the database into it (fill).
+const CSectionTimer::SectionId kMemoValueHit = CSectionTimer::Section("losmemo-value-hit");
+const CSectionTimer::SectionId kMemoValueFill = CSectionTimer::Section("losmemo-value-fill");
+const CSectionTimer::SectionId kMemoColumnHit = CSectionTimer::Section("losmemo-column-hit");
+const CSectionTimer::SectionId kMemoColumnFill = CSectionTimer::Section("losmemo-column-fill");
+
+// Counts one memo hit (a section timed over nothing).
+void CountHit(CSectionTimer::SectionId section) {
+    CSectionTimer::Start(section);
+    CSectionTimer::Stop(section);
+}
 
 bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -120,7 +132,10 @@ int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, cons
 
 bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     // A new run may read other data than the cached rows came from.
-    if (load) ClearLOSCaches();
+    if (load) {
+        ClearLOSCaches();
+        m_lookupMemo.Clear();
+    }
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
     const MessageIcon reportIcon = load ? MessageIcon::Error : MessageIcon::Information;
@@ -683,10 +698,30 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.assign(destinations.size(), 0.0);
         return;
     }
-    CTimedSection timing(kLOSQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
-    ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
-                            DestinationFilter(origin, destinations), destinations, values);
+    const int memoTable = m_bLookupMemo ? m_lookupMemo.TableIndex(table) : 0;
+    if (m_bLookupMemo && destinations.size() > 1) {
+        const CLookupMemo::OriginColumn& rows = MemoColumn(memoTable, table, name, column, origin);
+        values.reserve(destinations.size());
+        for (int destination : destinations) values.push_back(rows.Value(destination));
+        return;
+    }
+    if (m_bLookupMemo) {
+        if (const double* value = m_lookupMemo.FindValue(memoTable, column, origin, destinations.front())) {
+            CountHit(kMemoValueHit);
+            values.push_back(*value);
+            return;
+        }
+    }
+    {
+        CTimedSection timing(kLOSQuerySection);
+        ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
+                                DestinationFilter(origin, destinations), destinations, values);
+    }
+    if (m_bLookupMemo) {
+        CountHit(kMemoValueFill);
+        m_lookupMemo.StoreValue(memoTable, column, origin, destinations.front(), values.front());
+    }
 }
 
 void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
@@ -700,8 +735,19 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     }
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
-    CTimedSection timing(kAllDestinationsQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
+    if (m_bLookupMemo) {
+        const CLookupMemo::OriginColumn& rows =
+            MemoColumn(m_lookupMemo.TableIndex(table), table, name, column, origin);
+        destinations.reserve(rows.byValue.size());
+        values.reserve(rows.byValue.size());
+        for (const auto& [value, destination] : rows.byValue) {
+            destinations.push_back(destination);
+            values.push_back(value);
+        }
+        return;
+    }
+    CTimedSection timing(kAllDestinationsQuerySection);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
     rows.m_strSort = name + " , dest_zon";
@@ -728,6 +774,13 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         cache->GetZone2ZoneValue(value, column, destination);
         return;
     }
+    if (m_bLookupMemo) {
+        if (const double* held = m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destination)) {
+            CountHit(kMemoValueHit);
+            value = *held;
+            return;
+        }
+    }
     CTimedSection timing(kZone2ZoneQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     try {
@@ -736,6 +789,10 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
             "orig_zon = " + NumberText::Integer(origin) + " AND dest_zon = " + NumberText::Integer(destination);
         rows.Open("SELECT " + name + " FROM zone2zone");
         if (!rows.IsEOF()) value = rows.GetDouble(0);
+        if (m_bLookupMemo) {
+            CountHit(kMemoValueFill);
+            m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destination, value);
+        }
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Error);
         MessageSink::Post("State:" + error.SqlState() + ",Native:" + NumberText::Integer(error.NativeCode()),
@@ -752,10 +809,50 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         cache->GetZone2ZoneValues(values, column, destinations);
         return;
     }
-    CTimedSection timing(kZone2ZoneListQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
-    ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
-                            DestinationFilter(origin, destinations), destinations, values);
+    if (m_bLookupMemo && destinations.size() > 1) {
+        const CLookupMemo::OriginColumn& rows = MemoColumn(CLookupMemo::kZone2Zone, "zone2zone", name, column, origin);
+        values.reserve(destinations.size());
+        for (int destination : destinations) values.push_back(rows.Value(destination));
+        return;
+    }
+    if (m_bLookupMemo) {
+        if (const double* value =
+                m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destinations.front())) {
+            CountHit(kMemoValueHit);
+            values.push_back(*value);
+            return;
+        }
+    }
+    {
+        CTimedSection timing(kZone2ZoneListQuerySection);
+        ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
+                                DestinationFilter(origin, destinations), destinations, values);
+    }
+    if (m_bLookupMemo) {
+        CountHit(kMemoValueFill);
+        m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destinations.front(), values.front());
+    }
+}
+
+const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
+                                                               const std::string& columnName, int column,
+                                                               int origin) {
+    if (const CLookupMemo::OriginColumn* held = m_lookupMemo.FindColumn(table, column, origin)) {
+        CountHit(kMemoColumnHit);
+        return *held;
+    }
+    CTimedSection timing(kMemoColumnFill);
+    CTimedSection query(table == CLookupMemo::kZone2Zone ? kZone2ZoneListQuerySection : kAllDestinationsQuerySection);
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.Open("SELECT dest_zon," + columnName + " FROM " + from);
+    std::vector<std::pair<double, int>> read;
+    while (!rows.IsEOF()) {
+        read.emplace_back(rows.GetDouble(1), CLOSCache::ZoneNumber(rows.GetDouble(0)));
+        rows.MoveNext();
+    }
+    return m_lookupMemo.StoreColumn(table, column, origin, std::move(read));
 }
 
 void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {

@@ -12,6 +12,7 @@
 #include "data/CInputMessages.h"
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
+#include "data/CLookupMemo.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
 #include "data/CZoneData.h"
@@ -174,6 +175,12 @@ public:
     void GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
                       double returnTime);
 
+    // Whether the lookups from origins other than the cached one keep their
+    // answers in the thread's memo (on unless switched off); the answers are
+    // the same either way. Switching it changes nothing already held.
+    void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
+    const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
+
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
     // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
     static std::string DestinationFilter(int origin, const std::vector<int>& destinations);
@@ -223,6 +230,13 @@ private:
     // (already capped); zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
 
+    // Every destination of an origin with its value of a column, from the
+    // memo or read into it: `table` the memo's index, `from` the table name.
+    const CLookupMemo::OriginColumn& MemoColumn(int table, const std::string& from, const std::string& columnName,
+                                                int column, int origin);
+
+    CLookupMemo m_lookupMemo;
+    bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
     std::map<int, std::vector<std::vector<double>>> m_vehicleMake;

@@ -8,6 +8,7 @@
 #include "household/CEpisodeRecord.h"
 #include "household/CJointActivityRecord.h"
 #include "household/CoupleNoChildrenHH.h"
+#include "models/CRegressMM.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
@@ -119,6 +120,19 @@ TEST_P(EscortTours, OwnStopsAfterTheDropOffFitBeforeTheJointActivityOrThePickUp)
         ExpectEscortTour(*tour, 10, 480.0, world);
         EXPECT_EQ(tour->GetStopByNumber(2)->GetRemainingWindow(), c[2]) << "joint start " << c[0];
     }
+}
+
+TEST_P(EscortTours, PickUpDurationIsMeasuredOnceTheTourIsWhole) {
+    EscortTestWorld world(GetParam());
+    world.Adult()->SetFlag(3, true);
+    world.AddEpisode(world.simulator.m_pickUpEpisodes, 880.0);
+    // The own stops read the time left after the pick-up, which asks for the
+    // pick-up tour's duration while the tour is still being built.
+    world.models.TourStopActivityDuration(1).m_terms.Add(30149, 0.0);
+    world.simulator.SimulateNonWorkerEscortTours(world.Adult(), &world.Household(), &world.models);
+    const CTour* pickUp = world.Adult()->GetNWPattern()->GetNthTour(1);
+    ASSERT_GE(pickUp->GetStopCount(), 3);
+    ExpectEscortTour(*pickUp, 11, 880.0, world);
 }
 
 TEST_P(EscortTours, NoTourWithoutAnEpisodeOfThePerson) {

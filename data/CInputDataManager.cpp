@@ -870,7 +870,8 @@ const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const 
     std::vector<std::pair<double, int>> read;
     while (!rows.IsEOF()) {
         const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
-        read.emplace_back(ReadValue(rows, 1, from, [&] { return PairText(origin, destination); }, column), destination);
+        read.emplace_back(ReadValue(rows, 1, from, [&] { return PairText(origin, destination); }, column),
+                          destination);
         rows.MoveNext();
     }
     return m_lookupMemo.StoreColumn(table, column, origin, std::move(read));

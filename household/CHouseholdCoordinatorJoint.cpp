@@ -196,7 +196,8 @@ void CHouseholdCoordinator::ScheduleJointActivities(CHouseholdObject* household)
         for (int i = 1; i <= members; ++i) {
             if (!record.IsParticipant(i)) continue;
             for (const CJointActivityRecord& other : records)
-                if (other.IsParticipant(i)) earliest = std::max(earliest, other.m_dEndTime + kGapBetweenJointActivities);
+                if (other.IsParticipant(i))
+                    earliest = std::max(earliest, other.m_dEndTime + kGapBetweenJointActivities);
         }
 
         // An activity that cannot start in time draws nothing more. (Tested
@@ -242,7 +243,8 @@ void CHouseholdCoordinator::ScheduleJointActivities(CHouseholdObject* household)
 
         const double leave = start + record.m_dDuration;
         record.m_dEndTime = kNoWayHome;
-        if (leave <= kLatestEndOfActivity) record.m_dEndTime = leave + GetTravelTime(zone, buffers.home, kDriveAlone, leave);
+        if (leave <= kLatestEndOfActivity)
+            record.m_dEndTime = leave + GetTravelTime(zone, buffers.home, kDriveAlone, leave);
         if (record.m_dEndTime > kLatestEnd) drop(k);
     }
 

@@ -46,7 +46,8 @@ struct PlaceBuffers {
 thread_local PlaceBuffers t_place;
 
 // Fills a child's two stops from the adult's tour.
-void CopyAdultTimes(CTour& child, CTour& adult, int home, int returnActivity) {
+void CopyAdultTimes(CTour& child, CTour& adult, int home, int returnActivity)
+{
     const CStop& out = *adult.GetStopByNumber(1);
     const CStop& back = *adult.GetStopByNumber(adult.GetStopCount());
     child.SetMode(CTourTravel::kDriveAlone);
@@ -73,13 +74,15 @@ void CopyAdultTimes(CTour& child, CTour& adult, int home, int returnActivity) {
 
 }  // namespace
 
-double CJointDiscretionaryTour::ClampStart(double v, double earliest) {
+double CJointDiscretionaryTour::ClampStart(double v, double earliest)
+{
     return AtLeast(Clamp(std::max(v, earliest), kEarliestDeparture, kLatestDeparture), earliest);
 }
 
 bool CJointDiscretionaryTour::BuildAdultTour(CTour& tour, double earliest, const Rules& rules,
                                              CHouseholdObject& household, CModelSystem& models,
-                                             CHouseholdCoordinator* simulator) {
+                                             CHouseholdCoordinator* simulator)
+{
     CPattern& pattern = *tour.GetPattern();
     CCurrentPersonScope current(simulator, pattern.GetPerson());
     const int home = household.GetHomeZone();
@@ -99,8 +102,8 @@ bool CJointDiscretionaryTour::BuildAdultTour(CTour& tour, double earliest, const
     stop.SetActivityType(kAdultActivity);
     stop.SetOriginActivityType(kFromHome);
 
-    double activity =
-        std::floor(Clamp(schedule_bounds::ExpMinutes(rules.duration->Predict(&tour)), kShortestActivity, kLongestActivity));
+    const double predictedActivity = schedule_bounds::ExpMinutes(rules.duration->Predict(&tour));
+    double activity = std::floor(Clamp(predictedActivity, kShortestActivity, kLongestActivity));
     stop.SetActivityDuration(activity);
     stop.SetTimeLeft(window - activity);
 
@@ -140,7 +143,8 @@ bool CJointDiscretionaryTour::BuildAdultTour(CTour& tour, double earliest, const
 }
 
 void CJointDiscretionaryTour::AddChildTours(CTour& adultTour, const Rules& rules, CHouseholdObject& household,
-                                            CHouseholdCoordinator* simulator) {
+                                            CHouseholdCoordinator* simulator)
+{
     auto* withChildren = dynamic_cast<CHouseholdWithChildren*>(simulator);
     if (withChildren == nullptr || withChildren->m_jointDiscretionaryEpisodes.empty())
         return;

@@ -28,7 +28,8 @@ constexpr int kFromHome = 18;
 constexpr int kJointTravel = 2;
 
 // Minutes by car between two zones at a time of day.
-double DriveMinutes(CHouseholdCoordinator& simulator, int from, int to, double time) {
+double DriveMinutes(CHouseholdCoordinator& simulator, int from, int to, double time)
+{
     thread_local std::vector<int> destination(1);
     destination[0] = to;
     return simulator.GetTravelTime(from, destination, CTourTravel::kDriveAlone, time);
@@ -36,7 +37,10 @@ double DriveMinutes(CHouseholdCoordinator& simulator, int from, int to, double t
 
 // The minute a tour is back where it started: its window start, the stay
 // before it and its duration.
-double TourEnd(CTour& tour) { return tour.GetWindowStart() + tour.GetPreTourTime() + tour.GetDuration(); }
+double TourEnd(CTour& tour)
+{
+    return tour.GetWindowStart() + tour.GetPreTourTime() + tour.GetDuration();
+}
 
 }  // namespace
 

@@ -1,0 +1,93 @@
+// The tours a non-working parent fits around the school pick-up: one in the
+// home stay before it and one after the day's last tour.
+
+#include "EscortTestWorld.h"
+
+#include "data/CHouseholdObject.h"
+#include "data/CPersonObject.h"
+#include "household/CEpisodeRecord.h"
+#include "models/CBLogitMM.h"
+#include "schedules/CNWPattern.h"
+#include "schedules/CNWorkerTour.h"
+#include "schedules/CStop.h"
+#include "schedules/CTour.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class NonWorkerTours : public ::testing::TestWithParam<std::string> {};
+
+// The parent, who shops and always decides for a tour, picks the children up.
+CNWPattern* PickUpAt(EscortTestWorld& world, double time) {
+    world.Adult()->SetFlag(3, true);
+    EscortTestWorld::Answers(*world.models.m_pNonWorkersDecisionToUndertakeIndependentTourBeforePickup, true);
+    world.AddEpisode(world.simulator.m_pickUpEpisodes, time);
+    world.simulator.SimulateNonWorkerEscortTours(world.Adult(), &world.Household(), &world.models);
+    return world.Adult()->GetNWPattern();
+}
+
+double Leave(const CTour& tour) { return tour.GetStopByNumber(1)->GetDepartureTime(); }
+double Return(const CTour& tour) {
+    const CStop& home = *tour.GetStops().back();
+    return home.GetDepartureTime() + home.GetTravelTime();
+}
+
+TEST_P(NonWorkerTours, ToursBeforeAndAfterThePickUpFitTheDayInOrder) {
+    EscortTestWorld world(GetParam());
+    CNWPattern* day = PickUpAt(world, 880.0);
+    CTour* pickUp = day->GetNthTour(1);
+    const double leaveForPickUp = Leave(*pickUp);
+    const double homeStay = pickUp->GetPreTourTime();
+    world.simulator.SimulateNonWorkerTours(world.Adult(), &world.Household(), &world.models, &world.simulator);
+
+    // Sorted by departure and renumbered: before, pick-up, after.
+    ASSERT_EQ(day->GetTourCount(), 3);
+    const CTour* before = day->GetNthTour(1);
+    const CTour* after = day->GetNthTour(3);
+    EXPECT_EQ(day->GetNthTour(2), pickUp);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(day->GetNthTour(k)->GetPosition(), k);
+    // The tour before lies in the home stay before the pick-up, which keeps its
+    // departure and now waits at home from that tour's return.
+    EXPECT_LE(before->GetPreTourTime(), homeStay);
+    EXPECT_LE(Return(*before), leaveForPickUp);
+    EXPECT_EQ(Leave(*pickUp), leaveForPickUp);
+    EXPECT_EQ(pickUp->GetWindowStart(), Return(*before));
+    EXPECT_EQ(pickUp->GetPreTourTime(), leaveForPickUp - Return(*before));
+    // The tour after starts from the pick-up tour's return.
+    EXPECT_EQ(after->GetWindowStart(), Return(*pickUp));
+    EXPECT_EQ(Leave(*after), after->GetWindowStart() + after->GetPreTourTime());
+    for (const CTour* tour : {before, after}) {
+        EXPECT_GE(tour->GetPreTourTime(), 0.0);
+        EXPECT_EQ(tour->GetStops().back()->GetZone(), world.HomeZone());
+    }
+    EXPECT_EQ(world.simulator.GetCurrentPerson(), nullptr);
+}
+
+TEST_P(NonWorkerTours, NoTourAfterALateLastTourNorBeyondFourTours) {
+    EscortTestWorld late(GetParam());
+    CNWPattern* day = PickUpAt(late, 1436.0);
+    late.simulator.SimulateNonWorkerTours(late.Adult(), &late.Household(), &late.models, &late.simulator);
+    // The tour before the pick-up, none after it.
+    ASSERT_EQ(day->GetTourCount(), 2);
+    EXPECT_EQ(day->GetNthTour(2)->GetStopByNumber(1)->GetActivityType(), 11);
+
+    EscortTestWorld full(GetParam());
+    day = full.Adult()->GetNWPattern();
+    for (int k = 0; k < 3; ++k) {
+        auto tour = std::make_unique<CNWorkerTour>(day->GetDataManager(), day);
+        tour->SetPreTourTime(60.0);
+        tour->AppendStop(0, 30.0, 60.0 + 120.0 * k, 10.0, full.HomeZone(), full.OtherZone(), 18);
+        tour->AppendStop(12, 0.0, 100.0 + 120.0 * k, 10.0, full.OtherZone(), full.HomeZone(), 0);
+        day->AddTour(std::move(tour));
+    }
+    PickUpAt(full, 880.0);
+    full.simulator.SimulateNonWorkerTours(full.Adult(), &full.Household(), &full.models, &full.simulator);
+    EXPECT_EQ(day->GetTourCount(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Db, NonWorkerTours, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
+
+}  // namespace

@@ -219,6 +219,10 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     return order.size() == InputTableCount;
 }
 
+std::string CInputDataManager::PairText(int origin, int destination) {
+    return "origin " + NumberText::Integer(origin) + ", destination " + NumberText::Integer(destination);
+}
+
 bool CInputDataManager::CheckRowWidths() {
     const bool households = CheckWidth("households", m_nHouseholdWidth, InputColumns::kWidestHouseholdColumn);
     const bool persons = CheckWidth("persons", m_nPersonWidth, InputColumns::kWidestPersonColumn);
@@ -267,12 +271,14 @@ void CInputDataManager::FindDuplicateHouseholds() {
                           MessageIcon::Warning);
 }
 
-void CInputDataManager::ReportNotANumber(const CRecordset& row, int column, const std::string& table,
-                                         const std::string& key) {
-    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(column),
-                          "The input table \"" + table + "\" holds a value that is not a number in column " +
-                              ColumnText(row, column) + ", first at " + key + ": " +
-                              InputKey::FieldText(row, column) + ". Such values read as 0.0.",
+void CInputDataManager::ReportNotANumber(const CRecordset& row, int field, const std::string& table,
+                                         const std::string& key, int tableColumn) {
+    const std::string column =
+        row.GetFieldName(field) + " (" + NumberText::Integer(tableColumn < 0 ? field : tableColumn) + ")";
+    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(field),
+                          "The input table \"" + table + "\" holds a value that is not a number in column " + column +
+                              ", first at " + key + ": " + InputKey::FieldText(row, field) +
+                              ". Such values read as 0.0.",
                           MessageIcon::Warning);
 }
 
@@ -664,15 +670,20 @@ namespace {
 
 // Runs a query of (value, dest_zon) rows and gives the value of each
 // destination of the list in order; a later row of the same destination
-// replaces an earlier one, a destination without a row reads 0.0.
-void ReadValuesByDestination(CDatabase* db, const std::string& sql, const std::string& filter,
+// replaces an earlier one, a destination without a row reads 0.0, and a value
+// that is not a number reads 0.0 after its report (column is its position in
+// the table).
+void ReadValuesByDestination(CInputDataManager& manager, const std::string& table, int column,
+                             const std::string& sql, const std::string& filter, int origin,
                              const std::vector<int>& destinations, std::vector<double>& values) {
-    CRecordset rows(db);
+    CRecordset rows(manager.GetDatabase());
     rows.m_strFilter = filter;
     rows.Open(sql);
     std::map<int, double> found;
     while (!rows.IsEOF()) {
-        found[CLOSCache::ZoneNumber(rows.GetDouble(1))] = rows.GetDouble(0);
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(1));
+        found[destination] =
+            manager.ReadValue(rows, 0, table, [&] { return CInputDataManager::PairText(origin, destination); }, column);
         rows.MoveNext();
     }
     values.reserve(destinations.size());
@@ -715,8 +726,8 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
     }
     {
         CTimedSection timing(kLOSQuerySection);
-        ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
-                                DestinationFilter(origin, destinations), destinations, values);
+        ReadValuesByDestination(*this, table, column, "SELECT " + name + ", dest_zon FROM " + table,
+                                DestinationFilter(origin, destinations), origin, destinations, values);
     }
     if (m_bLookupMemo) {
         CountHit(kMemoValueFill);
@@ -754,7 +765,9 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     rows.Open("SELECT dest_zon," + name + " FROM " + table);
     std::vector<std::pair<double, int>> pairs;
     while (!rows.IsEOF()) {
-        pairs.emplace_back(rows.GetDouble(1), CLOSCache::ZoneNumber(rows.GetDouble(0)));
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
+        pairs.emplace_back(ReadValue(rows, 1, table, [&] { return PairText(origin, destination); }, column),
+                           destination);
         rows.MoveNext();
     }
     // The databases place empty values differently in the sort; the order
@@ -788,7 +801,8 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         rows.m_strFilter =
             "orig_zon = " + NumberText::Integer(origin) + " AND dest_zon = " + NumberText::Integer(destination);
         rows.Open("SELECT " + name + " FROM zone2zone");
-        if (!rows.IsEOF()) value = rows.GetDouble(0);
+        if (!rows.IsEOF())
+            value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
         if (m_bLookupMemo) {
             CountHit(kMemoValueFill);
             m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destination, value);
@@ -826,8 +840,8 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
     }
     {
         CTimedSection timing(kZone2ZoneListQuerySection);
-        ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
-                                DestinationFilter(origin, destinations), destinations, values);
+        ReadValuesByDestination(*this, "zone2zone", column, "SELECT " + name + " , dest_zon FROM zone2zone",
+                                DestinationFilter(origin, destinations), origin, destinations, values);
     }
     if (m_bLookupMemo) {
         CountHit(kMemoValueFill);
@@ -849,7 +863,9 @@ const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const 
     rows.Open("SELECT dest_zon," + columnName + " FROM " + from);
     std::vector<std::pair<double, int>> read;
     while (!rows.IsEOF()) {
-        read.emplace_back(rows.GetDouble(1), CLOSCache::ZoneNumber(rows.GetDouble(0)));
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
+        read.emplace_back(ReadValue(rows, 1, from, [&] { return PairText(origin, destination); }, column),
+                          destination);
         rows.MoveNext();
     }
     return m_lookupMemo.StoreColumn(table, column, origin, std::move(read));
@@ -893,7 +909,7 @@ void CInputDataManager::ReadCommuteRow(double time, int from, int to, double (&c
     rows.Open("SELECT * FROM " + table);
     if (rows.IsEOF()) return;
     const int count = std::min(rows.GetODBCFieldCount(), 14);
-    for (int c = 0; c < count; ++c) columns[c] = rows.GetDouble(c);
+    for (int c = 0; c < count; ++c) columns[c] = ReadValue(rows, c, table, [&] { return PairText(from, to); });
 }
 
 namespace {

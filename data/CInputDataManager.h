@@ -71,16 +71,20 @@ public:
     void SetInputMessages(CInputMessages* messages) { m_pMessages = messages ? messages : &m_ownMessages; }
     CInputMessages& GetInputMessages() const { return *m_pMessages; }
 
-    // Field `column` of the row: its number, or 0.0 for a value that is not a
+    // Field `field` of the row: its number, or 0.0 for a value that is not a
     // number, of which the first of each table and column is reported with
-    // the key that key() gives (made only then).
+    // the key that key() gives (made only then). tableColumn is the field's
+    // position in the table when the query picks columns (-1: the same).
     template <typename Key>
-    double ReadValue(const CRecordset& row, int column, const std::string& table, Key&& key) {
-        if (!row.IsFieldNotANumber(column)) return row.GetDouble(column);
-        ReportNotANumber(row, column, table, key());
+    double ReadValue(const CRecordset& row, int field, const std::string& table, Key&& key, int tableColumn = -1) {
+        if (!row.IsFieldNotANumber(field)) return row.GetDouble(field);
+        ReportNotANumber(row, field, table, key(), tableColumn);
         return 0.0;
     }
-    void ReportNotANumber(const CRecordset& row, int column, const std::string& table, const std::string& key);
+    void ReportNotANumber(const CRecordset& row, int field, const std::string& table, const std::string& key,
+                          int tableColumn = -1);
+    // The key of a level-of-service or zone-to-zone row in those reports.
+    static std::string PairText(int origin, int destination);
 
     // Fill the in-memory tables; database errors pass to the caller.
     void LoadLOSDirectory();
@@ -149,8 +153,10 @@ public:
     // from the database; both give the same answers. Every query first
     // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
     // time at or past the directory's last end time reads the last period's
-    // table. A destination without a row reads 0.0. Database errors pass to
-    // the caller unless noted.
+    // table. A destination without a row reads 0.0, and so does a value that
+    // is not a number (reported once per table and column), from the cache
+    // and from the database alike. Database errors pass to the caller unless
+    // noted.
 
     // Column `column` of the level-of-service table of `time`, origin to each
     // destination, in list order. An empty list sends no query.

@@ -2,6 +2,7 @@
 // child's discretionary tour, on a hand-built household of a generated region.
 
 #include "EscortTestWorld.h"
+#include "WorkerDay.h"
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
@@ -25,8 +26,8 @@ TEST_P(ChildTravel, RideTimesAreBoundedByTheSchoolModeAndMeetTheSchoolDay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c[0] << ", predicted " << c[1]);
         EscortTestWorld world(GetParam());
-        EscortTestWorld::Predicts(*world.models.m_pSchoolToHomeCommuteTime, c[1]);
-        EscortTestWorld::Predicts(*world.models.m_pHomeToSchoolCommuteTime, c[1]);
+        WorkerDay::FixMinutes(*world.models.m_pSchoolToHomeCommuteTime, c[1]);
+        WorkerDay::FixMinutes(*world.models.m_pHomeToSchoolCommuteTime, c[1]);
         CWPattern* school = world.Child(1)->GetWPattern();
         school->SetWorkToHomeTourMode(static_cast<int>(c[0]));
         school->SetHomeToWorkTourMode(static_cast<int>(c[0]));
@@ -53,9 +54,9 @@ TEST_P(ChildTravel, RideTimesAreBoundedByTheSchoolModeAndMeetTheSchoolDay) {
 TEST_P(ChildTravel, DiscretionaryTourWaitsForTheRideHomeAndStaysHomeWithoutDestinations) {
     EscortTestWorld world(GetParam());
     EscortTestWorld::Answers(*world.models.m_pModeForDiscretionaryTour, true);
-    EscortTestWorld::Predicts(*world.models.m_pDepartureTimeFromHomeForDiscretionaryTour, 300.0);
-    EscortTestWorld::Predicts(*world.models.m_pActivityDurationAtDiscretionaryStop, 60.0);
-    EscortTestWorld::Predicts(*world.models.m_pTravelTimeToDiscretionaryStop, 12.0);
+    WorkerDay::FixMinutes(*world.models.m_pDepartureTimeFromHomeForDiscretionaryTour, 300.0);
+    WorkerDay::FixMinutes(*world.models.m_pActivityDurationAtDiscretionaryStop, 60.0);
+    WorkerDay::FixMinutes(*world.models.m_pTravelTimeToDiscretionaryStop, 12.0);
     CPersonObject* child = world.Child(1);
     CWPattern* school = child->GetWPattern();
     school->SetWorkToHomeDuration(20.0);
@@ -84,7 +85,7 @@ TEST_P(ChildTravel, DiscretionaryTourWaitsForTheRideHomeAndStaysHomeWithoutDesti
     // A child without school leaves from home by 990 at the latest; from a
     // home zone of no level-of-service table there is no destination, so the
     // stop stays at home.
-    EscortTestWorld::Predicts(*world.models.m_pDepartureTimeFromHomeForDiscretionaryTour, 1200.0);
+    WorkerDay::FixMinutes(*world.models.m_pDepartureTimeFromHomeForDiscretionaryTour, 1200.0);
     world.Household().SetValue(3, 999.0);
     child = world.Child(2);
     child->SetFlag(0, false);

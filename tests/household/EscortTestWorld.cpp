@@ -4,12 +4,10 @@
 #include "data/CPersonObject.h"
 #include "household/CEpisodeRecord.h"
 #include "models/CBLogitMM.h"
-#include "models/CRegressMM.h"
 #include "schedules/CWPattern.h"
 #include "support/RecordingMessageSink.h"
 #include "tools/SampleRegionGenerator.h"
 
-#include <cmath>
 #include <stdexcept>
 
 EscortTestWorld::EscortTestWorld(const std::string& kind) : m_db(TestDatabase::Create(kind)) {
@@ -66,13 +64,6 @@ CPersonObject* EscortTestWorld::Child(int i) const { return m_pHousehold->GetPer
 int EscortTestWorld::HomeZone() const { return m_pHousehold->GetHomeZone(); }
 
 int EscortTestWorld::OtherZone() const { return HomeZone() == 1 ? 2 : 1; }
-
-void EscortTestWorld::Predicts(CRegressMM& model, double minutes) {
-    model.m_terms = CVariableSet();
-    // A quarter minute above, whatever the last bit of exp(log(minutes)).
-    model.m_terms.Add(30000, std::log(minutes + 0.25));
-    model.m_dVariance = 0.0;
-}
 
 void EscortTestWorld::Answers(CBLogitMM& model, bool yes) {
     model.m_terms = CVariableSet();

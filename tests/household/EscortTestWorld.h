@@ -4,7 +4,8 @@
 // model system, current simulator). The region's first household of three or
 // more members is reshaped: member 1 a parent who neither works nor studies,
 // members 2 and 3 schoolchildren (school from 480 for 400 minutes, school zone
-// OtherZone() in column 6). The models have empty terms until a test sets them.
+// OtherZone() in column 6). The models have empty terms until a test sets them
+// (WorkerDay's helpers fix a model's outcome).
 
 #include "support/TestDatabase.h"
 
@@ -19,7 +20,6 @@
 
 class CHouseholdObject;
 class CPersonObject;
-class CRegressMM;
 class CBLogitMM;
 class CEpisodeRecord;
 
@@ -34,8 +34,6 @@ public:
     int HomeZone() const;
     int OtherZone() const;
 
-    // floor(exp(prediction)) is the minutes (a constant term, no variance).
-    static void Predicts(CRegressMM& model, double minutes);
     // The binary logit always answers yes (or always no).
     static void Answers(CBLogitMM& model, bool yes);
     // Both children in one episode at the time, served by the adult.

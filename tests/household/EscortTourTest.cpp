@@ -2,6 +2,7 @@
 // they fill, on a hand-built household of a generated region.
 
 #include "EscortTestWorld.h"
+#include "WorkerDay.h"
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
@@ -31,14 +32,7 @@ void ExpectEscortTour(const CTour& tour, int activity, double time, const Escort
     EXPECT_EQ(school->GetOriginActivityType(), 18);
     EXPECT_EQ(school->GetZone(), world.OtherZone());
     EXPECT_EQ(school->GetDepartureTime() + school->GetTravelTime(), time);
-    EXPECT_EQ(tour.GetWindowStart() + tour.GetPreTourTime(), school->GetDepartureTime());
-    for (int k = 2; k <= tour.GetStopCount(); ++k) {
-        const CStop* before = tour.GetStopByNumber(k - 1);
-        const CStop* stop = tour.GetStopByNumber(k);
-        EXPECT_EQ(stop->GetDepartureTime(),
-                  before->GetDepartureTime() + before->GetTravelTime() + before->GetActivityDuration());
-        EXPECT_EQ(stop->GetOriginZone(), before->GetZone());
-    }
+    WorkerDay::ExpectChained(tour, "escort tour", true);
     const CStop& home = *tour.GetStops().back();
     EXPECT_EQ(home.GetActivityType(), 12);
     EXPECT_EQ(home.GetZone(), world.HomeZone());

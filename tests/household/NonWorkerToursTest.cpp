@@ -2,6 +2,7 @@
 // home stay before it and one after the day's last tour.
 
 #include "EscortTestWorld.h"
+#include "WorkerDay.h"
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
@@ -30,10 +31,6 @@ CNWPattern* PickUpAt(EscortTestWorld& world, double time) {
 }
 
 double Leave(const CTour& tour) { return tour.GetStopByNumber(1)->GetDepartureTime(); }
-double Return(const CTour& tour) {
-    const CStop& home = *tour.GetStops().back();
-    return home.GetDepartureTime() + home.GetTravelTime();
-}
 
 TEST_P(NonWorkerTours, ToursBeforeAndAfterThePickUpFitTheDayInOrder) {
     EscortTestWorld world(GetParam());
@@ -52,12 +49,12 @@ TEST_P(NonWorkerTours, ToursBeforeAndAfterThePickUpFitTheDayInOrder) {
     // The tour before lies in the home stay before the pick-up, which keeps its
     // departure and now waits at home from that tour's return.
     EXPECT_LE(before->GetPreTourTime(), homeStay);
-    EXPECT_LE(Return(*before), leaveForPickUp);
+    EXPECT_LE(WorkerDay::Arrival(*before), leaveForPickUp);
     EXPECT_EQ(Leave(*pickUp), leaveForPickUp);
-    EXPECT_EQ(pickUp->GetWindowStart(), Return(*before));
-    EXPECT_EQ(pickUp->GetPreTourTime(), leaveForPickUp - Return(*before));
+    EXPECT_EQ(pickUp->GetWindowStart(), WorkerDay::Arrival(*before));
+    EXPECT_EQ(pickUp->GetPreTourTime(), leaveForPickUp - WorkerDay::Arrival(*before));
     // The tour after starts from the pick-up tour's return.
-    EXPECT_EQ(after->GetWindowStart(), Return(*pickUp));
+    EXPECT_EQ(after->GetWindowStart(), WorkerDay::Arrival(*pickUp));
     EXPECT_EQ(Leave(*after), after->GetWindowStart() + after->GetPreTourTime());
     for (const CTour* tour : {before, after}) {
         EXPECT_GE(tour->GetPreTourTime(), 0.0);

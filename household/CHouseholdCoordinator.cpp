@@ -5,6 +5,7 @@
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
 #include "data/InputColumns.h"
+#include "data/LOSColumns.h"
 #include "household/CEpisodeRecord.h"
 #include "household/CHouseholdWithChildren.h"
 #include "household/DecisionKey.h"
@@ -60,7 +61,6 @@ constexpr int kHouseholdHomeZone = InputColumns::kHomeZone;
 constexpr int kHouseholdPersons = InputColumns::kPersonCount;
 constexpr int kPersonEmployed = 2;
 constexpr int kPersonEnrolled = 3;
-constexpr int kDistanceColumn = 3;  // zone-to-zone distance
 
 // Integer part of a column is 1 (the employed and enrolled tests).
 bool IntegerPartIsOne(double value) { return CRecordLine::TruncateToInt(value) == 1; }
@@ -215,7 +215,7 @@ void CHouseholdCoordinator::SimulateSchoolDay(int k, CPersonObject& person, CWPa
         std::vector<int>& closed = m_closedModes;
         closed.clear();
         double distance = 0.0;
-        m_pDataManager->GetZone2Zone(distance, kDistanceColumn, homeZone, schoolZone);
+        m_pDataManager->GetZone2Zone(distance, LOSColumns::kDistance, homeZone, schoolZone);
         if (distance > kLongestWalkToSchool) closed.push_back(kWalkOrBike);
         bool parentDrives = false;
         for (const auto& member : household.GetPersons())
@@ -488,9 +488,6 @@ CPersonObject* CHouseholdCoordinator::FindFirstParent() const {
 
 double CHouseholdCoordinator::GetTravelTime(int origin, const std::vector<int>& destinations, int mode,
                                             double time) const {
-    constexpr int kDistanceColumn = 3;
-    constexpr int kAutoTimeColumn = 5;
-    constexpr int kTransitTimeColumn = 8;
     double v = 0.0;
     if (!destinations.empty() && m_pDataManager != nullptr) {
         // Only the first destination's value is used: ask for that one alone.
@@ -498,7 +495,7 @@ double CHouseholdCoordinator::GetTravelTime(int origin, const std::vector<int>& 
         std::vector<double> values;
         switch (mode) {
             case 2: {  // Walk/Bike: minutes from the distance
-                m_pDataManager->GetZone2ZoneForDestinations(values, kDistanceColumn, origin, first);
+                m_pDataManager->GetZone2ZoneForDestinations(values, LOSColumns::kDistance, origin, first);
                 const double d = values.empty() ? 0.0 : values.front();
                 v = d <= 2.0 ? std::floor(d / 0.05) : std::floor(d / 0.15);
                 break;
@@ -506,11 +503,11 @@ double CHouseholdCoordinator::GetTravelTime(int origin, const std::vector<int>& 
             case 0:  // Drive Alone
             case 1:  // Passenger
             case 7:  // Drive With Passenger
-                m_pDataManager->GetLOS(values, kAutoTimeColumn, time, origin, first);
+                m_pDataManager->GetLOS(values, LOSColumns::kAutoTime, time, origin, first);
                 v = values.empty() ? 0.0 : values.front();
                 break;
             case 3:  // Transit
-                m_pDataManager->GetLOS(values, kTransitTimeColumn, time, origin, first);
+                m_pDataManager->GetLOS(values, LOSColumns::kTransitInVehicleTime, time, origin, first);
                 v = values.empty() ? 0.0 : values.front();
                 break;
             default:

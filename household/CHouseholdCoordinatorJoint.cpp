@@ -8,6 +8,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/LOSColumns.h"
 #include "household/CEpisodeRecord.h"
 #include "household/CJointActivityRecord.h"
 #include "household/DecisionKey.h"
@@ -29,7 +30,6 @@ namespace {
 
 using decision_key::Reseed;
 
-constexpr int kAutoTimeColumn = 5;
 constexpr int kDriveAlone = 0;
 
 // Joint-activity scheduling. A participant coming from work is free this long
@@ -181,7 +181,7 @@ void CHouseholdCoordinator::ScheduleJointActivities(CHouseholdObject* household)
             const double workEnd = pattern->GetWorkStart() + pattern->GetWorkDuration();
             buffers.values.clear();
             if (m_pDataManager != nullptr)
-                m_pDataManager->GetLOS(buffers.values, kAutoTimeColumn, workEnd, person.GetActivityZone(),
+                m_pDataManager->GetLOS(buffers.values, LOSColumns::kAutoTime, workEnd, person.GetActivityZone(),
                                        buffers.home);
             const double travel =
                 std::floor(schedule_bounds::AtLeast(buffers.values.empty() ? 0.0 : buffers.values.front(), 2.0));

@@ -3,6 +3,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/LOSColumns.h"
 #include "household/CCurrentPersonScope.h"
 #include "household/CJointActivityRecord.h"
 #include "household/CWorkCommute.h"
@@ -56,11 +57,10 @@ int WorkOrSchoolZone(const CPersonObject& adult) {
 // Whole minutes of the drive between two zones at a time of day (auto travel
 // time), never below 2 minutes; a missing value counts as 0.
 double EscortTravelTime(CInputDataManager* manager, int from, int to, double time) {
-    constexpr int kAutoTimeColumn = 5;
     double travel = 0.0;
     if (manager != nullptr) {
         std::vector<double> values;
-        manager->GetLOS(values, kAutoTimeColumn, time, from, std::vector<int>(1, to));
+        manager->GetLOS(values, LOSColumns::kAutoTime, time, from, std::vector<int>(1, to));
         if (!values.empty()) travel = values.front();
     }
     if (!(travel >= 2.0)) travel = 2.0;
@@ -217,9 +217,6 @@ constexpr int kAtSchoolOrigin = 19;
 // yes, else driven by someone else.
 constexpr int kWalkOrBikeMode = 2;
 constexpr int kDrivenByOtherMode = 5;
-
-// Level-of-service column of the auto travel time.
-constexpr int kAutoTimeColumn = 5;
 
 }  // namespace
 
@@ -395,7 +392,7 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
     m_destinationTimes.clear();
     m_candidates.clear();
     if (CInputDataManager* manager = GetDataManager())
-        manager->GetLOSAllDestinations(m_destinationZones, m_destinationTimes, kAutoTimeColumn, departure, home);
+        manager->GetLOSAllDestinations(m_destinationZones, m_destinationTimes, LOSColumns::kAutoTime, departure, home);
     CLocationMM::SelectCandidateWindow(m_destinationZones, m_destinationTimes, m_candidates,
                                        static_cast<float>(travel));
     ComputeLocationVariables(home, m_candidates, location->m_terms.m_variableIds, m_locationValues, stop);

@@ -8,6 +8,7 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/LOSColumns.h"
 #include "household/CCurrentPersonScope.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/CJointActivityRecord.h"
@@ -25,10 +26,6 @@
 
 namespace {
 
-constexpr int kDistanceColumn = 3;
-constexpr int kAutoTimeColumn = 5;
-constexpr int kTransitOpenColumn = 7;
-constexpr int kTransitTimeColumn = 8;
 constexpr double kShortestLeg = 2.0;
 constexpr double kShareOfTimeLeft = 0.95;
 // Walking or cycling is closed beyond this distance to work.
@@ -146,15 +143,15 @@ double CWorkCommute::DirectLegTime(int mode, int origin, int destination, double
     switch (mode) {
         case CTourTravel::kWalk: {
             double distance = 0.0;
-            m_data.GetZone2Zone(distance, kDistanceColumn, origin, destination);
+            m_data.GetZone2Zone(distance, LOSColumns::kDistance, origin, destination);
             return CTourTravel::WalkMinutes(distance);
         }
         case CTourTravel::kDriveAlone:
         case CTourTravel::kPassenger:
         case CTourTravel::kDriveWithPassenger:
-            return std::floor(Los(kAutoTimeColumn, time, origin, destination));
+            return std::floor(Los(LOSColumns::kAutoTime, time, origin, destination));
         case CTourTravel::kTransit:
-            return std::floor(Los(kTransitTimeColumn, time, origin, destination));
+            return std::floor(Los(LOSColumns::kTransitInVehicleTime, time, origin, destination));
         default:
             // No level-of-service column serves this mode: the shortest leg.
             return kShortestLeg;
@@ -183,13 +180,13 @@ void CWorkCommute::SimulateWorkToHome(CPersonObject& person, CHouseholdObject& h
     modeModel.ComputeValues(pattern);
     m_closedModes.clear();
     double distance = 0.0;
-    m_data.GetZone2Zone(distance, kDistanceColumn, joint != nullptr ? joint->m_nZone : home,
+    m_data.GetZone2Zone(distance, LOSColumns::kDistance, joint != nullptr ? joint->m_nZone : home,
                         WorkZoneRule2(person));
     if (distance > kLongestWalkDistance)
         m_closedModes.push_back(CTourTravel::kWalk);
     const int activityZone = person.GetActivityZone();
-    if (Los(kTransitOpenColumn, workStart, home, activityZone) != 1.0
-        || Los(kTransitOpenColumn, workEnd, activityZone, home) != 1.0)
+    if (Los(LOSColumns::kTransitAvailable, workStart, home, activityZone) != 1.0
+        || Los(LOSColumns::kTransitAvailable, workEnd, activityZone, home) != 1.0)
         m_closedModes.push_back(CTourTravel::kTransit);
     CTourTravel::CloseCarModesForNonDriver(person, m_closedModes);
     modeModel.SetUnavailable(m_closedModes);
@@ -300,7 +297,7 @@ void CWorkCommute::SimulateWorkToHomeStops(CPersonObject& person, CHouseholdObje
             earliest = &record;
     }
     if (earliest != nullptr)
-        available = earliest->m_dStartTime - Los(kAutoTimeColumn, workEnd, home, earliest->m_nZone);
+        available = earliest->m_dStartTime - Los(LOSColumns::kAutoTime, workEnd, home, earliest->m_nZone);
 
     if (!CPattern::HasOwnActivities(person) || ByWalkOrTransit(mode)) {
         pattern->SetWorkToHomeStopCount(0);
@@ -368,7 +365,7 @@ void CWorkCommute::SimulateHomeToWork(CPersonObject& person, CHouseholdObject& h
             stop.Generate(&person, &m_models, &household, &m_simulator);
         }
         const LegOrigin from = EndOfLastStop(commute, {workStart, home, kAtHome});
-        double travel = std::floor(schedule_bounds::AtLeast(Los(kAutoTimeColumn, from.time, from.zone, work),
+        double travel = std::floor(schedule_bounds::AtLeast(Los(LOSColumns::kAutoTime, from.time, from.zone, work),
                                                             kShortestLeg));
         const CStop* last = stops > 0 ? commute.GetStopByNumber(stops) : nullptr;
         if (last == nullptr)
@@ -452,7 +449,7 @@ void CWorkCommute::SimulatePickUpWorkToHome(CPersonObject& person, CHouseholdObj
              person.GetActivityZone(), pickUp.m_zone, kAtWork);
     commute.SetPreTourTime(pattern.GetWorkDuration());
     const double back =
-        std::floor(schedule_bounds::AtLeast(Los(kAutoTimeColumn, leaveSchool, pickUp.m_zone, home), kShortestLeg));
+        std::floor(schedule_bounds::AtLeast(Los(LOSColumns::kAutoTime, leaveSchool, pickUp.m_zone, home), kShortestLeg));
     pattern.SetWorkToHomeDuration(leaveSchool + back - workEnd);
     commute.AppendStop(kBackHome, 0.0, leaveSchool, back, pickUp.m_zone, home, kPickUpAtSchool);
 
@@ -492,7 +489,7 @@ void CWorkCommute::SimulateDropOffHomeToWork(CPersonObject& person, CHouseholdOb
     pattern.SetHomeToWorkTourMode(CTourTravel::kDriveAlone);
     pattern.CreateHomeToWorkStops();
     const double toSchool =
-        std::floor(schedule_bounds::AtLeast(Los(kAutoTimeColumn, dropOff.m_time, home, dropOff.m_zone), kShortestLeg));
+        std::floor(schedule_bounds::AtLeast(Los(LOSColumns::kAutoTime, dropOff.m_time, home, dropOff.m_zone), kShortestLeg));
     const double leaveHome = dropOff.m_time - toSchool;
     FillStop(*commute.GetStopByNumber(1), kDropOffAtSchool, kEscortStop, leaveHome, toSchool, home, dropOff.m_zone,
              kAtHome);

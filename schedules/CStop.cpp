@@ -8,6 +8,7 @@
 
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/LOSColumns.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/COutputFileSet.h"
 #include "models/CLocationMM.h"
@@ -25,7 +26,6 @@ CStop::~CStop() = default;
 namespace {
 
 // Zone-to-zone column holding the distance between two zones.
-constexpr int kDistanceColumn = 3;
 
 }  // namespace
 
@@ -35,7 +35,7 @@ void CStop::Write(int householdId, int personNumber, int tourPosition, COutputFi
     // so does every leg when there is no data manager to ask.
     double distance = 0.0;
     if (m_pDataManager != nullptr)
-        m_pDataManager->GetZone2Zone(distance, kDistanceColumn, m_nOriginZone, m_nZone);
+        m_pDataManager->GetZone2Zone(distance, LOSColumns::kDistance, m_nOriginZone, m_nZone);
 
     CScheduleLine stopLine(householdId, personNumber);
     stopLine.Int(tourPosition)
@@ -71,11 +71,6 @@ constexpr ActivityFlagRow kActivityFlags[] = {
     {0, 3}, {1, 4}, {2, 5}, {3, 6}, {4, 7}, {5, 9}, {6, 10}, {7, 8}, {8, 2}, {9, 11},
 };
 
-// Level-of-service columns of the zone choice.
-constexpr int kAutoTimeColumn = 5;
-constexpr int kTransitAvailableColumn = 7;
-constexpr int kTransitInVehicleColumn = 8;
-constexpr int kTransitOutOfVehicleColumn = 9;
 // A destination counts as reached by transit above this availability.
 constexpr double kTransitAvailable = 0.05;
 
@@ -141,9 +136,9 @@ bool CStop::ListTransitCandidates(CInputDataManager& manager, int origin, double
                                   std::vector<int>& candidates) {
     StopGenerationBuffers& buffers = t_buffers;
     candidates.clear();
-    manager.GetLOSAllDestinations(buffers.zones, buffers.values, kTransitAvailableColumn, time, origin);
-    manager.GetLOS(buffers.column8, kTransitInVehicleColumn, time, origin, buffers.zones);
-    manager.GetLOS(buffers.column9, kTransitOutOfVehicleColumn, time, origin, buffers.zones);
+    manager.GetLOSAllDestinations(buffers.zones, buffers.values, LOSColumns::kTransitAvailable, time, origin);
+    manager.GetLOS(buffers.column8, LOSColumns::kTransitInVehicleTime, time, origin, buffers.zones);
+    manager.GetLOS(buffers.column9, LOSColumns::kTransitOutOfVehicleTime, time, origin, buffers.zones);
     buffers.transit.clear();
     for (std::size_t i = 0; i < buffers.zones.size(); ++i)
         if (buffers.values[i] > kTransitAvailable)
@@ -216,7 +211,7 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
 
     if (IsAutoMode(mode) || mode == kTransit) {
         buffers.origin.assign(1, origin);
-        manager->GetLOS(buffers.values, mode == kTransit ? kTransitInVehicleColumn : kAutoTimeColumn, time, origin,
+        manager->GetLOS(buffers.values, mode == kTransit ? LOSColumns::kTransitInVehicleTime : LOSColumns::kAutoTime, time, origin,
                         buffers.origin);
         const double intrazonal = buffers.values.empty() ? 0.0 : buffers.values.front();
         if (std::floor(intrazonal) > budget) return;
@@ -228,7 +223,7 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
     }
 
     if (IsAutoMode(mode)) {
-        manager->GetLOSAllDestinations(buffers.zones, buffers.values, kAutoTimeColumn, time, origin);
+        manager->GetLOSAllDestinations(buffers.zones, buffers.values, LOSColumns::kAutoTime, time, origin);
         CLocationMM::SelectCandidateWindow(buffers.zones, buffers.values, buffers.candidates,
                                            static_cast<float>(tolerance));
     }

@@ -1,21 +1,17 @@
 #include "schedules/CTourTravel.h"
 
-#include "models/CLocationMM.h"
-
 #include <cmath>
 #include <string>
 
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/LOSColumns.h"
+#include "models/CLocationMM.h"
 #include "platform/MessageSink.h"
 #include "schedules/ScheduleBounds.h"
 
 namespace {
 
-constexpr int kDistanceColumn = 3;
-constexpr int kAutoTimeColumn = 5;
-constexpr int kTransitOpenColumn = 7;
-constexpr int kTransitTimeColumn = 8;
 constexpr double kShortestLeg = 2.0;
 constexpr double kShareOfTimeLeft = 0.95;
 constexpr int kLeastTransitSum = 2;
@@ -40,7 +36,7 @@ bool CTourTravel::TransitAvailable(CInputDataManager& data, int origin, double t
     // Reused across calls: the list of every destination is long.
     thread_local std::vector<int> zones;
     thread_local std::vector<double> values;
-    data.GetLOSAllDestinations(zones, values, kTransitOpenColumn, time, origin);
+    data.GetLOSAllDestinations(zones, values, LOSColumns::kTransitAvailable, time, origin);
     if (values.empty())
         return false;
     double sum = 0.0;
@@ -52,13 +48,13 @@ bool CTourTravel::TransitAvailable(CInputDataManager& data, int origin, double t
 void CTourTravel::ListPlaceCandidates(CInputDataManager& data, int origin, double time, float target,
                                       std::vector<int>& candidates)
 {
-    if (const auto* sorted = data.GetCachedSortedDestinations(kAutoTimeColumn, time, origin)) {
+    if (const auto* sorted = data.GetCachedSortedDestinations(LOSColumns::kAutoTime, time, origin)) {
         CLocationMM::SelectCandidateWindow(*sorted, candidates, target);
         return;
     }
     thread_local std::vector<int> zones;
     thread_local std::vector<double> values;
-    data.GetLOSAllDestinations(zones, values, kAutoTimeColumn, time, origin);
+    data.GetLOSAllDestinations(zones, values, LOSColumns::kAutoTime, time, origin);
     CLocationMM::SelectCandidateWindow(zones, values, candidates, target);
 }
 
@@ -74,7 +70,7 @@ double CTourTravel::ClosingLegTravelTime(CInputDataManager& data, int mode, int 
             thread_local std::vector<int> to(1);
             thread_local std::vector<double> values;
             to[0] = destination;
-            data.GetLOS(values, mode == kTransit ? kTransitTimeColumn : kAutoTimeColumn, departure, origin, to);
+            data.GetLOS(values, mode == kTransit ? LOSColumns::kTransitInVehicleTime : LOSColumns::kAutoTime, departure, origin, to);
             minutes = values.empty() ? 0.0 : values.front();
             if (rules.floorBeforeCompare)
                 minutes = std::floor(minutes);
@@ -83,7 +79,7 @@ double CTourTravel::ClosingLegTravelTime(CInputDataManager& data, int mode, int 
         }
         case kWalk: {
             double distance = 0.0;
-            data.GetZone2Zone(distance, kDistanceColumn, origin, destination);
+            data.GetZone2Zone(distance, LOSColumns::kDistance, origin, destination);
             minutes = WalkMinutes(distance);
             if (rules.walkAtLeastTwo)
                 minutes = schedule_bounds::AtLeast(minutes, kShortestLeg);

@@ -5,7 +5,9 @@
 // display implements it; so do the headless run harness and the tests. Every
 // operation is called from worker threads and must be thread-safe.
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 class CRunProgress {
 public:
@@ -20,4 +22,15 @@ public:
     // Called once when the worker's loop ends; failed is true when its tables
     // did not load or an exception ended the loop.
     virtual void ThreadFinished(int threadIndex, bool failed) = 0;
+
+    // The worker's start delay, before its loop begins: false when the run was
+    // cancelled meanwhile, and the loop is then not run. A display that can
+    // be cancelled ends the wait early; the default just sleeps.
+    virtual bool WaitToStart(int threadIndex, std::chrono::milliseconds delay) {
+        if (delay.count() > 0) std::this_thread::sleep_for(delay);
+        return true;
+    }
+    // The last call of every worker thread, however its loop ended (or if it
+    // never began): after it the worker touches nothing of the run.
+    virtual void WorkerReturned(int threadIndex) {}
 };

@@ -127,9 +127,15 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
     for (int i = 0; i < kThreadCount; ++i) {
         CModelSystem* models = m_models[i].get();
-        m_workers.emplace_back([models, i, startDelay] {
-            if (startDelay.count() > 0) std::this_thread::sleep_for(startDelay * (i + 1));
-            models->RunHouseholdLoop();
+        m_workers.emplace_back([models, progress, i, startDelay] {
+            const std::chrono::milliseconds delay = startDelay * (i + 1);
+            bool start = true;
+            if (progress)
+                start = progress->WaitToStart(i, delay);
+            else if (delay.count() > 0)
+                std::this_thread::sleep_for(delay);
+            if (start) models->RunHouseholdLoop();
+            if (progress) progress->WorkerReturned(i);
         });
     }
 }

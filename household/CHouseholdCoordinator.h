@@ -225,6 +225,7 @@ protected:
     int m_nAdultModes = 0;
     int m_nTourModes = 0;
     int m_nActivityTypes = 0;
-    // The school modes closed to the child being simulated (reused).
+    // The modes closed before a mode draw: a child's school modes, a
+    // non-worker's tour modes (reused).
     std::vector<int> m_closedModes;
 };

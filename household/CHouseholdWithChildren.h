@@ -87,6 +87,12 @@ public:
     // Joint discretionary activities of an adult with children.
     EpisodeList m_jointDiscretionaryEpisodes;
 
+    // A schoolchild's predicted ride time bounded by the school mode of the
+    // commute (school to home: tour 0; home to school: tour 1), in whole
+    // minutes; 3.0 for a mode without bounds or a child without a school day.
+    double ClampSchoolToHomeTime(double minutes, CPersonObject* child);
+    double ClampHomeToSchoolTime(double minutes, CPersonObject* child);
+
 protected:
     // The first member, in person order, that is a parent (column 9 is 1.0)
     // whose column 7, as an int, is zero (zeroColumn7) or not zero.
@@ -103,6 +109,13 @@ protected:
     bool EndWorkForPickUp(CPersonObject& adult, const CEpisodeRecord& pickUp) const;
 
 private:
+    // Destinations with their auto times, the candidate zones and their
+    // location variables of a child's discretionary stop.
+    std::vector<int> m_destinationZones;
+    std::vector<double> m_destinationTimes;
+    std::vector<int> m_candidates;
+    std::vector<std::vector<double>> m_locationValues;
+
     static bool ServesSingleEpisode(const EpisodeList& list, const CPersonObject* person);
     static bool InSingleEpisode(const EpisodeList& list, const CPersonObject* person);
 };

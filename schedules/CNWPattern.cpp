@@ -1,29 +1,32 @@
 #include "schedules/CNWPattern.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
 #include <utility>
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
-#include "household/COutputFileSet.h"
-#include "schedules/CScheduleLine.h"
-#include "schedules/CStop.h"
-#include "schedules/CTour.h"
-#include "schedules/ScheduleTime.h"
 #include "household/CCurrentPersonScope.h"
+#include "household/CEpisodeRecord.h"
+#include "household/CHouseholdWithChildren.h"
+#include "household/CJointActivityRecord.h"
+#include "household/COutputFileSet.h"
 #include "household/DecisionKey.h"
 #include "models/CMNLogitMM.h"
 #include "models/COrdProbitMM.h"
 #include "models/CRegressMM.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CNWorkerTour.h"
+#include "schedules/CScheduleLine.h"
+#include "schedules/CStop.h"
+#include "schedules/CTour.h"
 #include "schedules/CTourTravel.h"
+#include "schedules/CWPattern.h"
 #include "schedules/ScheduleBounds.h"
-
-#include <cmath>
-#include <cstdint>
-#include <memory>
+#include "schedules/ScheduleTime.h"
 
 CNWPattern::CNWPattern(CInputDataManager* manager, CPersonObject* person)
     : CPattern(person), m_pDataManager(manager)
@@ -182,6 +185,225 @@ void CNWPattern::AddJointTour(CHouseholdObject*, CModelSystem*, CHouseholdCoordi
 void CNWPattern::AddJointActivityTours(CPersonObject*, CHouseholdObject*, CModelSystem*,
                                        CHouseholdCoordinator*)
 {
+}
+
+namespace {
+
+// Codes of the escort tours' stops.
+constexpr int kDropOffActivity = 10;
+constexpr int kPickUpActivity = 11;
+constexpr int kHomeActivity = 12;
+constexpr int kRideToSchoolActivity = 15;
+constexpr int kAtHomeOrigin = 18;
+constexpr int kAtSchoolOrigin = 19;
+// An escort tour is driven alone; only the children's escorted rides carry
+// the escort mode.
+constexpr int kDriveAloneMode = 0;
+// Minutes spent at the school to hand over or collect the children.
+constexpr double kEscortStopMinutes = 5.0;
+// The return leg's activity duration that keeps the person at home for the
+// rest of the day.
+constexpr double kRestOfTheDay = -1.0;
+
+// The escort tour as far as its school stop: added to the pattern, linked to
+// the episode, leaving home in time to reach the school at the episode's
+// time, with its stop count drawn when the person has activities of their
+// own. Returns the tour (owned by the pattern) and the drive to the school.
+CTour* StartEscortTour(CNWPattern& pattern, CEpisodeRecord& episode, CPersonObject& person,
+                       CHouseholdObject& household, CModelSystem& models, CHouseholdCoordinator& simulator,
+                       int schoolActivity, double windowStart, std::uint32_t stopCountKeyOffset, double& drive)
+{
+    pattern.AddTour(std::make_unique<CNWorkerTour>(pattern.GetDataManager(), &pattern));
+    CTour* tour = pattern.GetNthTour(pattern.GetTourCount());
+    tour->SetMode(kDriveAloneMode);
+    episode.m_pTour = tour;
+
+    const int home = household.GetHomeZone();
+    drive = simulator.GetTravelTime(home, {episode.m_zone}, kDriveAloneMode, episode.m_time);
+    const double leave = episode.m_time - drive;
+
+    // A return from an earlier tour later than the departure here leaves no
+    // wait at home; the departure stands.
+    tour->SetWindowStart(windowStart);
+    tour->SetPreTourTime(std::max(0.0, leave - windowStart));
+    tour->SetStopCount(1);
+    tour->CreateStops();
+    tour->GetStopByNumber(1)->SetDepartureTime(leave);
+
+    int extraStops = 0;
+    if (CPattern::HasOwnActivities(person)) {
+        decision_key::Reseed(models, household, decision_key::Pid(person) + stopCountKeyOffset);
+        extraStops = models.m_pNumberOfStopsAfterPickupOrDropoff->Choose(tour);
+    }
+    tour->SetStopCount(extraStops + 1);
+    tour->CreateStops();
+
+    CStop* school = tour->GetStopByNumber(1);
+    school->SetActivityDuration(kEscortStopMinutes);
+    school->SetDepartureTime(leave);
+    school->SetTravelTime(drive);
+    school->SetOriginZone(home);
+    school->SetZone(episode.m_zone);
+    school->SetActivityType(schoolActivity);
+    school->SetOriginActivityType(kAtHomeOrigin);
+    return tour;
+}
+
+// The drive home from the tour's last stop, cut to 95 percent of the time the
+// last stop leaves when it would not fit; then the tour's duration. The
+// duration may have been read (and stored) while the stops were made, so it is
+// measured afresh. Returns the arrival home (unfloored departure + drive).
+double ReturnHomeFromEscort(CTour& tour, const CPersonObject& person, int home, double homeStay,
+                            CHouseholdCoordinator& simulator)
+{
+    CStop* last = tour.GetStopByNumber(tour.GetStopCount());
+    const double leave = last->GetDepartureTime() + last->GetTravelTime() + last->GetActivityDuration();
+    double drive = simulator.GetTravelTime(last->GetZone(), {home}, kDriveAloneMode, leave);
+    if (!CPattern::HasOwnActivities(person))
+        tour.GetStopByNumber(1)->SetTimeLeft(schedule_time::kMinutesInDay - (drive + leave));
+    if (drive > last->GetTimeLeft())
+        drive = schedule_bounds::ShareOfTimeLeft(0.95, last->GetTimeLeft());
+    drive = std::floor(drive);
+    tour.AppendStop(kHomeActivity, homeStay, leave, drive, last->GetZone(), home, last->GetActivityType());
+    tour.SetDuration(-1.0);
+    tour.GetDuration();
+    return leave + drive;
+}
+
+// The minute the person is back home from the pattern's last tour; 0.0 for a
+// pattern without tours.
+double ReturnFromLastTour(const CNWPattern& pattern)
+{
+    const CTour* last = pattern.GetNthTour(pattern.GetTourCount());
+    if (last == nullptr || last->GetStops().empty())
+        return 0.0;
+    const CStop& home = *last->GetStops().back();
+    return home.GetDepartureTime() + home.GetTravelTime();
+}
+
+// The simulator's escort episodes, when it has children.
+CHouseholdWithChildren* WithChildren(CHouseholdCoordinator* simulator)
+{
+    return dynamic_cast<CHouseholdWithChildren*>(simulator);
+}
+
+}  // namespace
+
+void CNWPattern::AddSchoolDropOffTour(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                                      CHouseholdCoordinator* simulator)
+{
+    CHouseholdWithChildren* withChildren = WithChildren(simulator);
+    if (person == nullptr || household == nullptr || models == nullptr || withChildren == nullptr
+        || withChildren->m_dropOffEpisodes.empty())
+        return;
+    CEpisodeRecord& episode = withChildren->m_dropOffEpisodes.front();
+    person->m_bDropsOffChildren = 1;
+    double drive = 0.0;
+    CTour* tour = StartEscortTour(*this, episode, *person, *household, *models, *simulator, kDropOffActivity, 0.0,
+                                  3, drive);
+    const double leave = episode.m_time - drive;
+
+    // The person's own stops fit between the drop-off and the first joint
+    // activity of the day, or the pick-up when the same person makes it (with
+    // a margin), else the end of the day.
+    if (tour->GetStopCount() > 1) {
+        const int number = CRecordLine::TruncateToInt(person->GetPersonNumber());
+        double until = schedule_time::kMinutesInDay;
+        for (const CJointActivityRecord& record : household->m_jointActivities) {
+            if (record.IsParticipant(number)) {
+                until = record.m_dStartTime;
+                break;
+            }
+        }
+        double window = until - episode.m_time - kEscortStopMinutes;
+        const auto& pickUps = withChildren->m_pickUpEpisodes;
+        if (pickUps.size() == 1 && pickUps.front().m_pAdult == person)
+            window = (pickUps.front().m_time - episode.m_time - kEscortStopMinutes) * 0.9;
+        tour->SetWindowLength(std::max(0.0, window));
+    }
+    // The stops go on with the stream of the stop-count draw.
+    for (int j = 2; j <= tour->GetStopCount(); ++j) {
+        tour->SetStopWindow(j);
+        tour->SetStopDeparture(j);
+        tour->GetStopByNumber(j)->Generate(person, models, household, simulator);
+    }
+    ReturnHomeFromEscort(*tour, *person, household->GetHomeZone(), 0.0, *simulator);
+
+    // The children ride along to school: one leg leaving with the adult.
+    for (CPersonObject* child : episode.m_children) {
+        CWPattern* school = child != nullptr ? child->GetWPattern() : nullptr;
+        if (school == nullptr)
+            continue;
+        school->SetHomeToWorkStopCount(1);
+        school->CreateHomeToWorkStops();
+        school->SetHomeToWorkDuration(drive);
+        CTour* ride = school->GetTourAt(CWPattern::kHomeToWorkSlot);
+        CStop* stop = ride->GetStopByNumber(1);
+        stop->SetDepartureTime(leave);
+        ride->SetPreTourTime(leave);
+        stop->SetZone(child->GetValue6());
+        stop->SetOriginZone(household->GetHomeZone());
+        stop->SetTravelTime(school->GetHomeToWorkDuration());
+        stop->SetActivityType(kRideToSchoolActivity);
+        stop->SetOriginActivityType(kAtHomeOrigin);
+        stop->SetActivityDuration(school->GetWorkDuration());
+    }
+}
+
+void CNWPattern::AddSchoolPickUpTour(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                                     CHouseholdCoordinator* simulator)
+{
+    CHouseholdWithChildren* withChildren = WithChildren(simulator);
+    if (person == nullptr || household == nullptr || models == nullptr || withChildren == nullptr
+        || withChildren->m_pickUpEpisodes.empty())
+        return;
+    CEpisodeRecord& episode = withChildren->m_pickUpEpisodes.front();
+    person->m_bPicksUpChildren = 1;
+    const double windowStart = ReturnFromLastTour(*this);
+    double drive = 0.0;
+    CTour* tour = StartEscortTour(*this, episode, *person, *household, *models, *simulator, kPickUpActivity,
+                                  windowStart, 4, drive);
+
+    if (tour->GetStopCount() > 1)
+        tour->SetWindowLength(std::max(0.0, schedule_time::kMinutesInDay - episode.m_time - kEscortStopMinutes));
+    // Every stop starts over from the same key.
+    for (int j = 2; j <= tour->GetStopCount(); ++j) {
+        tour->SetStopWindow(j);
+        tour->SetStopDeparture(j);
+        decision_key::Reseed(*models, *household, decision_key::Pid(*person) + 5);
+        tour->GetStopByNumber(j)->Generate(person, models, household, simulator);
+    }
+    const double arrival = ReturnHomeFromEscort(*tour, *person, household->GetHomeZone(), kRestOfTheDay, *simulator);
+
+    // The children ride home along the adult's stops after the school, the
+    // numbers of those stops kept (2 .. m); the ride home's activity is the
+    // adult's return home.
+    const int legs = tour->GetStopCount() - 1;
+    for (CPersonObject* child : episode.m_children) {
+        CWPattern* school = child != nullptr ? child->GetWPattern() : nullptr;
+        if (school == nullptr)
+            continue;
+        school->SetWorkToHomeStopCount(legs);
+        school->CreateWorkToHomeStops();
+        CTour* ride = school->GetTourAt(CWPattern::kWorkToHomeSlot);
+        for (int s = 1; s <= legs; ++s) {
+            const CStop* from = tour->GetStopByNumber(s + 1);
+            CStop* to = ride->GetStopByNumber(s);
+            to->SetActivityType(from->GetActivityType());
+            to->SetRemainingWindow(from->GetRemainingWindow());
+            to->SetActivityDuration(from->GetActivityDuration());
+            to->SetTimeLeft(from->GetRemainingWindow() - from->GetActivityDuration());
+            to->SetStopNumber(from->GetStopNumber());
+            to->SetOriginZone(from->GetOriginZone());
+            to->SetDepartureTime(from->GetDepartureTime());
+            to->SetTravelTime(from->GetTravelTime());
+            to->SetZone(from->GetZone());
+            to->SetOriginActivityType(s == 1 ? kAtSchoolOrigin : from->GetOriginActivityType());
+        }
+        school->SetWorkToHomeDuration(arrival - kEscortStopMinutes - episode.m_time);
+        ride->GetStopByNumber(1)->SetDepartureTime(episode.m_time + kEscortStopMinutes);
+        ride->SetPreTourTime(school->GetWorkDuration());
+    }
 }
 
 void CNWPattern::SortToursByDeparture()

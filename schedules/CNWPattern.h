@@ -48,6 +48,16 @@ public:
     // tour changes nothing.
     void AddTour(std::unique_ptr<CTour> tour);
 
+    // The school escort tours of the adult of the household's first drop-off
+    // (first pick-up) episode: a car tour whose first stop is the school at
+    // the episode's time, a few stops of the person's own when the person has
+    // activities, and the way home. The escorted children's ride to school
+    // (ride home) is filled to match. Nothing is made without such an episode.
+    void AddSchoolDropOffTour(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                              CHouseholdCoordinator* simulator);
+    void AddSchoolPickUpTour(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
+                             CHouseholdCoordinator* simulator);
+
     int GetToursBeforeSimulation() const { return m_nToursBeforeSimulation; }
     void SetToursBeforeSimulation(int count) { m_nToursBeforeSimulation = count; }
     CInputDataManager* GetDataManager() const { return m_pDataManager; }

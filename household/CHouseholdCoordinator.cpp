@@ -4,6 +4,7 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "household/CEpisodeRecord.h"
 #include "household/CHouseholdWithChildren.h"
 #include "household/DecisionKey.h"
@@ -51,10 +52,12 @@ namespace {
 using decision_key::Reseed;
 using schedule_bounds::Clamp;
 
-// Household and person columns the driver reads.
+// Household and person columns the driver reads; the widest of each table
+// (household column 9, person column 52) are checked when the tables load
+// (InputColumns).
 constexpr int kHouseholdVehicles = 2;
-constexpr int kHouseholdHomeZone = 3;
-constexpr int kHouseholdPersons = 9;
+constexpr int kHouseholdHomeZone = InputColumns::kHomeZone;
+constexpr int kHouseholdPersons = InputColumns::kPersonCount;
 constexpr int kPersonEmployed = 2;
 constexpr int kPersonEnrolled = 3;
 constexpr int kDistanceColumn = 3;  // zone-to-zone distance

@@ -23,14 +23,6 @@ class CJointActivityRecord;
 
 class CHouseholdCoordinator {
 public:
-    // The widest columns the household simulation reads: household column 9
-    // (number of persons) and person column 52 (second school zone). Tables
-    // narrower than these are refused when they load, so the simulation reads
-    // its columns without a check per read. Raise them with a reader that
-    // reaches further.
-    static constexpr int kWidestHouseholdColumnRead = 9;
-    static constexpr int kWidestPersonColumnRead = 52;
-
     explicit CHouseholdCoordinator(CModelSystem* models);
     // Virtual: the model system releases the simulator through this base class.
     virtual ~CHouseholdCoordinator();

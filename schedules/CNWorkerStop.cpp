@@ -5,6 +5,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CTour.h"
 #include "schedules/ScheduleBounds.h"
@@ -24,7 +25,7 @@ void CNWorkerStop::Generate(CPersonObject* person, CModelSystem* models, CHouseh
     const StopModels stopModels{&models->TourStopActivityType(tour), &models->TourStopActivityDuration(tour),
                                 &models->TourStopTravelTime(tour), &models->TourStopLocation(tour),
                                 models->m_pNonWorkerStopLocationWalkMode};
-    const TourOrigin home{CRecordLine::TruncateToInt(household->GetValue(3)), kHomeActivity};
+    const TourOrigin home{CRecordLine::TruncateToInt(household->GetValue(InputColumns::kHomeZone)), kHomeActivity};
     GenerateWith(stopModels, home, person, simulator);
 }
 

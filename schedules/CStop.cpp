@@ -235,8 +235,8 @@ void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, C
 
     // A mode without a zone rule (escort and household-built codes) has no
     // candidates; the draw still takes its uniform so that the stream keeps
-    // its place, and the stop stays at its origin.
-    buffers.matrix.clear();
+    // its place, and the stop stays at its origin. The matrix is reshaped,
+    // not released, by each filling.
     if (!buffers.candidates.empty()) {
         CurrentPersonScope current(simulator, person);
         simulator->ComputeLocationVariables(origin, buffers.candidates, models.location->m_terms.m_variableIds,

@@ -7,6 +7,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CPattern.h"
 #include "schedules/CTour.h"
@@ -54,7 +55,7 @@ void CWorkerStop::Generate(CPersonObject* person, CModelSystem* models, CHouseho
                                ", which is not a position of the worker pattern (0 to 10).");
     }
 
-    TourOrigin origin{CRecordLine::TruncateToInt(household->GetValue(3)), kHomeActivity};
+    TourOrigin origin{CRecordLine::TruncateToInt(household->GetValue(InputColumns::kHomeZone)), kHomeActivity};
     if (StartsAtWorkplace(position)) {
         origin.zone = person->GetValue2() == 1.0 ? person->GetActivityZone()
                                                  : std::max(person->GetValue6(), person->GetValue52());

@@ -4,6 +4,7 @@
 // thread; the zero-non-work gate ends the driver before the serve-passenger
 // decisions.
 
+#include "LoopTestRegion.h"
 #include "household/HouseholdRows.h"
 #include "support/TestDatabase.h"
 
@@ -11,6 +12,8 @@
 #include "data/CPersonObject.h"
 #include "household/CoupleNoChildrenHH.h"
 #include "household/COutputFileSet.h"
+#include "household/HouseholdSimulatorFactory.h"
+#include "data/CRecordLine.h"
 #include "models/CRandomStreams.h"
 #include "models/CRegressMM.h"
 #include "modelsystem/CModelSystem.h"
@@ -20,6 +23,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -153,6 +158,73 @@ TEST_P(HouseholdDriver, TheZeroNonWorkGateEndsTheDriverBeforeTheServePassengerDe
     DriverRun mileage = RunDriver(GetParam(), passes, 3.0, thread, plain);
     CRandomStreams::ReseedStream(thread, passes + 10);
     EXPECT_EQ(mileage.household->m_dAnnualMileage, std::min(64.0, std::exp(CRandomStreams::DrawStandardNormal(thread))));
+}
+
+// The sample model file of the source tree.
+std::string SampleModelFile() {
+    const char* source = std::getenv("TOLVAR_SOURCE_DIR");
+    return (std::filesystem::path(source ? source : "..") / "sample" / "tolvar-sample.tvm").string();
+}
+
+TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedRegion) {
+    LoopTestRegion region(GetParam(), 25, 150);
+    SingleLoop loop(region.Connect(), 3);
+    ASSERT_TRUE(loop.models.LoadXml(SampleModelFile()));
+    ASSERT_TRUE(loop.manager.LoadTables(&loop.connection));
+    ASSERT_TRUE(loop.manager.LoadHouseholdIdPage(0, 150));
+    COutputFileSet streams;
+    int workers = 0, pupils = 0;
+    while (CHouseholdObject* household = loop.manager.LoadNextHousehold()) {
+        household->SortPersonsByNumber();
+        auto simulator = CreateHouseholdSimulator(household->GetHouseholdType(), &loop.models);
+        ASSERT_NE(simulator, nullptr);
+        loop.models.m_pHouseholdObject = household;
+        loop.models.m_pHousehold = simulator.get();
+        loop.models.PassSettingsToHousehold();
+        simulator->SetHousehold(household);
+        loop.manager.SetOriginZone(household->GetHomeZone());
+        simulator->SimulateHousehold(streams);
+        loop.models.m_pHousehold = nullptr;
+        loop.models.m_pHouseholdObject = nullptr;
+
+        int goingAdults = 0;
+        for (const auto& person : household->GetPersons()) {
+            ASSERT_NE(person->GetPattern(), nullptr);
+            if (person->IsChild()) {
+                EXPECT_EQ(person->GetFlag(0), person->GetValue(3) == 1.0);
+            }
+            if (!person->IsChild() && person->GetFlag(0)) ++goingAdults;
+            const auto* pattern = dynamic_cast<const CWPattern*>(person->GetPattern());
+            if (pattern == nullptr) continue;
+            const double start = pattern->GetWorkStart();
+            const double duration = pattern->GetWorkDuration();
+            EXPECT_EQ(start, std::floor(start));
+            EXPECT_EQ(duration, std::floor(duration));
+            if (CRecordLine::TruncateToInt(person->GetValue(2)) == 1 && person->GetFlag(0)) {
+                ++workers;
+                EXPECT_TRUE(start >= 180 && start <= 720 && duration >= 195 && duration <= 721) << start << " " << duration;
+                EXPECT_TRUE(start + duration >= 600 && start + duration <= 1200);
+            } else if (person->IsChild()) {
+                ++pupils;
+                EXPECT_TRUE(start >= 245 && start <= 365 && duration >= 255 && duration <= 560) << start << " " << duration;
+                double distance = 0.0;
+                loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
+                                          std::max(person->GetValue6(), person->GetValue52()));
+                for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
+                    // Nobody drives a vehicle yet: a parent cannot drive the child.
+                    EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6) << mode;
+                    if (distance > 10.0) {
+                        EXPECT_NE(mode, 2);
+                    }
+                }
+            } else {
+                EXPECT_TRUE(start >= 220 && start <= 905 && duration >= 94 && duration <= 570) << start << " " << duration;
+            }
+        }
+        EXPECT_EQ(household->GetWorkOrSchoolAdultCount(), goingAdults);
+    }
+    EXPECT_GT(workers, 0);
+    EXPECT_GT(pupils, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, HouseholdDriver, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

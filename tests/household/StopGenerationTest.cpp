@@ -119,21 +119,6 @@ TEST_P(StopGeneration, AStopWithoutZoneRuleStaysAtItsOriginAndTakesItsUniform) {
     EXPECT_EQ(CRandomStreams::DrawUniform(kThread), sixth);
 }
 
-TEST_P(StopGeneration, TheDrawnTypeIsAlwaysAnOpenOne) {
-    person->SetFlag(4, true);   // social
-    person->SetFlag(11, true);  // maintenance
-    person->CreatePattern();
-    CNWorkerTour& tour = AddTour<CNWorkerTour>(*person->GetPattern(), 2, kEscortMode, 1);
-    std::vector<int> seen;
-    for (std::uint32_t key = 1; key <= 40; ++key) {
-        Generate(*tour.GetStopByNumber(1), key);
-        seen.push_back(tour.GetStopByNumber(1)->GetActivityType());
-    }
-    std::sort(seen.begin(), seen.end());
-    seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
-    EXPECT_EQ(seen, (std::vector<int>{1, 9}));
-}
-
 TEST_P(StopGeneration, AWorkBasedTourStartsAtTheWorkplaceAndItsSecondStopAtTheFirst) {
     person->SetValue(2, 1.0);  // employed: the workplace is column 5
     person->SetValue(5, 321.0);

@@ -351,8 +351,8 @@ void COutputChecker::CheckPerson(const InputPerson& input, const InputHousehold*
     const int position = m_positions[{input.household, input.number}];
     int ownVehicle = 0;
     if (vehicles != m_vehicleLines.end())
-        for (const VehicleLine& v : vehicles->second)
-            if (v.f[vehicle_field::kDriver] == position) ownVehicle = static_cast<int>(v.f[vehicle_field::kIndex]);
+        for (size_t k = 0; k < vehicles->second.size(); ++k)
+            if (vehicles->second[k].f[vehicle_field::kDriver] == position) ownVehicle = static_cast<int>(k);
     for (const Tour& tour : output.tours) {
         using namespace tour_field;
         const Fields& t = tour.f;

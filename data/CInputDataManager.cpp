@@ -119,7 +119,10 @@ int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, cons
 
 bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     // A new run may read other data than the cached rows came from.
-    if (load) ClearLOSCaches();
+    if (load) {
+        ClearLOSCaches();
+        m_originColumns.clear();
+    }
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
     const MessageIcon reportIcon = load ? MessageIcon::Error : MessageIcon::Information;
@@ -683,23 +686,33 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.assign(destinations.size(), 0.0);
         return;
     }
+    if (const OriginColumn* memo = FindOriginColumn(table, column, origin); memo && memo->answersLists) {
+        values.reserve(destinations.size());
+        for (int destination : destinations) {
+            const auto it = std::lower_bound(memo->byZone.begin(), memo->byZone.end(), std::make_pair(destination, 0.0),
+                                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            values.push_back(it != memo->byZone.end() && it->first == destination ? it->second : 0.0);
+        }
+        return;
+    }
     CTimedSection timing(kLOSQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
     ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
                             DestinationFilter(origin, destinations), destinations, values);
 }
 
-void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
-                                              int column, double time, int origin) {
-    time = CapTime(time);
-    destinations.clear();
-    values.clear();
-    if (CLOSCache* cache = GetCache(origin)) {
-        cache->GetLOSAllDestinations(destinations, values, column, time);
-        return;
-    }
-    const std::string table = GetLOSTableForLookup(time);
-    if (table.empty()) return;
+const CInputDataManager::OriginColumn* CInputDataManager::FindOriginColumn(const std::string& table, int column,
+                                                                          int origin) const {
+    const auto found = m_originColumns.find(std::make_tuple(table, column, origin));
+    return found == m_originColumns.end() ? nullptr : &found->second;
+}
+
+const CInputDataManager::OriginColumn* CInputDataManager::MemoOriginColumn(const std::string& table, int column,
+                                                                          int origin) {
+    auto key = std::make_tuple(table, column, origin);
+    if (const auto found = m_originColumns.find(key); found != m_originColumns.end()) return &found->second;
+    if (m_originColumns.size() >= kOriginColumnMemoSize) m_originColumns.clear();
+
     CTimedSection timing(kAllDestinationsQuerySection);
     const std::string name = m_losNames.GetColumnName(column);
     CRecordset rows(m_pDatabase);
@@ -714,12 +727,38 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     // The databases place empty values differently in the sort; the order
     // must not depend on the database, nor differ from the cached order.
     CLOSCache::SortByValueThenZone(pairs);
-    destinations.reserve(pairs.size());
-    values.reserve(pairs.size());
+    OriginColumn& memo = m_originColumns[std::move(key)];
+    memo.destinations.reserve(pairs.size());
+    memo.values.reserve(pairs.size());
+    memo.byZone.reserve(pairs.size());
     for (const auto& [value, destination] : pairs) {
-        destinations.push_back(destination);
-        values.push_back(value);
+        memo.destinations.push_back(destination);
+        memo.values.push_back(value);
+        memo.byZone.emplace_back(destination, value);
     }
+    std::sort(memo.byZone.begin(), memo.byZone.end());
+    // A zone with two rows reads the database's later row in a list query:
+    // such an origin is not answered from the memo.
+    const auto twice = std::adjacent_find(memo.byZone.begin(), memo.byZone.end(),
+                                          [](const auto& a, const auto& b) { return a.first == b.first; });
+    memo.answersLists = twice == memo.byZone.end();
+    return &memo;
+}
+
+void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
+                                              int column, double time, int origin) {
+    time = CapTime(time);
+    destinations.clear();
+    values.clear();
+    if (CLOSCache* cache = GetCache(origin)) {
+        cache->GetLOSAllDestinations(destinations, values, column, time);
+        return;
+    }
+    const std::string table = GetLOSTableForLookup(time);
+    if (table.empty()) return;
+    const OriginColumn* memo = MemoOriginColumn(table, column, origin);
+    destinations = memo->destinations;
+    values = memo->values;
 }
 
 void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int destination) {

@@ -18,6 +18,7 @@
 #include "platform/CRecordset.h"
 
 #include <map>
+#include <tuple>
 #include <memory>
 #include <string>
 #include <vector>
@@ -234,6 +235,22 @@ private:
     // cache of the current origin zone.
     std::map<int, std::unique_ptr<CLOSCache>> m_losCaches;
     int m_nCurrentOriginZone = -1;
+
+    // Memo of the level-of-service column of an origin other than the cached
+    // one, for every destination: stops away from home ask the same work and
+    // activity zones again and again. Filled by one query, answers as the
+    // database does; bounded by emptying it when full (the answers never
+    // depend on what it holds). Dropped when the tables are loaded again.
+    struct OriginColumn {
+        std::vector<int> destinations;  // by value, then zone (the all-destinations order)
+        std::vector<double> values;
+        std::vector<std::pair<int, double>> byZone;  // ascending zone
+        bool answersLists = false;  // false when a zone has two rows: list queries then ask the database
+    };
+    static constexpr size_t kOriginColumnMemoSize = 4096;
+    const OriginColumn* MemoOriginColumn(const std::string& table, int column, int origin);
+    const OriginColumn* FindOriginColumn(const std::string& table, int column, int origin) const;
+    std::map<std::tuple<std::string, int, int>, OriginColumn> m_originColumns;
     CModelSystem* m_pModelSystem = nullptr;
     CDatabase* m_pDatabase = nullptr;
     CRecordset m_householdIdRecordset;

@@ -515,3 +515,29 @@ INSTANTIATE_TEST_SUITE_P(Db, LOSQueryTest, ::testing::ValuesIn(TestDatabase::Kin
 INSTANTIATE_TEST_SUITE_P(Db, ShortDirectoryTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 }  // namespace
+
+namespace {
+
+// After an all-destinations query of an origin, list queries of the same
+// table and column answer from the per-thread memo, as the database would.
+TEST_P(LOSQueryTest, ListQueriesOfAQueriedOriginAnswerFromTheMemoAsTheDatabase) {
+    const std::vector<int> destinations{5, 1, 50000, 3, 99, 5, 7, 2, 4, 6};
+    for (int origin : LOSRegion::Zones()) {
+        for (double time : {100.0, 700.0, 1500.0}) {
+            for (int column = 0; column < LOSRegion::kLOSColumns; ++column) {
+                std::vector<int> zones;
+                std::vector<double> values;
+                direct.GetLOSAllDestinations(zones, values, column, time, origin);
+                const long queries = CSectionTimer::Calls("getlos-d");
+                direct.GetLOS(values, column, time, origin, destinations);
+                EXPECT_EQ(CSectionTimer::Calls("getlos-d"), queries);
+                std::vector<double> expected;
+                for (int d : destinations)
+                    expected.push_back(LOSRegion::LOSValue(StandardTable(time), origin, d, column).value_or(0.0));
+                EXPECT_EQ(values, expected) << "origin " << origin << " time " << time << " column " << column;
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -211,8 +211,8 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
                                           std::max(person->GetValue6(), person->GetValue52()));
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
-                    // Nobody drives a vehicle yet: a parent cannot drive the child.
-                    EXPECT_TRUE(mode == 2 || mode == 5 || mode == 6) << mode;
+                    // 4: escorted by an adult of the household's school episode.
+                    EXPECT_TRUE(mode == 2 || mode == 4 || mode == 5 || mode == 6) << mode;
                     if (distance > 10.0) {
                         EXPECT_NE(mode, 2);
                     }

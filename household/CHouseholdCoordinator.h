@@ -177,7 +177,9 @@ public:
 
     // Steps of the pass on one member (public so that they can be run alone).
     // The schedule order: members with a vehicle, then those without, each in
-    // person order; one empty vehicle-use entry per member with a vehicle.
+    // person order, as 1-based positions (the person numbers, once the loader
+    // has put the persons in number order); one empty vehicle-use entry per
+    // member with a vehicle.
     static void OrderPersonsForSchedule(CHouseholdObject& household);
     // Gives the last stop of each tour of the person's pattern the time spent
     // at its place until the next tour (or the end of the day).

@@ -88,9 +88,9 @@ constexpr int kDriveWithPassenger = 7;
 
 bool IsAutoMode(int mode) { return mode == kDriveAlone || mode == kPassenger || mode == kDriveWithPassenger; }
 
-// Scratch of the zone choice, per thread, so that no stop allocates once the
+// Scratch of stop generation, per thread, so that no stop allocates once the
 // buffers have grown.
-struct ZoneChoiceBuffers {
+struct StopGenerationBuffers {
     std::vector<int> closedTypes;
     std::vector<int> origin{0};
     std::vector<double> values;
@@ -103,7 +103,7 @@ struct ZoneChoiceBuffers {
     std::vector<int> candidates;
     std::vector<std::vector<double>> matrix;
 };
-thread_local ZoneChoiceBuffers t_buffers;
+thread_local StopGenerationBuffers t_buffers;
 
 // Sets the simulator's current person for the location variables and puts
 // the previous one back afterwards.
@@ -139,7 +139,7 @@ void CStop::ListUnavailableActivityTypes(const CPersonObject& person, std::vecto
 
 bool CStop::ListTransitCandidates(CInputDataManager& manager, int origin, double time, double tolerance,
                                   std::vector<int>& candidates) {
-    ZoneChoiceBuffers& buffers = t_buffers;
+    StopGenerationBuffers& buffers = t_buffers;
     candidates.clear();
     manager.GetLOSAllDestinations(buffers.zones, buffers.values, kTransitAvailableColumn, time, origin);
     manager.GetLOS(buffers.column8, kTransitInVehicleColumn, time, origin, buffers.zones);
@@ -165,7 +165,7 @@ bool CStop::ListTransitCandidates(CInputDataManager& manager, int origin, double
 
 void CStop::GenerateWith(const StopModels& models, TourOrigin firstStopOrigin, CPersonObject* person,
                          CHouseholdCoordinator* simulator) {
-    ZoneChoiceBuffers& buffers = t_buffers;
+    StopGenerationBuffers& buffers = t_buffers;
     CTour& tour = *m_pTour;
 
     m_dRemainingWindow = tour.GetWindowLength();

@@ -348,6 +348,18 @@ TEST_P(HouseholdLoopTest, NarrowHouseholdsTableFailsTheThreadNamingItsWidth) {
     EXPECT_TRUE(Trace().empty());
 }
 
+TEST_P(HouseholdLoopTest, PersonsAreSimulatedInPersonNumberOrderWithOneWarningPerRun) {
+    // Numbers n+9 .. 10 in the read order, which no longer follows them.
+    region->Database().Execute("UPDATE persons SET pnum = 10 - pnum");
+    loop->Run();
+    EXPECT_EQ(Keys(File("Adults.out")), ExpectedKeys(ids, true));
+    EXPECT_EQ(Keys(File("Children.out")), ExpectedKeys(ids, false));
+    int warnings = 0;
+    for (const std::string& text : messages.Texts())
+        if (text.find("the person numbers are not 1 to the number of persons") != std::string::npos) ++warnings;
+    EXPECT_EQ(warnings, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, HouseholdLoopTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "data/CPersonObject.h"
 #include "household/CHouseholdCoordinator.h"
+#include "household/CoupleNoChildrenHH.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CNWorkerTour.h"
 #include "schedules/CStop.h"
@@ -16,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -171,6 +173,42 @@ TEST_P(PersonSchedulePass, DriveToursRecordTheirVehicleIntervals) {
     CHouseholdCoordinator::RecordVehicleUse(other, *household);
     EXPECT_EQ(household->m_vehicleUse.size(), 2u);
     EXPECT_TRUE(household->m_vehicleUse[0].empty());
+}
+
+// Records the per-person slots the pass calls: slot, person number, and
+// whether the person was the simulator's current person during the call.
+class RecordingSimulator : public CoupleNoChildrenHH {
+public:
+    using CoupleNoChildrenHH::CoupleNoChildrenHH;
+    void SimulateWHCommute(CPersonObject* p, CHouseholdObject*) override { Record(12, p); }
+    void SimulateHWCommute(CPersonObject* p, CHouseholdObject*) override { Record(13, p); }
+    void SimulateNonWorkerEscortTours(CPersonObject* p, CHouseholdObject*, CModelSystem*) override { Record(14, p); }
+    void SimulateChildSchoolCommute(CPersonObject* p, CHouseholdObject*, CModelSystem*) override { Record(15, p); }
+    void SimulateChildDiscretionaryTour(CPersonObject* p, CHouseholdObject*, CModelSystem*,
+                                        CHouseholdCoordinator*) override {
+        Record(18, p);
+    }
+    std::vector<std::string> calls;
+
+private:
+    void Record(int slot, CPersonObject* p) {
+        calls.push_back(std::to_string(slot) + ":" + std::to_string(static_cast<int>(p->GetPersonNumber())) +
+                        (GetCurrentPerson() == p ? "" : " (not current)"));
+    }
+};
+
+TEST_P(PersonSchedulePass, EachMemberGetsTheStepsOfItsKindInScheduleOrder) {
+    auto household = HouseholdRows::Load(*db, {67, 2, 1, 500, 0, 9},
+                                         {Person(67, 1, 0, 40, 0), Person(67, 2, 0, 41, 0), Person(67, 3, 0, 12, 0),
+                                          Person(67, 4, 0, 9, 0)});
+    for (const int k : {2, 3}) household->GetPerson(k)->SetFlag(0, true);  // a worker and a pupil
+    household->GetPerson(2)->m_nVehicle = 0;
+    for (const auto& person : household->GetPersons()) person->CreatePattern();
+    RecordingSimulator simulator(nullptr);
+    simulator.SetHousehold(household.get());
+    simulator.GeneratePersonSchedules();
+    EXPECT_EQ(simulator.calls, (std::vector<std::string>{"12:2", "13:2", "14:1", "15:3", "18:3", "18:4"}));
+    EXPECT_EQ(simulator.GetCurrentPerson(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, PersonSchedulePass, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -1,5 +1,7 @@
 #include "bench/RunHarness.h"
 
+#include "platform/CSectionTimer.h"
+
 #include "bench/CAtomicRunProgress.h"
 #include "data/CInputDataManager.h"
 #include "household/CHouseholdLoop.h"
@@ -156,6 +158,7 @@ int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out
         return 1;
     }
     out = Report(result);
+    if (options.timers) out += CSectionTimer::ReportTimers();
     if (result.Succeeded()) return 0;
     err = std::string(kProgram) + ": " + NumberText::Integer(result.failedThreads) + " of " +
           NumberText::Integer(result.threads) + " threads failed";

@@ -28,6 +28,11 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
             m_help = true;
             continue;
         }
+        if (option == "--timers") {
+            if (hasValue) return Fail("--timers takes no value");
+            timers = true;
+            continue;
+        }
         if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate" &&
             option != "--decisions" && option != "--loops")
             return Fail("unknown argument \"" + arguments[i] + "\"");
@@ -67,7 +72,7 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
 
 std::string RunHarnessOptions::Usage(const std::string& program) {
     return "Usage: " + program +
-            " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE]\n"
+            " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE] [--timers]\n"
            "       [--decisions on|off] [--loops 1|10]\n"
            "\n"
            "Runs the ten household loops of a simulation run without a window and prints\n"
@@ -83,6 +88,8 @@ std::string RunHarnessOptions::Usage(const std::string& program) {
            "                 the household decisions (the benchmark's load-and-write pass)\n"
            "  --loops        10 (default): the ten household loops on their threads;\n"
            "                 1: one loop over every household, writing the files of thread 1\n"
+           "  --timers       after the run, the section timer's report: calls and\n"
+           "                 milliseconds of each timed section (the lookups), all threads\n"
            "  --help         this text\n"
            "\n"
            "The trace file debug1.txt is written to the working directory.\n";

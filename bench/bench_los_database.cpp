@@ -36,7 +36,10 @@ constexpr int kAutoTime = 5;
 constexpr int kCandidates = 51;
 
 // One thread's connection and input-data manager, with the tables loaded and
-// the first household of the thread's own page in hand.
+// the first household of the thread's own page in hand. The "Database"
+// benchmarks switch the thread's lookup memo off, so every lookup is a
+// query; the "Memo" ones ask again and again from 16 origins, as the stops
+// of a thread's households do from workplaces and popular zones.
 class DatabaseWorld {
 public:
     explicit DatabaseWorld(int thread) {
@@ -77,13 +80,17 @@ std::vector<int> Destinations(int origin, int count) {
     return destinations;
 }
 
-void Lookups(benchmark::State& state, int destinationCount) {
+// Origins repeating within a set of 16.
+int RepeatedOrigin(int thread, long long step) { return Origin(thread, step % 16); }
+
+void Lookups(benchmark::State& state, int destinationCount, bool memo = false) {
     CInputDataManager& manager = World(state.thread_index()).Manager();
     manager.ClearLOSCaches();
+    manager.SetLookupMemo(memo);
     std::vector<double> values;
     long long step = 0;
     for (auto _ : state) {
-        const int origin = Origin(state.thread_index(), step++);
+        const int origin = memo ? RepeatedOrigin(state.thread_index(), step++) : Origin(state.thread_index(), step++);
         manager.GetLOS(values, kAutoTime, 480.0, origin, Destinations(origin, destinationCount));
         benchmark::DoNotOptimize(values.data());
     }
@@ -96,25 +103,39 @@ BENCHMARK(DatabaseOneDestination)->Threads(1)->Threads(10)->UseRealTime()->Unit(
 void Database51Destinations(benchmark::State& state) { Lookups(state, kCandidates); }
 BENCHMARK(Database51Destinations)->Threads(1)->Threads(10)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
-void DatabaseAllDestinationsSorted(benchmark::State& state) {
+void AllDestinationsSorted(benchmark::State& state, bool memo) {
     CInputDataManager& manager = World(state.thread_index()).Manager();
     manager.ClearLOSCaches();
+    manager.SetLookupMemo(memo);
     std::vector<int> destinations;
     std::vector<double> values;
     long long step = 0;
     for (auto _ : state) {
-        manager.GetLOSAllDestinations(destinations, values, kAutoTime, 720.0, Origin(state.thread_index(), step++));
+        const int origin = memo ? RepeatedOrigin(state.thread_index(), step++) : Origin(state.thread_index(), step++);
+        manager.GetLOSAllDestinations(destinations, values, kAutoTime, 720.0, origin);
         benchmark::DoNotOptimize(values.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void DatabaseAllDestinationsSorted(benchmark::State& state) { AllDestinationsSorted(state, false); }
 BENCHMARK(DatabaseAllDestinationsSorted)->Threads(1)->Threads(10)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void MemoOneDestination(benchmark::State& state) { Lookups(state, 1, true); }
+BENCHMARK(MemoOneDestination)->Threads(1)->Threads(10)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void Memo51Destinations(benchmark::State& state) { Lookups(state, kCandidates, true); }
+BENCHMARK(Memo51Destinations)->Threads(1)->Threads(10)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void MemoAllDestinationsSorted(benchmark::State& state) { AllDestinationsSorted(state, true); }
+BENCHMARK(MemoAllDestinationsSorted)->Threads(1)->Threads(10)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // Both directions of a commute and the distance back home: three queries.
 void DatabaseFullRecord(benchmark::State& state) {
     DatabaseWorld& world = World(state.thread_index());
     CInputDataManager& manager = world.Manager();
     manager.ClearLOSCaches();
+    manager.SetLookupMemo(false);
     CPersonObject* person = world.Household()->GetPerson(1);
     long long step = 0;
     for (auto _ : state) {
@@ -132,9 +153,10 @@ BENCHMARK(DatabaseFullRecord)->Threads(1)->Threads(10)->UseRealTime()->Unit(benc
 const std::vector<int> kMatrixVariables = {30000, 20002, 20008, 30165, 30166, 30167,
                                            30169, 30172, 30322, 30342, 30343, 30354};
 
-void LocationMatrix(benchmark::State& state, bool cached) {
+void LocationMatrix(benchmark::State& state, bool cached, bool memo) {
     DatabaseWorld& world = World(0);
     CInputDataManager& manager = world.Manager();
+    manager.SetLookupMemo(memo);
     CHouseholdObject* household = world.Household();
     // The traveller is at home, which is also the tour's ultimate destination:
     // the cache holds the home zone, or another zone.
@@ -153,11 +175,15 @@ void LocationMatrix(benchmark::State& state, bool cached) {
         static_cast<double>(state.iterations());
 }
 
-void LocationMatrixFromCache(benchmark::State& state) { LocationMatrix(state, true); }
+void LocationMatrixFromCache(benchmark::State& state) { LocationMatrix(state, true, false); }
 BENCHMARK(LocationMatrixFromCache)->Unit(benchmark::kMicrosecond);
 
-void LocationMatrixFromDatabase(benchmark::State& state) { LocationMatrix(state, false); }
+void LocationMatrixFromDatabase(benchmark::State& state) { LocationMatrix(state, false, false); }
 BENCHMARK(LocationMatrixFromDatabase)->Unit(benchmark::kMicrosecond);
+
+// The same origin again and again: after the first call from the thread's memo.
+void LocationMatrixFromMemo(benchmark::State& state) { LocationMatrix(state, false, true); }
+BENCHMARK(LocationMatrixFromMemo)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

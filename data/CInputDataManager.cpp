@@ -27,6 +27,19 @@ const CSectionTimer::SectionId kLOSQuerySection = CSectionTimer::Section("getlos
 const CSectionTimer::SectionId kAllDestinationsQuerySection = CSectionTimer::Section("getlos-i");
 const CSectionTimer::SectionId kZone2ZoneQuerySection = CSectionTimer::Section("getz2z-d");
 const CSectionTimer::SectionId kZone2ZoneListQuerySection = CSectionTimer::Section("getz2z-vd");
+const CSectionTimer::SectionId kAdjacentQuerySection = CSectionTimer::Section("getadj-d");
+// The memo of answers from origins other than the cached one: a value or a
+// column found in it (hit), or read from the database into it (fill).
+const CSectionTimer::SectionId kMemoValueHit = CSectionTimer::Section("losmemo-value-hit");
+const CSectionTimer::SectionId kMemoValueFill = CSectionTimer::Section("losmemo-value-fill");
+const CSectionTimer::SectionId kMemoColumnHit = CSectionTimer::Section("losmemo-column-hit");
+const CSectionTimer::SectionId kMemoColumnFill = CSectionTimer::Section("losmemo-column-fill");
+
+// Counts one memo hit (a section timed over nothing).
+void CountHit(CSectionTimer::SectionId section) {
+    CSectionTimer::Start(section);
+    CSectionTimer::Stop(section);
+}
 
 bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -121,7 +134,7 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     // A new run may read other data than the cached rows came from.
     if (load) {
         ClearLOSCaches();
-        m_originColumns.clear();
+        m_lookupMemo.Clear();
     }
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
@@ -206,6 +219,10 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     return order.size() == InputTableCount;
 }
 
+std::string CInputDataManager::PairText(int origin, int destination) {
+    return "origin " + NumberText::Integer(origin) + ", destination " + NumberText::Integer(destination);
+}
+
 bool CInputDataManager::CheckRowWidths() {
     const bool households = CheckWidth("households", m_nHouseholdWidth, InputColumns::kWidestHouseholdColumn);
     const bool persons = CheckWidth("persons", m_nPersonWidth, InputColumns::kWidestPersonColumn);
@@ -254,12 +271,14 @@ void CInputDataManager::FindDuplicateHouseholds() {
                           MessageIcon::Warning);
 }
 
-void CInputDataManager::ReportNotANumber(const CRecordset& row, int column, const std::string& table,
-                                         const std::string& key) {
-    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(column),
-                          "The input table \"" + table + "\" holds a value that is not a number in column " +
-                              ColumnText(row, column) + ", first at " + key + ": " +
-                              InputKey::FieldText(row, column) + ". Such values read as 0.0.",
+void CInputDataManager::ReportNotANumber(const CRecordset& row, int field, const std::string& table,
+                                         const std::string& key, int tableColumn) {
+    const std::string column =
+        row.GetFieldName(field) + " (" + NumberText::Integer(tableColumn < 0 ? field : tableColumn) + ")";
+    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(field),
+                          "The input table \"" + table + "\" holds a value that is not a number in column " + column +
+                              ", first at " + key + ": " + InputKey::FieldText(row, field) +
+                              ". Such values read as 0.0.",
                           MessageIcon::Warning);
 }
 
@@ -652,15 +671,20 @@ namespace {
 
 // Runs a query of (value, dest_zon) rows and gives the value of each
 // destination of the list in order; a later row of the same destination
-// replaces an earlier one, a destination without a row reads 0.0.
-void ReadValuesByDestination(CDatabase* db, const std::string& sql, const std::string& filter,
+// replaces an earlier one, a destination without a row reads 0.0, and a value
+// that is not a number reads 0.0 after its report (column is its position in
+// the table).
+void ReadValuesByDestination(CInputDataManager& manager, const std::string& table, int column,
+                             const std::string& sql, const std::string& filter, int origin,
                              const std::vector<int>& destinations, std::vector<double>& values) {
-    CRecordset rows(db);
+    CRecordset rows(manager.GetDatabase());
     rows.m_strFilter = filter;
     rows.Open(sql);
     std::map<int, double> found;
     while (!rows.IsEOF()) {
-        found[CLOSCache::ZoneNumber(rows.GetDouble(1))] = rows.GetDouble(0);
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(1));
+        found[destination] =
+            manager.ReadValue(rows, 0, table, [&] { return CInputDataManager::PairText(origin, destination); }, column);
         rows.MoveNext();
     }
     values.reserve(destinations.size());
@@ -686,63 +710,30 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.assign(destinations.size(), 0.0);
         return;
     }
-    if (const OriginColumn* memo = FindOriginColumn(table, column, origin); memo && memo->answersLists) {
+    const std::string name = m_losNames.GetColumnName(column);
+    const int memoTable = m_bLookupMemo ? m_lookupMemo.TableIndex(table) : 0;
+    if (m_bLookupMemo && destinations.size() > 1) {
+        const CLookupMemo::OriginColumn& rows = MemoColumn(memoTable, table, name, column, origin);
         values.reserve(destinations.size());
-        for (int destination : destinations) {
-            const auto it = std::lower_bound(memo->byZone.begin(), memo->byZone.end(), std::make_pair(destination, 0.0),
-                                             [](const auto& a, const auto& b) { return a.first < b.first; });
-            values.push_back(it != memo->byZone.end() && it->first == destination ? it->second : 0.0);
-        }
+        for (int destination : destinations) values.push_back(rows.Value(destination));
         return;
     }
-    CTimedSection timing(kLOSQuerySection);
-    const std::string name = m_losNames.GetColumnName(column);
-    ReadValuesByDestination(m_pDatabase, "SELECT " + name + ", dest_zon FROM " + table,
-                            DestinationFilter(origin, destinations), destinations, values);
-}
-
-const CInputDataManager::OriginColumn* CInputDataManager::FindOriginColumn(const std::string& table, int column,
-                                                                          int origin) const {
-    const auto found = m_originColumns.find(std::make_tuple(table, column, origin));
-    return found == m_originColumns.end() ? nullptr : &found->second;
-}
-
-const CInputDataManager::OriginColumn* CInputDataManager::MemoOriginColumn(const std::string& table, int column,
-                                                                          int origin) {
-    auto key = std::make_tuple(table, column, origin);
-    if (const auto found = m_originColumns.find(key); found != m_originColumns.end()) return &found->second;
-    if (m_originColumns.size() >= kOriginColumnMemoSize) m_originColumns.clear();
-
-    CTimedSection timing(kAllDestinationsQuerySection);
-    const std::string name = m_losNames.GetColumnName(column);
-    CRecordset rows(m_pDatabase);
-    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
-    rows.m_strSort = name + " , dest_zon";
-    rows.Open("SELECT dest_zon," + name + " FROM " + table);
-    std::vector<std::pair<double, int>> pairs;
-    while (!rows.IsEOF()) {
-        pairs.emplace_back(rows.GetDouble(1), CLOSCache::ZoneNumber(rows.GetDouble(0)));
-        rows.MoveNext();
+    if (m_bLookupMemo) {
+        if (const double* value = m_lookupMemo.FindValue(memoTable, column, origin, destinations.front())) {
+            CountHit(kMemoValueHit);
+            values.push_back(*value);
+            return;
+        }
     }
-    // The databases place empty values differently in the sort; the order
-    // must not depend on the database, nor differ from the cached order.
-    CLOSCache::SortByValueThenZone(pairs);
-    OriginColumn& memo = m_originColumns[std::move(key)];
-    memo.destinations.reserve(pairs.size());
-    memo.values.reserve(pairs.size());
-    memo.byZone.reserve(pairs.size());
-    for (const auto& [value, destination] : pairs) {
-        memo.destinations.push_back(destination);
-        memo.values.push_back(value);
-        memo.byZone.emplace_back(destination, value);
+    {
+        CTimedSection timing(kLOSQuerySection);
+        ReadValuesByDestination(*this, table, column, "SELECT " + name + ", dest_zon FROM " + table,
+                                DestinationFilter(origin, destinations), origin, destinations, values);
     }
-    std::sort(memo.byZone.begin(), memo.byZone.end());
-    // A zone with two rows reads the database's later row in a list query:
-    // such an origin is not answered from the memo.
-    const auto twice = std::adjacent_find(memo.byZone.begin(), memo.byZone.end(),
-                                          [](const auto& a, const auto& b) { return a.first == b.first; });
-    memo.answersLists = twice == memo.byZone.end();
-    return &memo;
+    if (m_bLookupMemo) {
+        CountHit(kMemoValueFill);
+        m_lookupMemo.StoreValue(memoTable, column, origin, destinations.front(), values.front());
+    }
 }
 
 void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
@@ -756,9 +747,39 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     }
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
-    const OriginColumn* memo = MemoOriginColumn(table, column, origin);
-    destinations = memo->destinations;
-    values = memo->values;
+    const std::string name = m_losNames.GetColumnName(column);
+    if (m_bLookupMemo) {
+        const CLookupMemo::OriginColumn& rows =
+            MemoColumn(m_lookupMemo.TableIndex(table), table, name, column, origin);
+        destinations.reserve(rows.byValue.size());
+        values.reserve(rows.byValue.size());
+        for (const auto& [value, destination] : rows.byValue) {
+            destinations.push_back(destination);
+            values.push_back(value);
+        }
+        return;
+    }
+    CTimedSection timing(kAllDestinationsQuerySection);
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.m_strSort = name + " , dest_zon";
+    rows.Open("SELECT dest_zon," + name + " FROM " + table);
+    std::vector<std::pair<double, int>> pairs;
+    while (!rows.IsEOF()) {
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
+        pairs.emplace_back(ReadValue(rows, 1, table, [&] { return PairText(origin, destination); }, column),
+                           destination);
+        rows.MoveNext();
+    }
+    // The databases place empty values differently in the sort; the order
+    // must not depend on the database, nor differ from the cached order.
+    CLOSCache::SortByValueThenZone(pairs);
+    destinations.reserve(pairs.size());
+    values.reserve(pairs.size());
+    for (const auto& [value, destination] : pairs) {
+        destinations.push_back(destination);
+        values.push_back(value);
+    }
 }
 
 void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int destination) {
@@ -767,6 +788,13 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         cache->GetZone2ZoneValue(value, column, destination);
         return;
     }
+    if (m_bLookupMemo) {
+        if (const double* held = m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destination)) {
+            CountHit(kMemoValueHit);
+            value = *held;
+            return;
+        }
+    }
     CTimedSection timing(kZone2ZoneQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     try {
@@ -774,7 +802,12 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         rows.m_strFilter =
             "orig_zon = " + NumberText::Integer(origin) + " AND dest_zon = " + NumberText::Integer(destination);
         rows.Open("SELECT " + name + " FROM zone2zone");
-        if (!rows.IsEOF()) value = rows.GetDouble(0);
+        if (!rows.IsEOF())
+            value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
+        if (m_bLookupMemo) {
+            CountHit(kMemoValueFill);
+            m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destination, value);
+        }
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Error);
         MessageSink::Post("State:" + error.SqlState() + ",Native:" + NumberText::Integer(error.NativeCode()),
@@ -791,10 +824,52 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         cache->GetZone2ZoneValues(values, column, destinations);
         return;
     }
-    CTimedSection timing(kZone2ZoneListQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
-    ReadValuesByDestination(m_pDatabase, "SELECT " + name + " , dest_zon FROM zone2zone",
-                            DestinationFilter(origin, destinations), destinations, values);
+    if (m_bLookupMemo && destinations.size() > 1) {
+        const CLookupMemo::OriginColumn& rows = MemoColumn(CLookupMemo::kZone2Zone, "zone2zone", name, column, origin);
+        values.reserve(destinations.size());
+        for (int destination : destinations) values.push_back(rows.Value(destination));
+        return;
+    }
+    if (m_bLookupMemo) {
+        if (const double* value =
+                m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destinations.front())) {
+            CountHit(kMemoValueHit);
+            values.push_back(*value);
+            return;
+        }
+    }
+    {
+        CTimedSection timing(kZone2ZoneListQuerySection);
+        ReadValuesByDestination(*this, "zone2zone", column, "SELECT " + name + " , dest_zon FROM zone2zone",
+                                DestinationFilter(origin, destinations), origin, destinations, values);
+    }
+    if (m_bLookupMemo) {
+        CountHit(kMemoValueFill);
+        m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destinations.front(), values.front());
+    }
+}
+
+const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
+                                                               const std::string& columnName, int column,
+                                                               int origin) {
+    if (const CLookupMemo::OriginColumn* held = m_lookupMemo.FindColumn(table, column, origin)) {
+        CountHit(kMemoColumnHit);
+        return *held;
+    }
+    CTimedSection timing(kMemoColumnFill);
+    CTimedSection query(table == CLookupMemo::kZone2Zone ? kZone2ZoneListQuerySection : kAllDestinationsQuerySection);
+    CRecordset rows(m_pDatabase);
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.Open("SELECT dest_zon," + columnName + " FROM " + from);
+    std::vector<std::pair<double, int>> read;
+    while (!rows.IsEOF()) {
+        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
+        read.emplace_back(ReadValue(rows, 1, from, [&] { return PairText(origin, destination); }, column),
+                          destination);
+        rows.MoveNext();
+    }
+    return m_lookupMemo.StoreColumn(table, column, origin, std::move(read));
 }
 
 void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {
@@ -803,6 +878,7 @@ void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinati
         cache->GetAdjacentZones(origin, destinations);
         return;
     }
+    CTimedSection timing(kAdjacentQuerySection);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin) + " AND ( adjacent = 1 ) ";
     rows.Open("SELECT dest_zon FROM zone2zone");
@@ -834,7 +910,7 @@ void CInputDataManager::ReadCommuteRow(double time, int from, int to, double (&c
     rows.Open("SELECT * FROM " + table);
     if (rows.IsEOF()) return;
     const int count = std::min(rows.GetODBCFieldCount(), 14);
-    for (int c = 0; c < count; ++c) columns[c] = rows.GetDouble(c);
+    for (int c = 0; c < count; ++c) columns[c] = ReadValue(rows, c, table, [&] { return PairText(from, to); });
 }
 
 namespace {

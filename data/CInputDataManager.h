@@ -12,13 +12,13 @@
 #include "data/CInputMessages.h"
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
+#include "data/CLookupMemo.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
 #include "data/CZoneData.h"
 #include "platform/CRecordset.h"
 
 #include <map>
-#include <tuple>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,16 +71,20 @@ public:
     void SetInputMessages(CInputMessages* messages) { m_pMessages = messages ? messages : &m_ownMessages; }
     CInputMessages& GetInputMessages() const { return *m_pMessages; }
 
-    // Field `column` of the row: its number, or 0.0 for a value that is not a
+    // Field `field` of the row: its number, or 0.0 for a value that is not a
     // number, of which the first of each table and column is reported with
-    // the key that key() gives (made only then).
+    // the key that key() gives (made only then). tableColumn is the field's
+    // position in the table when the query picks columns (-1: the same).
     template <typename Key>
-    double ReadValue(const CRecordset& row, int column, const std::string& table, Key&& key) {
-        if (!row.IsFieldNotANumber(column)) return row.GetDouble(column);
-        ReportNotANumber(row, column, table, key());
+    double ReadValue(const CRecordset& row, int field, const std::string& table, Key&& key, int tableColumn = -1) {
+        if (!row.IsFieldNotANumber(field)) return row.GetDouble(field);
+        ReportNotANumber(row, field, table, key(), tableColumn);
         return 0.0;
     }
-    void ReportNotANumber(const CRecordset& row, int column, const std::string& table, const std::string& key);
+    void ReportNotANumber(const CRecordset& row, int field, const std::string& table, const std::string& key,
+                          int tableColumn = -1);
+    // The key of a level-of-service or zone-to-zone row in those reports.
+    static std::string PairText(int origin, int destination);
 
     // Fill the in-memory tables; database errors pass to the caller.
     void LoadLOSDirectory();
@@ -149,8 +153,10 @@ public:
     // from the database; both give the same answers. Every query first
     // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
     // time at or past the directory's last end time reads the last period's
-    // table. A destination without a row reads 0.0. Database errors pass to
-    // the caller unless noted.
+    // table. A destination without a row reads 0.0, and so does a value that
+    // is not a number (reported once per table and column), from the cache
+    // and from the database alike. Database errors pass to the caller unless
+    // noted.
 
     // Column `column` of the level-of-service table of `time`, origin to each
     // destination, in list order. An empty list sends no query.
@@ -175,9 +181,15 @@ public:
     void GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
                       double returnTime);
 
+    // Whether the lookups from origins other than the cached one keep their
+    // answers in the thread's memo (on unless switched off); the answers are
+    // the same either way. Switching it changes nothing already held.
+    void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
+    const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
+
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
-    // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9. A list
-    // longer than kMaxListedDestinations gives "orig_zon = 7" alone: a
+    // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
+    // A list longer than kMaxListedDestinations gives "orig_zon = 7" alone: a
     // database refuses an OR chain of a thousand terms, and the rows of the
     // origin are read and picked by destination just the same.
     static constexpr size_t kMaxListedDestinations = 100;
@@ -228,6 +240,13 @@ private:
     // (already capped); zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
 
+    // Every destination of an origin with its value of a column, from the
+    // memo or read into it: `table` the memo's index, `from` the table name.
+    const CLookupMemo::OriginColumn& MemoColumn(int table, const std::string& from, const std::string& columnName,
+                                                int column, int origin);
+
+    CLookupMemo m_lookupMemo;
+    bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
     std::map<int, std::vector<std::vector<double>>> m_vehicleMake;
@@ -235,22 +254,6 @@ private:
     // cache of the current origin zone.
     std::map<int, std::unique_ptr<CLOSCache>> m_losCaches;
     int m_nCurrentOriginZone = -1;
-
-    // Memo of the level-of-service column of an origin other than the cached
-    // one, for every destination: stops away from home ask the same work and
-    // activity zones again and again. Filled by one query, answers as the
-    // database does; bounded by emptying it when full (the answers never
-    // depend on what it holds). Dropped when the tables are loaded again.
-    struct OriginColumn {
-        std::vector<int> destinations;  // by value, then zone (the all-destinations order)
-        std::vector<double> values;
-        std::vector<std::pair<int, double>> byZone;  // ascending zone
-        bool answersLists = false;  // false when a zone has two rows: list queries then ask the database
-    };
-    static constexpr size_t kOriginColumnMemoSize = 4096;
-    const OriginColumn* MemoOriginColumn(const std::string& table, int column, int origin);
-    const OriginColumn* FindOriginColumn(const std::string& table, int column, int origin) const;
-    std::map<std::tuple<std::string, int, int>, OriginColumn> m_originColumns;
     CModelSystem* m_pModelSystem = nullptr;
     CDatabase* m_pDatabase = nullptr;
     CRecordset m_householdIdRecordset;

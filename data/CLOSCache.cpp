@@ -167,7 +167,7 @@ void CLOSCache::LoadOriginRows(const std::string& table, int zone, OriginRows& r
         destinations.push_back(destination);
         for (int j = 0; j < n; ++j)
             values.push_back(m_pManager->ReadValue(recordset, j + kFirstStoredColumn, table, [&] {
-                return "origin " + NumberText::Integer(zone) + ", destination " + NumberText::Integer(destination);
+                return CInputDataManager::PairText(zone, destination);
             }));
         recordset.MoveNext();
     }

@@ -36,7 +36,8 @@ std::string ConnectValue(const std::string& connect, const std::string& key) {
         const size_t equals = entry.find('=');
         if (equals != std::string::npos && Lower(Trimmed(entry.substr(0, equals))) == Lower(key)) {
             std::string value = Trimmed(entry.substr(equals + 1));
-            if (value.size() >= 2 && value.front() == '{' && value.back() == '}') value = value.substr(1, value.size() - 2);
+            if (value.size() >= 2 && value.front() == '{' && value.back() == '}')
+                value = value.substr(1, value.size() - 2);
             return value;
         }
         start = end + 1;

@@ -275,6 +275,58 @@ TEST_P(LOSQueryTest, ZoneToZoneQueriesAgreeOnBothPathsWithTheRules) {
     EXPECT_TRUE(messages.Texts().empty());
 }
 
+TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
+    // `direct` keeps its answers in the memo; `plain` asks the database every time.
+    CDatabase plainConnection;
+    plainConnection.OpenEx(db->Connect());
+    CInputDataManager plain;
+    ASSERT_TRUE(plain.LoadTables(&plainConnection));
+    plain.SetLookupMemo(false);
+    const std::vector<std::vector<int>> lists{{5}, {99}, {3}, {5, 1, 50000, 3, 99, 5, 7}};
+    const int hitsBefore = CSectionTimer::Calls("losmemo-value-hit") + CSectionTimer::Calls("losmemo-column-hit");
+    for (int round = 0; round < 2; ++round) {
+        for (int origin : LOSRegion::Zones()) {
+            for (double time : {100.0, 700.0, 1500.0}) {
+                for (int column : {3, 5, 7, 8}) {
+                    SCOPED_TRACE("origin " + std::to_string(origin) + " time " + std::to_string(time) + " column " +
+                                 std::to_string(column));
+                    for (const auto& destinations : lists) {
+                        std::vector<double> memo;
+                        std::vector<double> database;
+                        direct.GetLOS(memo, column, time, origin, destinations);
+                        plain.GetLOS(database, column, time, origin, destinations);
+                        EXPECT_EQ(memo, database);
+                        direct.GetZone2ZoneForDestinations(memo, column % 5, origin, destinations);
+                        plain.GetZone2ZoneForDestinations(database, column % 5, origin, destinations);
+                        EXPECT_EQ(memo, database);
+                        double memoValue = -1.0;
+                        double databaseValue = -2.0;
+                        direct.GetZone2Zone(memoValue, column % 5, origin, destinations.front());
+                        plain.GetZone2Zone(databaseValue, column % 5, origin, destinations.front());
+                        EXPECT_EQ(memoValue, databaseValue);
+                    }
+                    std::vector<int> memoZones, databaseZones;
+                    std::vector<double> memoValues, databaseValues;
+                    direct.GetLOSAllDestinations(memoZones, memoValues, column, time, origin);
+                    plain.GetLOSAllDestinations(databaseZones, databaseValues, column, time, origin);
+                    EXPECT_EQ(memoZones, databaseZones);
+                    EXPECT_EQ(memoValues, databaseValues);
+                }
+            }
+        }
+    }
+    // The second round is answered from the memo, which stays within its bounds.
+    EXPECT_GT(CSectionTimer::Calls("losmemo-value-hit") + CSectionTimer::Calls("losmemo-column-hit"), hitsBefore);
+    EXPECT_LE(direct.GetLookupMemo().ColumnCount(), CLookupMemo::kOriginCapacity);
+    EXPECT_GT(direct.GetLookupMemo().ValueCount(), 0u);
+    EXPECT_EQ(plain.GetLookupMemo().ValueCount(), 0u);
+    // A new input database starts with an empty memo.
+    ASSERT_TRUE(direct.LoadTables(&directConnection));
+    EXPECT_EQ(direct.GetLookupMemo().ValueCount(), 0u);
+    EXPECT_EQ(direct.GetLookupMemo().ColumnCount(), 0u);
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_P(LOSQueryTest, AdjacentZonesAscendOnBothPaths) {
     for (int origin : LOSRegion::Zones()) {
         cached.SetOriginZone(origin);
@@ -405,6 +457,8 @@ TEST_P(LOSQueryTest, EachPathTimesItsOwnSection) {
     EXPECT_EQ(calls("getlos-d"), losD);
     EXPECT_EQ(calls("getz2z-d"), z2zD);
 
+    // The database path itself; the memo's own counts are tested with it.
+    direct.SetLookupMemo(false);
     direct.GetLOS(values, 5, 400.0, 4, {3});
     direct.GetLOSAllDestinations(zones, values, 5, 400.0, 4);
     direct.GetZone2Zone(value, 3, 4, 3);

@@ -103,7 +103,8 @@ TEST_P(UnsoundInputTest, KeysOfTheLoadedTablesThatAreNoWholeNumberFailTheLoadNam
         messages.Clear();
         EXPECT_FALSE(manager.LoadTables(&own));
         ASSERT_EQ(messages.Texts().size(), 1u);
-        for (const std::string& part : c.named) EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
+        for (const std::string& part : c.named)
+            EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
     }
 }
 
@@ -148,6 +149,21 @@ TEST_P(UnsoundInputTest, DuplicateIdsAreSimulatedOnceByThePageOfTheirFirstRow) {
     // Household 3 says it has 3 members and has none.
     EXPECT_EQ(Count({"Household 3", "gives 3 members", "holds 0"}), 1);
     EXPECT_EQ(messages.Texts().size(), 2u);
+}
+
+TEST_P(UnsoundInputTest, ALevelOfServiceValueThatIsNoNumberReadsZeroFromTheDatabaseAndTheCacheAlike) {
+    db->Execute("UPDATE los_am SET autotime = 'NaN'");
+    CInputDataManager manager;
+    ASSERT_TRUE(Load(manager));
+    std::vector<double> fromDatabase;
+    std::vector<double> fromCache;
+    manager.GetLOS(fromDatabase, 5, 480.0, 10, {20});
+    manager.SetOriginZone(10);
+    manager.GetLOS(fromCache, 5, 480.0, 10, {20});
+    EXPECT_EQ(fromDatabase, std::vector<double>{0.0});
+    EXPECT_EQ(fromCache, std::vector<double>{0.0});
+    EXPECT_EQ(Count({"\"los_am\"", "autotime (5)", "origin 10, destination 20", "nan"}), 1);
+    EXPECT_EQ(messages.Texts().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, UnsoundInputTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -23,29 +23,10 @@
 
 namespace {
 
-// Every stop after the first leaves when the one before it ends, from its
-// zone and activity; the first stop of an own tour leaves at the window start
-// + the stay before it.
-void ExpectChained(CTour& tour, const std::string& what, bool ownTour = true) {
-    ASSERT_GE(tour.GetStopCount(), 1) << what;
-    if (ownTour) {
-        EXPECT_DOUBLE_EQ(tour.GetStopByNumber(1)->GetDepartureTime(), tour.GetWindowStart() + tour.GetPreTourTime())
-            << what;
-    }
-    for (int k = 2; k <= tour.GetStopCount(); ++k) {
-        const CStop& previous = *tour.GetStopByNumber(k - 1);
-        const CStop& stop = *tour.GetStopByNumber(k);
-        EXPECT_DOUBLE_EQ(stop.GetDepartureTime(), std::floor(previous.GetDepartureTime() + previous.GetTravelTime() +
-                                                             previous.GetActivityDuration()))
-            << what << " stop " << k;
-        EXPECT_EQ(stop.GetOriginZone(), previous.GetZone()) << what << " stop " << k;
-        EXPECT_EQ(stop.GetOriginActivityType(), previous.GetActivityType()) << what << " stop " << k;
-    }
-}
+constexpr auto Arrival = &WorkerDay::Arrival;
 
-double Arrival(CTour& tour) {
-    const CStop& last = *tour.GetStopByNumber(tour.GetStopCount());
-    return last.GetDepartureTime() + last.GetTravelTime();
+void ExpectChained(const CTour& tour, const std::string& what, bool ownTour = true) {
+    WorkerDay::ExpectChained(tour, what, ownTour);
 }
 
 class OwnToursTest : public ::testing::TestWithParam<std::string> {

@@ -22,33 +22,12 @@ namespace {
 constexpr int kHome = WorkerDay::kHomeZone;
 constexpr int kWork = WorkerDay::kWorkZone;
 
-// The auto time of the test region from o to d at a time of day, as the
-// level-of-service directory selects the table (end times 360, 540, 960, 1440:
-// night, peak, off-peak, peak).
-double AutoTime(int o, int d, double time) {
-    const int table = time < 360 ? 1 : (time < 540 ? 2 : (time < 960 ? 3 : 2));
-    return *LOSRegion::LOSValue(table, o, d, 5);
-}
+constexpr auto Arrival = &WorkerDay::Arrival;
+constexpr auto AutoTime = &WorkerDay::AutoTime;
 
 const CStop& StopOf(CWPattern& pattern, int slot, int k) { return *pattern.GetTourAt(slot)->GetStopByNumber(k); }
 
-// The leg that reaches stop k + 1 leaves when stop k's activity ends.
-void ExpectChained(const CTour& tour) {
-    for (int k = 2; k <= tour.GetStopCount(); ++k) {
-        const CStop& previous = *tour.GetStopByNumber(k - 1);
-        const CStop& stop = *tour.GetStopByNumber(k);
-        EXPECT_DOUBLE_EQ(stop.GetDepartureTime(), std::floor(previous.GetDepartureTime() + previous.GetTravelTime() +
-                                                             previous.GetActivityDuration()))
-            << "stop " << k;
-        EXPECT_EQ(stop.GetOriginZone(), previous.GetZone()) << "stop " << k;
-        EXPECT_EQ(stop.GetOriginActivityType(), previous.GetActivityType()) << "stop " << k;
-    }
-}
-
-double Arrival(const CTour& tour) {
-    const CStop& last = *tour.GetStopByNumber(tour.GetStopCount());
-    return last.GetDepartureTime() + last.GetTravelTime();
-}
+void ExpectChained(const CTour& tour) { WorkerDay::ExpectChained(tour, "commute", false); }
 
 class WorkCommuteTest : public ::testing::TestWithParam<std::string> {
 protected:

@@ -8,7 +8,11 @@
 #include "models/COrdProbitMM.h"
 #include "models/CRegressMM.h"
 #include "schedules/CNWPattern.h"
+#include "schedules/CStop.h"
+#include "schedules/CTour.h"
 #include "schedules/CWPattern.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <stdexcept>
@@ -107,5 +111,32 @@ void WorkerDay::FixTourModels(int tours, int stops, double stay, int mode) {
         FixCategory(models.NumberOfStopsInTour(k), stops);
         FixMinutes(models.HomeStayDurationBeforeTour(k), stay);
         FixChoice(models.ModeForTour(k), mode);
+    }
+}
+
+double WorkerDay::AutoTime(int o, int d, double time) {
+    const int table = time < 360 ? 1 : (time < 540 ? 2 : (time < 960 ? 3 : 2));
+    return *LOSRegion::LOSValue(table, o, d, 5);
+}
+
+double WorkerDay::Arrival(const CTour& tour) {
+    const CStop& last = *tour.GetStopByNumber(tour.GetStopCount());
+    return last.GetDepartureTime() + last.GetTravelTime();
+}
+
+void WorkerDay::ExpectChained(const CTour& tour, const std::string& what, bool fromWindow) {
+    ASSERT_GE(tour.GetStopCount(), 1) << what;
+    if (fromWindow) {
+        EXPECT_DOUBLE_EQ(tour.GetStopByNumber(1)->GetDepartureTime(), tour.GetWindowStart() + tour.GetPreTourTime())
+            << what;
+    }
+    for (int k = 2; k <= tour.GetStopCount(); ++k) {
+        const CStop& previous = *tour.GetStopByNumber(k - 1);
+        const CStop& stop = *tour.GetStopByNumber(k);
+        EXPECT_DOUBLE_EQ(stop.GetDepartureTime(), std::floor(previous.GetDepartureTime() + previous.GetTravelTime() +
+                                                             previous.GetActivityDuration()))
+            << what << " stop " << k;
+        EXPECT_EQ(stop.GetOriginZone(), previous.GetZone()) << what << " stop " << k;
+        EXPECT_EQ(stop.GetOriginActivityType(), previous.GetActivityType()) << what << " stop " << k;
     }
 }

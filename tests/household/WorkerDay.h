@@ -17,6 +17,7 @@
 #include <vector>
 
 class COrdProbitMM;
+class CTour;
 class CRegressMM;
 class CMNLogitMM;
 class CWPattern;
@@ -54,6 +55,16 @@ public:
     // tours fixed: one tour per period (categories `tours`), `stops` stops,
     // stays of `stay` minutes, mode `mode`.
     void FixTourModels(int tours, int stops, double stay, int mode);
+
+    // The auto time of the test region from o to d at a time of day (the
+    // directory's tables end at 360, 540, 960 and 1440).
+    static double AutoTime(int o, int d, double time);
+    // Arrival at the end of the tour's last leg.
+    static double Arrival(const CTour& tour);
+    // Every stop after the first leaves when the one before it ends, from its
+    // zone and activity; with `fromWindow` the first leaves at the window
+    // start + the stay before the tour.
+    static void ExpectChained(const CTour& tour, const std::string& what, bool fromWindow);
 
     std::unique_ptr<TestDatabase> db;
     CDatabase connection;

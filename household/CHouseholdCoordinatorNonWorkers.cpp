@@ -146,18 +146,20 @@ void CHouseholdCoordinator::SimulateNonWorkerTours(CPersonObject* person, CHouse
     CNWPattern* pattern = person != nullptr ? person->GetNWPattern() : nullptr;
     if (pattern == nullptr || household == nullptr || models == nullptr || simulator == nullptr) return;
 
-    const int number = static_cast<int>(Pid(*person));
+    const std::uint32_t pid = Pid(*person);
     int jointActivities = 0;
     for (const CJointActivityRecord& record : household->m_jointActivities)
-        if (record.IsParticipant(number)) ++jointActivities;
+        if (record.IsParticipant(static_cast<int>(pid))) ++jointActivities;
     const bool picksUp = person->m_bPicksUpChildren == 1;
     if (!picksUp && jointActivities == 0) {
         pattern->Simulate(person, models, household, simulator);
         return;
     }
 
+    // The keys of the two decisions are those of the two mode draws, crossed
+    // (2 x pid + 1 and + 2): a decision and a mode draw on one key start from
+    // the same uniform.
     CCurrentPersonScope current(simulator, person);
-    const std::uint32_t pid = Pid(*person);
 
     // The fixed tour: the pick-up tour or the only joint tour (the last tour),
     // else the tour before the last.

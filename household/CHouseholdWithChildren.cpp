@@ -3,7 +3,6 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
-#include "data/CRecordLine.h"
 #include "household/CCurrentPersonScope.h"
 #include "household/CJointActivityRecord.h"
 #include "household/CWorkCommute.h"
@@ -320,7 +319,7 @@ void CHouseholdWithChildren::DecideChildIndependentActivity() {
 void CHouseholdWithChildren::FindChildInJointActivity() {
     if (m_pHouseholdObject == nullptr || m_pModelSystem == nullptr) return;
     for (const auto& person : m_pHouseholdObject->GetPersons()) {
-        const int number = CRecordLine::TruncateToInt(person->GetPersonNumber());
+        const int number = static_cast<int>(Pid(*person));
         bool joint = false;
         for (const CJointActivityRecord& record : m_pHouseholdObject->m_jointActivities)
             joint = joint || record.IsParticipant(number);
@@ -371,14 +370,14 @@ void CHouseholdWithChildren::SimulateChildDiscretionaryTour(CPersonObject* child
     tour->SetWindowLength(schedule_time::kMinutesInDay - windowStart);
     tour->SetWindowStart(windowStart);
 
-    double departure = ExpMinutes((models->m_pDepartureTimeFromHomeForDiscretionaryTour->Predict(child)));
+    double departure = ExpMinutes(models->m_pDepartureTimeFromHomeForDiscretionaryTour->Predict(child));
     departure = std::floor(Clamp(departure, 255.0, 990.0));
     if (departure < windowStart) departure = windowStart;
     tour->SetPreTourTime(departure - windowStart);
     tour->SetWindowLength(schedule_time::kMinutesInDay - departure);
     stop->SetDepartureTime(departure);
 
-    double duration = ExpMinutes((models->m_pActivityDurationAtDiscretionaryStop->Predict(child)));
+    double duration = ExpMinutes(models->m_pActivityDurationAtDiscretionaryStop->Predict(child));
     duration = std::min(std::floor(Clamp(duration, 10.0, 345.0)), tour->GetWindowLength());
     stop->SetActivityDuration(duration);
     tour->SetWindowLength(schedule_time::kMinutesInDay - departure - duration);
@@ -424,7 +423,6 @@ void CHouseholdWithChildren::SimulateWHCommute(CPersonObject* person, CHousehold
 void CHouseholdWithChildren::SimulateHWCommute(CPersonObject* person, CHouseholdObject* household) {
     CWorkCommute(*this).SimulateHomeToWorkWithChildren(*person, *household, m_dropOffEpisodes);
 }
-
 
 // The drop-off tour comes first, so a person with both escorts makes it first.
 void CHouseholdWithChildren::SimulateNonWorkerEscortTours(CPersonObject* person, CHouseholdObject* household,

@@ -307,7 +307,7 @@ void CNWPattern::AddSchoolDropOffTour(CPersonObject* person, CHouseholdObject* h
     // activity of the day, or the pick-up when the same person makes it (with
     // a margin), else the end of the day.
     if (tour->GetStopCount() > 1) {
-        const int number = CRecordLine::TruncateToInt(person->GetPersonNumber());
+        const int number = static_cast<int>(decision_key::Pid(*person));
         double until = schedule_time::kMinutesInDay;
         for (const CJointActivityRecord& record : household->m_jointActivities) {
             if (record.IsParticipant(number)) {
@@ -341,6 +341,7 @@ void CNWPattern::AddSchoolDropOffTour(CPersonObject* person, CHouseholdObject* h
         CStop* stop = ride->GetStopByNumber(1);
         stop->SetDepartureTime(leave);
         ride->SetPreTourTime(leave);
+        // The school zone of person column 6, the zone the episodes use too.
         stop->SetZone(child->GetValue6());
         stop->SetOriginZone(household->GetHomeZone());
         stop->SetTravelTime(school->GetHomeToWorkDuration());
@@ -375,9 +376,9 @@ void CNWPattern::AddSchoolPickUpTour(CPersonObject* person, CHouseholdObject* ho
     }
     const double arrival = ReturnHomeFromEscort(*tour, *person, household->GetHomeZone(), kRestOfTheDay, *simulator);
 
-    // The children ride home along the adult's stops after the school, the
-    // numbers of those stops kept (2 .. m); the ride home's activity is the
-    // adult's return home.
+    // The children ride home along the adult's stops after the school. The
+    // copies keep the adult's stop numbers (2 .. m) and the adult's return-home
+    // activity 12, not the 14 of a child's own ride home.
     const int legs = tour->GetStopCount() - 1;
     for (CPersonObject* child : episode.m_children) {
         CWPattern* school = child != nullptr ? child->GetWPattern() : nullptr;

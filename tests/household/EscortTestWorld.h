@@ -1,13 +1,11 @@
 #pragma once
 // A household with children on a small generated region, wired up as a worker
-// thread's household loop wires it (connection, input-data manager with the
-// level-of-service tables, model system, current simulator), for the tests of
-// the escort tours and the children's travel. The region's first household of
-// three or more members is taken and reshaped: member 1 an adult parent who
-// neither works nor studies (a non-worker pattern), members 2 and 3
-// schoolchildren (worker patterns with their commute tours, school from 480 for
-// 400 minutes, school zone in column 6). Every model of the system has empty
-// terms until a test gives it some.
+// thread's loop wires it (input-data manager with the level-of-service tables,
+// model system, current simulator). The region's first household of three or
+// more members is reshaped: member 1 a parent who neither works nor studies,
+// members 2 and 3 schoolchildren (school from 480 for 400 minutes, school zone
+// OtherZone() in column 6). The models have empty terms until a test sets them
+// (WorkerDay's helpers fix a model's outcome).
 
 #include "support/TestDatabase.h"
 
@@ -18,11 +16,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CHouseholdObject;
 class CPersonObject;
-class CRegressMM;
 class CBLogitMM;
+class CEpisodeRecord;
 
 class EscortTestWorld {
 public:
@@ -33,13 +32,12 @@ public:
     CPersonObject* Adult() const;
     CPersonObject* Child(int i) const;  // i = 1 or 2
     int HomeZone() const;
-    // A zone of the region other than the home zone.
     int OtherZone() const;
 
-    // The regression's floor(exp(y)) is the minutes (constant term, no variance).
-    static void Predicts(CRegressMM& model, double minutes);
     // The binary logit always answers yes (or always no).
     static void Answers(CBLogitMM& model, bool yes);
+    // Both children in one episode at the time, served by the adult.
+    void AddEpisode(std::vector<CEpisodeRecord>& list, double time);
 
     CModelSystem models;
     CInputDataManager manager;

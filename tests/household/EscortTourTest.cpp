@@ -1,12 +1,15 @@
 // The school escort tours of a non-working parent and the children's rides
-// that they fill, on a hand-built household of the generated region.
+// they fill, on a hand-built household of a generated region.
 
 #include "EscortTestWorld.h"
+#include "WorkerDay.h"
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
 #include "household/CEpisodeRecord.h"
+#include "household/CJointActivityRecord.h"
 #include "household/CoupleNoChildrenHH.h"
+#include "models/CRegressMM.h"
 #include "schedules/CNWPattern.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
@@ -16,94 +19,30 @@
 
 namespace {
 
-class EscortTours : public ::testing::TestWithParam<std::string> {
-protected:
-    // Both children dropped off at 480 (and picked up at 880) at the school zone.
-    static void AddEpisodes(EscortTestWorld& world, bool dropOff, bool pickUp) {
-        const double times[] = {480.0, 880.0};
-        CHouseholdWithChildren::EpisodeList* lists[] = {&world.simulator.m_dropOffEpisodes,
-                                                        &world.simulator.m_pickUpEpisodes};
-        const bool wanted[] = {dropOff, pickUp};
-        for (int k = 0; k < 2; ++k) {
-            if (!wanted[k]) continue;
-            CEpisodeRecord episode(world.Child(1), times[k], world.OtherZone());
-            episode.AddChild(world.Child(2));
-            episode.m_pAdult = world.Adult();
-            lists[k]->push_back(episode);
-        }
-    }
-};
+class EscortTours : public ::testing::TestWithParam<std::string> {};
 
-// What every escort tour keeps: a car tour chained from home to the school
-// and back, each leg leaving when the previous stop ends.
-void ExpectChainedEscortTour(const CTour& tour, int schoolActivity, double episodeTime, int school, int home) {
+// A car tour from home that reaches the school at the episode's time, stays 5
+// minutes, chains every later leg from the stop before and ends at home.
+void ExpectEscortTour(const CTour& tour, int activity, double time, const EscortTestWorld& world) {
     EXPECT_EQ(tour.GetMode(), 0);
-    ASSERT_GE(tour.GetStopCount(), 2);
     ASSERT_EQ(static_cast<int>(tour.GetStops().size()), tour.GetStopCount());
-    const CStop* first = tour.GetStopByNumber(1);
-    EXPECT_EQ(first->GetActivityType(), schoolActivity);
-    EXPECT_DOUBLE_EQ(first->GetActivityDuration(), 5.0);
-    EXPECT_EQ(first->GetOriginActivityType(), 18);
-    EXPECT_EQ(first->GetOriginZone(), home);
-    EXPECT_EQ(first->GetZone(), school);
-    EXPECT_GE(first->GetTravelTime(), 2.0);
-    EXPECT_DOUBLE_EQ(first->GetDepartureTime() + first->GetTravelTime(), episodeTime);
-    EXPECT_DOUBLE_EQ(tour.GetWindowStart() + tour.GetPreTourTime(), first->GetDepartureTime());
-    for (int k = 2; k <= tour.GetStopCount(); ++k) {
-        const CStop* previous = tour.GetStopByNumber(k - 1);
-        const CStop* stop = tour.GetStopByNumber(k);
-        EXPECT_DOUBLE_EQ(stop->GetDepartureTime(), previous->GetDepartureTime() + previous->GetTravelTime() +
-                                                       previous->GetActivityDuration());
-        EXPECT_EQ(stop->GetOriginZone(), previous->GetZone());
-    }
-    const CStop* last = tour.GetStopByNumber(tour.GetStopCount());
-    EXPECT_EQ(last->GetActivityType(), 12);
-    EXPECT_EQ(last->GetZone(), home);
-    EXPECT_DOUBLE_EQ(tour.GetDurationField(),
-                     last->GetDepartureTime() + last->GetTravelTime() - first->GetDepartureTime());
+    const CStop* school = tour.GetStopByNumber(1);
+    EXPECT_EQ(school->GetActivityType(), activity);
+    EXPECT_EQ(school->GetActivityDuration(), 5.0);
+    EXPECT_EQ(school->GetOriginActivityType(), 18);
+    EXPECT_EQ(school->GetZone(), world.OtherZone());
+    EXPECT_EQ(school->GetDepartureTime() + school->GetTravelTime(), time);
+    WorkerDay::ExpectChained(tour, "escort tour", true);
+    const CStop& home = *tour.GetStops().back();
+    EXPECT_EQ(home.GetActivityType(), 12);
+    EXPECT_EQ(home.GetZone(), world.HomeZone());
+    EXPECT_EQ(tour.GetDurationField(), home.GetDepartureTime() + home.GetTravelTime() - school->GetDepartureTime());
 }
 
-TEST_P(EscortTours, DropOffWithoutActivitiesTakesTheChildrenAlongToSchool) {
+TEST_P(EscortTours, OneParentTakesTheChildrenToSchoolAndBringsThemHome) {
     EscortTestWorld world(GetParam());
-    AddEpisodes(world, true, false);
-    CPersonObject* adult = world.Adult();
-    world.simulator.SimulateNonWorkerEscortTours(adult, &world.Household(), &world.models);
-
-    CNWPattern* day = adult->GetNWPattern();
-    ASSERT_EQ(day->GetTourCount(), 1);
-    const CTour* tour = day->GetNthTour(1);
-    EXPECT_EQ(world.simulator.m_dropOffEpisodes.front().m_pTour, tour);
-    EXPECT_EQ(adult->m_bDropsOffChildren, 1);
-    EXPECT_EQ(adult->m_bPicksUpChildren, 0);
-    EXPECT_EQ(tour->GetStopCount(), 2);
-    ExpectChainedEscortTour(*tour, 10, 480.0, world.OtherZone(), world.HomeZone());
-    const CStop* school = tour->GetStopByNumber(1);
-    const CStop* back = tour->GetStopByNumber(2);
-    EXPECT_DOUBLE_EQ(back->GetDepartureTime(), 485.0);
-    EXPECT_DOUBLE_EQ(back->GetActivityDuration(), 0.0);
-    // Without activities the school stop leaves the rest of the day after the return.
-    EXPECT_DOUBLE_EQ(school->GetTimeLeft(), 1440.0 - (485.0 + back->GetTravelTime()));
-
-    for (int i = 1; i <= 2; ++i) {
-        const CWPattern* pattern = world.Child(i)->GetWPattern();
-        const CTour* ride = pattern->GetTourAt(CWPattern::kHomeToWorkSlot);
-        ASSERT_EQ(ride->GetStopCount(), 1);
-        const CStop* stop = ride->GetStopByNumber(1);
-        EXPECT_DOUBLE_EQ(stop->GetDepartureTime(), school->GetDepartureTime());
-        EXPECT_DOUBLE_EQ(stop->GetTravelTime(), school->GetTravelTime());
-        EXPECT_DOUBLE_EQ(ride->GetPreTourTime(), school->GetDepartureTime());
-        EXPECT_DOUBLE_EQ(stop->GetActivityDuration(), 400.0);
-        EXPECT_EQ(stop->GetActivityType(), 15);
-        EXPECT_EQ(stop->GetZone(), world.OtherZone());
-        EXPECT_EQ(stop->GetOriginZone(), world.HomeZone());
-        // The pick-up half is left to the afternoon's escort or ride.
-        EXPECT_TRUE(pattern->GetTourAt(CWPattern::kWorkToHomeSlot)->GetStops().empty());
-    }
-}
-
-TEST_P(EscortTours, OneParentDropsOffThenPicksUpAndBringsTheChildrenHome) {
-    EscortTestWorld world(GetParam());
-    AddEpisodes(world, true, true);
+    world.AddEpisode(world.simulator.m_dropOffEpisodes, 480.0);
+    world.AddEpisode(world.simulator.m_pickUpEpisodes, 880.0);
     CPersonObject* adult = world.Adult();
     world.simulator.SimulateNonWorkerEscortTours(adult, &world.Household(), &world.models);
 
@@ -111,55 +50,102 @@ TEST_P(EscortTours, OneParentDropsOffThenPicksUpAndBringsTheChildrenHome) {
     ASSERT_EQ(day->GetTourCount(), 2);
     const CTour* dropOff = day->GetNthTour(1);
     const CTour* pickUp = day->GetNthTour(2);
+    EXPECT_EQ(world.simulator.m_dropOffEpisodes.front().m_pTour, dropOff);
     EXPECT_EQ(world.simulator.m_pickUpEpisodes.front().m_pTour, pickUp);
-    EXPECT_EQ(adult->m_bPicksUpChildren, 1);
-    ExpectChainedEscortTour(*pickUp, 11, 880.0, world.OtherZone(), world.HomeZone());
-    // The afternoon tour waits at home from the return of the morning one.
+    EXPECT_EQ(adult->m_bDropsOffChildren + adult->m_bPicksUpChildren, 2);
+    // Without activities of the parent's own: the school and the way home.
+    ASSERT_EQ(dropOff->GetStopCount(), 2);
+    ASSERT_EQ(pickUp->GetStopCount(), 2);
+    ExpectEscortTour(*dropOff, 10, 480.0, world);
+    ExpectEscortTour(*pickUp, 11, 880.0, world);
+    const CStop* morning = dropOff->GetStopByNumber(1);
     const CStop* morningHome = dropOff->GetStopByNumber(2);
-    EXPECT_DOUBLE_EQ(pickUp->GetWindowStart(), morningHome->GetDepartureTime() + morningHome->GetTravelTime());
-    // After the pick-up the parent stays home for the rest of the day.
+    EXPECT_EQ(morning->GetTimeLeft(), 1440.0 - (485.0 + morningHome->GetTravelTime()));
+    EXPECT_EQ(morningHome->GetActivityDuration(), 0.0);
+    // The afternoon tour waits at home from the morning's return; after it the
+    // parent is home for the rest of the day.
+    EXPECT_EQ(pickUp->GetWindowStart(), morningHome->GetDepartureTime() + morningHome->GetTravelTime());
     const CStop* back = pickUp->GetStopByNumber(2);
-    EXPECT_DOUBLE_EQ(back->GetActivityDuration(), 1440.0 - back->GetDepartureTime() - back->GetTravelTime());
-    const double arrival = back->GetDepartureTime() + back->GetTravelTime();
+    EXPECT_EQ(back->GetActivityDuration(), 1440.0 - back->GetDepartureTime() - back->GetTravelTime());
 
+    // The children's own step, after the parent's, keeps the parent's legs and
+    // takes the parent's vehicle.
+    adult->m_nVehicle = 3;
     for (int i = 1; i <= 2; ++i) {
-        CWPattern* pattern = world.Child(i)->GetWPattern();
-        const CTour* ride = pattern->GetTourAt(CWPattern::kWorkToHomeSlot);
-        ASSERT_EQ(ride->GetStopCount(), 1);
-        const CStop* stop = ride->GetStopByNumber(1);
-        // The child rides the parent's legs after the school, numbered as the parent's.
-        EXPECT_EQ(stop->GetStopNumber(), 2);
-        EXPECT_EQ(stop->GetActivityType(), 12);
-        EXPECT_EQ(stop->GetOriginActivityType(), 19);
-        EXPECT_EQ(stop->GetZone(), world.HomeZone());
-        EXPECT_DOUBLE_EQ(stop->GetDepartureTime(), 885.0);
-        EXPECT_DOUBLE_EQ(stop->GetTravelTime(), back->GetTravelTime());
-        EXPECT_DOUBLE_EQ(pattern->GetWorkToHomeDuration(), arrival - 885.0);
-        EXPECT_DOUBLE_EQ(ride->GetPreTourTime(), 400.0);
+        world.simulator.SimulateChildSchoolCommute(world.Child(i), &world.Household(), &world.models);
+        CWPattern* school = world.Child(i)->GetWPattern();
+        const CTour* out = school->GetTourAt(CWPattern::kHomeToWorkSlot);
+        const CTour* home = school->GetTourAt(CWPattern::kWorkToHomeSlot);
+        ASSERT_EQ(out->GetStopCount(), 1);
+        ASSERT_EQ(home->GetStopCount(), 1);
+        const CStop* ride = out->GetStopByNumber(1);
+        EXPECT_EQ(ride->GetDepartureTime(), morning->GetDepartureTime());
+        EXPECT_EQ(ride->GetTravelTime(), morning->GetTravelTime());
+        EXPECT_EQ(ride->GetActivityType(), 15);
+        EXPECT_EQ(ride->GetActivityDuration(), 400.0);
+        // The ride home is the parent's leg after the school, numbered as the parent's.
+        const CStop* rideHome = home->GetStopByNumber(1);
+        EXPECT_EQ(rideHome->GetStopNumber(), 2);
+        EXPECT_EQ(rideHome->GetOriginActivityType(), 19);
+        EXPECT_EQ(rideHome->GetDepartureTime(), 885.0);
+        EXPECT_EQ(rideHome->GetTravelTime(), back->GetTravelTime());
+        EXPECT_EQ(school->GetWorkToHomeDuration(), back->GetDepartureTime() + back->GetTravelTime() - 885.0);
+        EXPECT_EQ(out->GetEscortOrVehicleId(), 3);
+        EXPECT_EQ(home->GetEscortOrVehicleId(), 3);
     }
 }
 
-TEST_P(EscortTours, NoTourWithoutAnEpisodeOfThePersonOrWithoutChildren) {
+TEST_P(EscortTours, OwnStopsAfterTheDropOffFitBeforeTheJointActivityOrThePickUp) {
+    // start of the parent's joint activity, pick-up by the parent, window of the own stops.
+    const double cases[][3] = {{600.0, 0, 115.0}, {450.0, 0, 0.0}, {600.0, 1, (880.0 - 485.0) * 0.9}};
+    for (const auto& c : cases) {
+        EscortTestWorld world(GetParam());
+        CPersonObject* adult = world.Adult();
+        adult->SetFlag(3, true);
+        CJointActivityRecord joint(std::vector<bool>(3, true), 0, 60.0);
+        joint.m_dStartTime = c[0];
+        world.Household().m_jointActivities.push_back(joint);
+        world.AddEpisode(world.simulator.m_dropOffEpisodes, 480.0);
+        if (c[1] == 1) world.AddEpisode(world.simulator.m_pickUpEpisodes, 880.0);
+        adult->GetNWPattern()->AddSchoolDropOffTour(adult, &world.Household(), &world.models, &world.simulator);
+
+        const CTour* tour = adult->GetNWPattern()->GetNthTour(1);
+        ASSERT_GE(tour->GetStopCount(), 3);
+        ExpectEscortTour(*tour, 10, 480.0, world);
+        EXPECT_EQ(tour->GetStopByNumber(2)->GetRemainingWindow(), c[2]) << "joint start " << c[0];
+    }
+}
+
+TEST_P(EscortTours, PickUpDurationIsMeasuredOnceTheTourIsWhole) {
+    EscortTestWorld world(GetParam());
+    world.Adult()->SetFlag(3, true);
+    world.AddEpisode(world.simulator.m_pickUpEpisodes, 880.0);
+    // The own stops read the time left after the pick-up, which asks for the
+    // pick-up tour's duration while the tour is still being built.
+    world.models.TourStopActivityDuration(1).m_terms.Add(30149, 0.0);
+    world.simulator.SimulateNonWorkerEscortTours(world.Adult(), &world.Household(), &world.models);
+    const CTour* pickUp = world.Adult()->GetNWPattern()->GetNthTour(1);
+    ASSERT_GE(pickUp->GetStopCount(), 3);
+    ExpectEscortTour(*pickUp, 11, 880.0, world);
+}
+
+TEST_P(EscortTours, NoTourWithoutAnEpisodeOfThePerson) {
     EscortTestWorld world(GetParam());
     CPersonObject* adult = world.Adult();
-    // Empty lists: nothing is made and no flag is set.
-    world.simulator.SimulateNonWorkerEscortTours(adult, &world.Household(), &world.models);
-    adult->GetNWPattern()->AddSchoolDropOffTour(adult, &world.Household(), &world.models, &world.simulator);
-    adult->GetNWPattern()->AddSchoolPickUpTour(adult, &world.Household(), &world.models, &world.simulator);
-    EXPECT_EQ(adult->GetNWPattern()->GetTourCount(), 0);
-    EXPECT_EQ(adult->m_bDropsOffChildren, 0);
-
-    // Episodes served by someone else.
-    AddEpisodes(world, true, true);
+    CNWPattern* day = adult->GetNWPattern();
+    day->AddSchoolDropOffTour(adult, &world.Household(), &world.models, &world.simulator);
+    day->AddSchoolPickUpTour(adult, &world.Household(), &world.models, &world.simulator);
+    // Episodes served by nobody or by someone else.
+    world.AddEpisode(world.simulator.m_dropOffEpisodes, 480.0);
+    world.AddEpisode(world.simulator.m_pickUpEpisodes, 880.0);
     world.simulator.m_dropOffEpisodes.front().m_pAdult = nullptr;
     world.simulator.m_pickUpEpisodes.front().m_pAdult = world.Child(1);
     world.simulator.SimulateNonWorkerEscortTours(adult, &world.Household(), &world.models);
-    EXPECT_EQ(adult->GetNWPattern()->GetTourCount(), 0);
-
-    // A simulator without children has no episodes to serve.
+    // A simulator without children has no episodes.
     CoupleNoChildrenHH withoutChildren(&world.models);
-    adult->GetNWPattern()->AddSchoolDropOffTour(adult, &world.Household(), &world.models, &withoutChildren);
-    EXPECT_EQ(adult->GetNWPattern()->GetTourCount(), 0);
+    day->AddSchoolDropOffTour(adult, &world.Household(), &world.models, &withoutChildren);
+    EXPECT_EQ(day->GetTourCount(), 0);
+    EXPECT_EQ(adult->m_bDropsOffChildren + adult->m_bPicksUpChildren, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, EscortTours, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -211,7 +211,7 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
                                           std::max(person->GetValue6(), person->GetValue52()));
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
-                    // 4: escorted by an adult of the household's school episode.
+                    // With the household's vehicles a parent may drive the child (4).
                     EXPECT_TRUE(mode == 2 || mode == 4 || mode == 5 || mode == 6) << mode;
                     if (distance > 10.0) {
                         EXPECT_NE(mode, 2);

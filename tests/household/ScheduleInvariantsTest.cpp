@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -60,7 +61,11 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
     std::map<std::string, std::vector<double>> adults;
     for (const auto& line : file("Adults.out")) adults[Key(Fields(line))] = Fields(line);
     std::set<std::string> childStudents;
-    for (const auto& line : file("ChildStudents.out")) childStudents.insert(Key(Fields(line)));
+    std::map<long long, std::vector<std::vector<double>>> schoolDays;  // by household
+    for (const auto& line : file("ChildStudents.out")) {
+        childStudents.insert(Key(Fields(line)));
+        schoolDays[static_cast<long long>(Fields(line)[0])].push_back(Fields(line));
+    }
     std::map<std::string, int> nonWorkerTours;
     for (const auto& line : file("nonworkers.out")) {
         const auto f = Fields(line);
@@ -81,6 +86,8 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
     for (const auto& [key, count] : atHomeLines) EXPECT_EQ(count, 1) << key;
 
     // The stop lines follow their tour line, as many as its stop count.
+    std::map<std::string, std::map<int, std::vector<double>>> childFirstStops;  // by tour 0 and 1
+    std::map<std::string, std::vector<std::vector<double>>> escortStops;
     const auto tours = file("tours.out");
     const auto stops = file("stops.out");
     ASSERT_FALSE(tours.empty());
@@ -93,6 +100,7 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
         ++tourLines[person];
         const int stopCount = static_cast<int>(tour[6]);
         const bool childCommute = childStudents.count(person) && tour[2] <= 1;
+        EXPECT_GE(tour[3], 0) << "pre-tour time: " << tourLine;
         std::vector<double> previous;
         int numberOffset = 0;
         for (int k = 1; k <= stopCount; ++k, ++next) {
@@ -104,6 +112,8 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
             // stops after the school: 2, 3, ...
             if (k == 1 && childCommute && tour[2] == 0 && stop[3] == 2) numberOffset = 1;
             ASSERT_EQ(stop[3], k + numberOffset) << stops[next];
+            if (childCommute && k == 1) childFirstStops[person][static_cast<int>(tour[2])] = stop;
+            if ((stop[4] == 10 || stop[4] == 11) && adults.count(person)) escortStops[person].push_back(stop);
             if (childCommute) continue;
             EXPECT_GE(stop[5], 0) << "departure: " << stops[next];
             EXPECT_GE(stop[6], 0) << "travel time: " << stops[next];
@@ -118,9 +128,9 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
                 EXPECT_EQ(stop[9], previous[8]) << "origin zone: " << stops[next];
                 EXPECT_EQ(stop[11], previous[4]) << "origin activity: " << stops[next];
             }
+            // An adult's line shows flag 2 (work-related, activity 8) only
+            // for the employed, so activity 8 cannot be checked from it.
             const int type = static_cast<int>(stop[4]);
-            // The adult line shows the work-related flag (type 8) only for an
-            // employed person, so a non-worker's work-related stop is not checked.
             if (type >= 0 && type <= 9 && type != 8 && adults.count(person)) {
                 EXPECT_EQ(adults[person][static_cast<size_t>(AdultLineField(kFlagOfActivity[type]))], 1)
                     << "activity " << type << " without its flag: " << stops[next];
@@ -129,6 +139,38 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
         }
     }
     EXPECT_EQ(next, stops.size());
+
+    // A schoolchild reaches school near its start and leaves near its end.
+    for (const auto& [hid, days] : schoolDays) {
+        for (const auto& day : days) {
+            auto& first = childFirstStops[Key(day)];
+            ASSERT_EQ(first.count(0) + first.count(1), 2u) << Key(day);
+            EXPECT_LE(std::abs(first[1][5] + first[1][6] - day[2]), 10.0) << Key(day);
+            EXPECT_LE(std::abs(first[0][5] - day[3]), 10.0) << Key(day);
+        }
+    }
+    // The drop-off (pick-up) flag of an adult is exactly one 5-minute escort
+    // stop reaching the school at the start (the end less 5 minutes) of a
+    // child flagged for it.
+    int escorts = 0;
+    for (const auto& [person, line] : adults) {
+        for (int activity : {10, 11}) {
+            const bool flagged = line[activity == 10 ? 4 : 5] == 1;
+            std::vector<std::vector<double>> found;
+            for (const auto& stop : escortStops[person])
+                if (stop[4] == activity) found.push_back(stop);
+            bool matches = found.size() == 1 && found[0][7] == 5;
+            bool childFlagged = false;
+            for (const auto& day : schoolDays[static_cast<long long>(line[0])]) {
+                const double time = activity == 10 ? day[2] : day[3] - 5;
+                childFlagged = childFlagged || (matches && day[activity == 10 ? 4 : 5] == 1 &&
+                                                found[0][5] + found[0][6] == time);
+            }
+            EXPECT_EQ(flagged, childFlagged) << person << " escort activity " << activity;
+            escorts += flagged ? 1 : 0;
+        }
+    }
+    EXPECT_GT(escorts, 0);
     for (const auto& [person, count] : nonWorkerTours) EXPECT_EQ(tourLines[person], count) << person;
 }
 

@@ -1,6 +1,7 @@
 // The vehicle steps of the per-household driver on the sample region (25
-// zones, 200 households, seed 1) with the bundled sample model file (or the
-// file TOLVAR_BENCH_MODEL names): time per household of the fleet step (all
+// zones, 200 households, seed 1; or every household of the database
+// TOLVAR_BENCH_CONNECT names) with the bundled sample model file (or the file
+// TOLVAR_BENCH_MODEL names): time per household of the fleet step (all
 // its attempts) and of the make and primary-driver step. Before the
 // benchmarks the program prints how many attempts the households needed and
 // the fleet sizes they got, households without a driver candidate apart.
@@ -58,7 +59,7 @@ public:
     // (reseed hid + 10, exp of the prediction, at most 64.0); null at the end.
     CHouseholdObject* Next() {
         if (!m_paged) {
-            m_manager.LoadHouseholdIdPage(0, kHouseholds);
+            m_manager.LoadHouseholdIdPage(0, static_cast<unsigned>(m_manager.CountHouseholds()));
             m_paged = true;
         }
         CHouseholdObject* household = m_manager.LoadNextHousehold();

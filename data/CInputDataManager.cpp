@@ -736,6 +736,12 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
     }
 }
 
+const std::vector<std::pair<double, int>>* CInputDataManager::GetCachedSortedDestinations(int column, double time,
+                                                                                          int origin) {
+    CLOSCache* cache = GetCache(origin);
+    return cache != nullptr ? cache->GetSortedDestinations(column, CapTime(time)) : nullptr;
+}
+
 void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values,
                                               int column, double time, int origin) {
     time = CapTime(time);

@@ -21,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CDatabase;
@@ -166,6 +167,11 @@ public:
     // ascending by value, then by destination.
     void GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column, double time,
                                int origin);
+    // GetLOSAllDestinations as (value, destination) pairs held by the cache
+    // of the origin, without a copy: valid until the cache is dropped. Null
+    // when the origin is not the cached one (ask GetLOSAllDestinations) or
+    // it has no destination.
+    const std::vector<std::pair<double, int>>* GetCachedSortedDestinations(int column, double time, int origin);
     // One zone2zone value (0.0 without a row). A database error is reported
     // (its message, then its state and native code) and gives 0.0.
     void GetZone2Zone(double& value, int column, int origin, int destination);

@@ -205,10 +205,21 @@ void CLOSCache::GetLOSAllDestinations(std::vector<int>& destinations, std::vecto
     CTimedSection timing(kCachedAllDestinationsSection);
     destinations.clear();
     values.clear();
+    const std::vector<std::pair<double, int>>* sorted = GetSortedDestinations(column, time);
+    if (sorted == nullptr) return;
+    destinations.reserve(sorted->size());
+    values.reserve(sorted->size());
+    for (const auto& [value, destination] : *sorted) {
+        destinations.push_back(destination);
+        values.push_back(value);
+    }
+}
+
+const std::vector<std::pair<double, int>>* CLOSCache::GetSortedDestinations(int column, double time) {
     const OriginRows* rows = FindLOSRows(time);
-    if (rows == nullptr) return;
+    if (rows == nullptr) return nullptr;
     rows->CheckColumn(column);
-    if (rows->GetDestinationCount() == 0) return;
+    if (rows->GetDestinationCount() == 0) return nullptr;
 
     auto [it, inserted] = m_sorted.try_emplace({rows, column});
     std::vector<std::pair<double, int>>& sorted = it->second;
@@ -218,12 +229,7 @@ void CLOSCache::GetLOSAllDestinations(std::vector<int>& destinations, std::vecto
             sorted.emplace_back(rows->Value(m_nOriginZone, destination, column), destination);
         SortByValueThenZone(sorted);
     }
-    destinations.reserve(sorted.size());
-    values.reserve(sorted.size());
-    for (const auto& [value, destination] : sorted) {
-        destinations.push_back(destination);
-        values.push_back(value);
-    }
+    return &sorted;
 }
 
 void CLOSCache::GetZone2ZoneValues(std::vector<double>& values, int column, const std::vector<int>& destinations) {

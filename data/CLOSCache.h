@@ -71,6 +71,10 @@ public:
     // Every destination of the table of `time` with its value of `column`,
     // ascending by value and, for equal values, by destination.
     void GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column, double time);
+    // The same list as (value, destination) pairs, held by the cache: valid
+    // until the cache is dropped. Null when the directory names no table or
+    // the table holds no destination.
+    const std::vector<std::pair<double, int>>* GetSortedDestinations(int column, double time);
     // Column `column` of zone2zone for each destination, in list order; 0.0
     // for a destination without a row.
     void GetZone2ZoneValues(std::vector<double>& values, int column, const std::vector<int>& destinations);

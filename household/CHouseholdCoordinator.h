@@ -133,11 +133,15 @@ public:
     void GenerateActivities(CHouseholdObject* household, COutputFileSet& streams);
     // 10: the adults' serve-passenger activity, for households of 1 to 5 persons.
     void SimulateServePassengerActivities();
-    // 11: which participants of each joint activity travel together.
+    // 11: which working participants reach each joint activity on their own
+    // from work (at most once each, never leaving children without an adult
+    // or the others without a driver).
     void SimulateJointTravelArrangement(CHouseholdObject* household);
-    // 12: the times of the joint activities.
+    // 12: the start, place and end of each joint activity; those that do not
+    // fit the day or find no place are dropped, the rest numbered 1, 2, ...
     void ScheduleJointActivities(CHouseholdObject* household);
-    // 13: the vehicle of each joint tour.
+    // 13: the vehicle of each joint tour, among those of the adult
+    // participants who leave from home; -1 when none drives one.
     void SimulateJointTourVehicles();
 
     // What the vehicle steps evaluate.
@@ -158,7 +162,8 @@ public:
     // every tour and the vehicle-use intervals of the drive tours.
     void GeneratePersonSchedules();
     // Per-person steps of the pass.
-    // The tours of the joint activities of a person who does not go to work or school.
+    // The tours of the joint activities of a person who does not go to work
+    // or school (the pattern's AddJointActivityTours), when there are any.
     void CollectPersonJointActivities(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
                                       CHouseholdCoordinator* simulator);
     // The own tours of an adult who does not go to work or school.

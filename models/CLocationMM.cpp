@@ -168,24 +168,25 @@ int CLocationMM::CandidateWindowHalfWidth(float target) {
     return 25;
 }
 
-void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
-                                        std::vector<int>& selection, float target) {
-    const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(zones.size());
-    if (n == 0) {
-        // Nothing to choose from: an empty window rather than a negative size.
-        selection.clear();
-        return;
-    }
-    const std::ptrdiff_t halfWidth = CandidateWindowHalfWidth(target);
+namespace {
+
+// The window of SelectCandidateWindow over n sorted entries: value(p) is
+// entry p's value (only asked for p < valueCount), zone(p) its zone.
+template <typename Value, typename Zone>
+void SelectWindow(std::ptrdiff_t n, std::ptrdiff_t valueCount, Value value, Zone zone, std::vector<int>& selection,
+                  float target) {
+    selection.clear();
+    // Nothing to choose from: an empty window rather than a negative size.
+    if (n == 0) return;
+    const std::ptrdiff_t halfWidth = CLocationMM::CandidateWindowHalfWidth(target);
     const std::ptrdiff_t step = halfWidth <= 10 ? 2 : 5;
     const double limit = static_cast<double>(target);
-    const std::ptrdiff_t valueCount = static_cast<std::ptrdiff_t>(values.size());
 
     // When the step carries the scan past the end without a stop, the last
     // position (the largest value) is the centre.
     std::ptrdiff_t centre = n - 1;
     for (std::ptrdiff_t p = 0; p < n; p += step) {
-        const bool above = p < valueCount && values[static_cast<size_t>(p)] > limit;
+        const bool above = p < valueCount && value(p) > limit;
         if (above || p == n - 1) {
             centre = p;
             break;
@@ -193,7 +194,25 @@ void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std
     }
 
     const std::ptrdiff_t extent = std::min({halfWidth, centre, n - 1 - centre});
-    selection.assign(zones.begin() + (centre - extent), zones.begin() + (centre + extent + 1));
+    for (std::ptrdiff_t p = centre - extent; p <= centre + extent; ++p) selection.push_back(zone(p));
+}
+
+}  // namespace
+
+void CLocationMM::SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
+                                        std::vector<int>& selection, float target) {
+    SelectWindow(
+        static_cast<std::ptrdiff_t>(zones.size()), static_cast<std::ptrdiff_t>(values.size()),
+        [&](std::ptrdiff_t p) { return values[static_cast<std::size_t>(p)]; },
+        [&](std::ptrdiff_t p) { return zones[static_cast<std::size_t>(p)]; }, selection, target);
+}
+
+void CLocationMM::SelectCandidateWindow(const std::vector<std::pair<double, int>>& sorted,
+                                        std::vector<int>& selection, float target) {
+    const auto n = static_cast<std::ptrdiff_t>(sorted.size());
+    SelectWindow(
+        n, n, [&](std::ptrdiff_t p) { return sorted[static_cast<std::size_t>(p)].first; },
+        [&](std::ptrdiff_t p) { return sorted[static_cast<std::size_t>(p)].second; }, selection, target);
 }
 
 void CLocationMM::CopyParameters(const CLocationMM& other) {

@@ -19,6 +19,7 @@
 #include "models/CVariableSet.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CLocationMM : public CModelModule {
@@ -75,6 +76,9 @@ public:
     // not above the target. It does not read the model.
     static void SelectCandidateWindow(const std::vector<int>& zones, const std::vector<double>& values,
                                       std::vector<int>& selection, float target);
+    // The same window over (value, zone) pairs sorted by value.
+    static void SelectCandidateWindow(const std::vector<std::pair<double, int>>& sorted, std::vector<int>& selection,
+                                      float target);
     // Half-width of the window for a target: 5 up to 3.0, 10 up to 5.0, 25
     // above; 0 for a target that is not a number.
     static int CandidateWindowHalfWidth(float target);

@@ -176,17 +176,6 @@ void CNWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& 
     }
 }
 
-// The joint discretionary tour with the household's children is built by the
-// joint-tour step; until it is supplied the pattern gets no tour here.
-void CNWPattern::AddJointTour(CHouseholdObject*, CModelSystem*, CHouseholdCoordinator*) {}
-
-// The tours of the person's joint activities are built by the joint-tour
-// step; until it is supplied the pattern gets no tour here.
-void CNWPattern::AddJointActivityTours(CPersonObject*, CHouseholdObject*, CModelSystem*,
-                                       CHouseholdCoordinator*)
-{
-}
-
 namespace {
 
 // Codes of the escort tours' stops.
@@ -422,6 +411,14 @@ void CNWPattern::SortToursByDeparture()
             }
         }
     }
+}
+
+void CNWPattern::RemoveLastTour()
+{
+    if (m_tours.empty())
+        return;
+    m_tours.pop_back();
+    --m_nTourCount;
 }
 
 CTour* CNWPattern::GetNthTour(int k) const

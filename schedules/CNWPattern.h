@@ -33,8 +33,14 @@ public:
     int GetAfterWorkTourCount() const override { return 0; }
     void OnPatternDone() override;
     void WriteOutput(int householdId, int personNumber, COutputFileSet& streams) override;
+    // The joint discretionary tour with the children of the household's
+    // episode (CJointDiscretionaryTour), handed to the simulator; none when
+    // no place can be drawn.
     void AddJointTour(CHouseholdObject* household, CModelSystem* models,
                       CHouseholdCoordinator* simulator) override;
+    // One tour per joint activity the person takes part in, in list order:
+    // from home to the activity, arriving at its start, and back home at its
+    // end, in the mode of the person's mark.
     void AddJointActivityTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
                                CHouseholdCoordinator* simulator) override;
     // Orders the tours by the departure of their first stop, exchanging the
@@ -47,6 +53,8 @@ public:
     // numbers it and starts its window where the previous tour ends. A null
     // tour changes nothing.
     void AddTour(std::unique_ptr<CTour> tour);
+    // Destroys the last tour added; nothing for an empty pattern.
+    void RemoveLastTour();
 
     // The school escort tours of the adult of the household's first drop-off
     // (first pick-up) episode: a car tour whose first stop is the school at

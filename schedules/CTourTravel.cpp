@@ -1,5 +1,7 @@
 #include "schedules/CTourTravel.h"
 
+#include "models/CLocationMM.h"
+
 #include <cmath>
 #include <string>
 
@@ -45,6 +47,19 @@ bool CTourTravel::TransitAvailable(CInputDataManager& data, int origin, double t
     for (double v : values)
         sum = std::trunc(sum + v);
     return sum >= kLeastTransitSum;
+}
+
+void CTourTravel::ListPlaceCandidates(CInputDataManager& data, int origin, double time, float target,
+                                      std::vector<int>& candidates)
+{
+    if (const auto* sorted = data.GetCachedSortedDestinations(kAutoTimeColumn, time, origin)) {
+        CLocationMM::SelectCandidateWindow(*sorted, candidates, target);
+        return;
+    }
+    thread_local std::vector<int> zones;
+    thread_local std::vector<double> values;
+    data.GetLOSAllDestinations(zones, values, kAutoTimeColumn, time, origin);
+    CLocationMM::SelectCandidateWindow(zones, values, candidates, target);
 }
 
 double CTourTravel::ClosingLegTravelTime(CInputDataManager& data, int mode, int origin, int destination,

@@ -42,6 +42,13 @@ public:
     // summed with each partial sum cut to an integer, make at least 2.
     static bool TransitAvailable(CInputDataManager& data, int origin, double time);
 
+    // The candidate zones of a place about `target` minutes by car from the
+    // origin at a time of day: the location choices' window over every
+    // destination sorted by auto time (CLocationMM::SelectCandidateWindow).
+    // The cached origin's sorted list is read where it is held.
+    static void ListPlaceCandidates(CInputDataManager& data, int origin, double time, float target,
+                                    std::vector<int>& candidates);
+
     // Travel time of the leg that closes a tour, from the zone of its last
     // stop to the destination, leaving at `departure`: by the tour's drawn
     // mode, the auto (0, 1, 7) or transit (3) time, at least 2 minutes, or the

@@ -302,10 +302,6 @@ void CWPattern::WriteOutput(int householdId, int personNumber, COutputFileSet& s
     writePeriod(kFirstAfterWorkSlot, m_nAfterWorkTourCount);
 }
 
-// The worker's joint discretionary tour is built by the joint-tour step; until
-// it is supplied the pattern gets no tour here.
-void CWPattern::AddJointTour(CHouseholdObject*, CModelSystem*, CHouseholdCoordinator*) {}
-
 // A worker's joint activities become after-work tours in the worker
 // simulation with joint activities, not here.
 void CWPattern::AddJointActivityTours(CPersonObject*, CHouseholdObject*, CModelSystem*,

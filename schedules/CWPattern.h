@@ -56,16 +56,29 @@ public:
     int GetAfterWorkTourCount() const override { return m_nAfterWorkTourCount; }
     void OnPatternDone() override;
     void WriteOutput(int householdId, int personNumber, COutputFileSet& streams) override;
+    // The joint discretionary tour with the children of the household's
+    // episode (CJointDiscretionaryTour) in the next free after-work slot;
+    // none when all three are taken or no place can be drawn.
     void AddJointTour(CHouseholdObject* household, CModelSystem* models,
                       CHouseholdCoordinator* simulator) override;
+    // Does nothing: a worker's joint activities are placed by SimulateInHousehold.
     void AddJointActivityTours(CPersonObject* person, CHouseholdObject* household, CModelSystem* models,
                                CHouseholdCoordinator* simulator) override;
     void SortToursByDeparture() override;
 
-    // The worker's own tours within the household: as Simulate, around the
-    // joint activities the worker takes part in.
+    // The worker's tours within the household: an after-work tour for each
+    // joint activity the worker goes to from home, then the worker's own
+    // tours by SimulateBlocks (no after-work block after joint tours; transit
+    // checked, one-stop rules, capped after-work closing legs, the
+    // work-to-home commute's window start).
     void SimulateInHousehold(CPersonObject* person, CModelSystem* models, CHouseholdObject* household,
                              CHouseholdCoordinator* simulator);
+    // The joint part of SimulateInHousehold: one after-work tour per joint
+    // activity the person takes part in without travelling apart (at most
+    // three), each with the activity's stop and the way home, chained from
+    // the arrival home after work. Returns the number of tours made.
+    int AddJointActivityAfterWorkTours(CPersonObject& person, CModelSystem& models, CHouseholdObject& household,
+                                       CHouseholdCoordinator& simulator);
 
     // The three tour blocks, in the order after-work, work-based, before-work:
     // for each period the tour count, then per tour its mode, stop count, stay

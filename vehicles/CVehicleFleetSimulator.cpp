@@ -2,8 +2,9 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
-#include "household/DecisionKey.h"
+#include "data/CRecordLine.h"
 #include "household/CVehicleRecord.h"
+#include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
 #include "models/TermCoefficients.h"
 #include "modelsystem/CModelSystem.h"
@@ -40,7 +41,8 @@ void CVehicleFleetSimulator::Prepare(const CHouseholdObject& household, CInputDa
     ComputeHouseholdValues(household);
     GatherCoefficients(models);
 
-    m_budget = static_cast<double>(household.GetValue1()) * 0.5 * 365.0 / 1000.0 + household.m_dAnnualMileage;
+    m_budget = static_cast<double>(CRecordLine::TruncateToInt(household.GetValue(1))) * 0.5 * 365.0 / 1000.0 +
+               household.m_dAnnualMileage;
     m_utilityCalculator.Compute(m_b, m_d, m_householdValues, m_summaries, m_utilities);
     for (int k = 0; k < VehicleAlternatives::kCount; ++k) {
         const int t = VehicleAlternatives::TypeIndex(k);

@@ -80,6 +80,40 @@ double DriverValue(int id, const CPersonObject& person, const std::vector<double
     return sum;
 }
 
+// The joint-tour vehicle variables 30732 to 30739 have no value of their
+// own: each takes 30740's. Each still requires the make row to hold further
+// columns it does not read, its own and those of every variable after it in
+// this table (30732 requires the columns of all eight rows); a row without
+// one reads 0.0.
+struct JointVehicleRequirement {
+    int id;
+    int columns[2];  // -1: none
+};
+constexpr JointVehicleRequirement kJointVehicleRequirements[] = {
+    {30732, {15, -1}}, {30733, {13, -1}}, {30734, {12, -1}}, {30735, {0, -1}},
+    {30736, {24, -1}}, {30737, {22, 23}}, {30738, {15, -1}}, {30739, {7, -1}},
+};
+constexpr int kJointVehicleValue = 30740;
+constexpr int kVehicleLengthColumn = 7;
+
+bool MeetsJointVehicleRequirements(int id, const std::vector<double>* row) {
+    bool from = false;
+    for (const JointVehicleRequirement& requirement : kJointVehicleRequirements) {
+        from = from || requirement.id == id;
+        if (!from) continue;
+        for (int column : requirement.columns)
+            if (column >= 0 && !RowHasColumn(row, column)) return false;
+    }
+    return from;
+}
+
+double JointVehicleValue(int id, const std::vector<double>* row, int participants, double distance) {
+    if (id != kJointVehicleValue && !MeetsJointVehicleRequirements(id, row)) return 0.0;
+    const double large = participants > 2 ? 1.0 : 0.0;
+    const double far = distance > 15.0 ? 1.0 : 0.0;
+    return ColumnOrZero(row, kVehicleLengthColumn) * large * far;
+}
+
 // Resizes the matrix to one row per term, keeping the rows' capacity.
 void ShapeMatrix(CLocationMM::Matrix& matrix, const CVariableSet& terms, std::size_t candidates) {
     matrix.resize(terms.m_variableIds.size());
@@ -114,6 +148,15 @@ void CVehicleMakeAndDriver::EvaluatePrimaryDriverAlternatives(const std::vector<
             matrix[v][i] = person ? DriverValue(terms.m_variableIds[v], *person, makeRow) : 0.0;
         }
     }
+}
+
+void CVehicleMakeAndDriver::EvaluateJointTourVehicleAlternatives(
+    const std::vector<const std::vector<double>*>& makeRows, const CVariableSet& terms, Matrix& matrix,
+    int participants, double distance) {
+    ShapeMatrix(matrix, terms, makeRows.size());
+    for (std::size_t v = 0; v < matrix.size(); ++v)
+        for (std::size_t i = 0; i < makeRows.size(); ++i)
+            matrix[v][i] = JointVehicleValue(terms.m_variableIds[v], makeRows[i], participants, distance);
 }
 
 void CVehicleMakeAndDriver::Assign(CHouseholdObject& household, CInputDataManager* manager, CModelSystem& models) {

@@ -40,6 +40,15 @@ public:
     static void EvaluatePrimaryDriverAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
                                                   Matrix& matrix, const CHouseholdObject& household,
                                                   const std::vector<double>* makeRow);
+    // Values of the joint-tour vehicle terms: one row per term, one value per
+    // candidate vehicle, from that vehicle's make row (`makeRows`, one per
+    // candidate; null for a vehicle without one, which reads 0.0). 30740 is
+    // make-row column 7 for a joint activity of more than two participants
+    // farther than 15.0 from home; 30732 to 30739 take 30740's value when the
+    // row holds the columns they require; every other ID 0.0.
+    static void EvaluateJointTourVehicleAlternatives(const std::vector<const std::vector<double>*>& makeRows,
+                                                     const CVariableSet& terms, Matrix& matrix, int participants,
+                                                     double distance);
 
 private:
     std::vector<int> m_makeCandidates;

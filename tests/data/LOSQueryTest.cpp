@@ -244,6 +244,13 @@ TEST_P(LOSQueryTest, EqualValuesAreOrderedByZone) {
         }
     }
     EXPECT_TRUE(std::adjacent_find(values.begin(), values.end()) != values.end()) << "the region must hold ties";
+
+    // The cache's own list holds the same pairs; an origin it does not hold has none.
+    const auto* sorted = cached.GetCachedSortedDestinations(5, 100.0, 1);
+    ASSERT_NE(sorted, nullptr);
+    ASSERT_EQ(sorted->size(), zones.size());
+    for (size_t i = 0; i < zones.size(); ++i) EXPECT_EQ((*sorted)[i], std::make_pair(values[i], zones[i]));
+    EXPECT_EQ(cached.GetCachedSortedDestinations(5, 100.0, 3), nullptr);
 }
 
 TEST_P(LOSQueryTest, ZoneToZoneQueriesAgreeOnBothPathsWithTheRules) {

@@ -1,7 +1,8 @@
 // What every run's schedule files must hold, whatever the region: one loop
 // with the sample model file over a generated region, on both databases,
 // then the tour, stop, activity and pattern lines read back and checked
-// against each other.
+// against each other, and the tours of each joint activity against one
+// another.
 
 #include "LoopTestRegion.h"
 
@@ -88,6 +89,14 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
     // The stop lines follow their tour line, as many as its stop count.
     std::map<std::string, std::map<int, std::vector<double>>> childFirstStops;  // by tour 0 and 1
     std::map<std::string, std::vector<std::vector<double>>> escortStops;
+    // The tours of each joint activity (joint-travel code 2), by household and
+    // joint-record index: person number, tour line and stop lines.
+    struct JointTour {
+        double person;
+        std::vector<double> tour;
+        std::vector<std::vector<double>> stops;
+    };
+    std::map<std::pair<long long, int>, std::vector<JointTour>> jointGroups;
     const auto tours = file("tours.out");
     const auto stops = file("stops.out");
     ASSERT_FALSE(tours.empty());
@@ -102,6 +111,10 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
         const bool childCommute = childStudents.count(person) && tour[2] <= 1;
         EXPECT_GE(tour[3], 0) << "pre-tour time: " << tourLine;
         std::vector<double> previous;
+        JointTour* joint = nullptr;
+        if (tour[8] == 2)
+            joint = &jointGroups[{static_cast<long long>(tour[0]), static_cast<int>(tour[7])}].emplace_back(
+                JointTour{tour[1], tour, {}});
         int numberOffset = 0;
         for (int k = 1; k <= stopCount; ++k, ++next) {
             ASSERT_LT(next, stops.size()) << tourLine;
@@ -114,6 +127,7 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
             ASSERT_EQ(stop[3], k + numberOffset) << stops[next];
             if (childCommute && k == 1) childFirstStops[person][static_cast<int>(tour[2])] = stop;
             if ((stop[4] == 10 || stop[4] == 11) && adults.count(person)) escortStops[person].push_back(stop);
+            if (joint != nullptr) joint->stops.push_back(stop);
             if (childCommute) continue;
             EXPECT_GE(stop[5], 0) << "departure: " << stops[next];
             EXPECT_GE(stop[6], 0) << "travel time: " << stops[next];
@@ -129,9 +143,11 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
                 EXPECT_EQ(stop[11], previous[4]) << "origin activity: " << stops[next];
             }
             // An adult's line shows flag 2 (work-related, activity 8) only
-            // for the employed, so activity 8 cannot be checked from it.
+            // for the employed, so activity 8 cannot be checked from it. A
+            // tour serving a joint activity (tour field 7) stops at the
+            // household's activity, which sets no flag of the person.
             const int type = static_cast<int>(stop[4]);
-            if (type >= 0 && type <= 9 && type != 8 && adults.count(person)) {
+            if (type >= 0 && type <= 9 && type != 8 && adults.count(person) && tour[7] == 0) {
                 EXPECT_EQ(adults[person][static_cast<size_t>(AdultLineField(kFlagOfActivity[type]))], 1)
                     << "activity " << type << " without its flag: " << stops[next];
             }
@@ -171,6 +187,42 @@ TEST_P(ScheduleInvariantsTest, TheScheduleFilesAgreeWithEachOther) {
         }
     }
     EXPECT_GT(escorts, 0);
+
+    // The participants of a joint activity leave home for the same stop,
+    // arrive within the day's joint-activity hours, come back home at its end
+    // and use one vehicle: none, or one whose primary driver takes part.
+    std::set<std::string> children;
+    for (const auto& line : file("Children.out")) children.insert(Key(Fields(line)));
+    std::map<std::pair<long long, int>, double> drivers;  // by household and vehicle index
+    for (const auto& line : file("Vehicles.out")) {
+        const auto f = Fields(line);
+        drivers[{static_cast<long long>(f[0]), static_cast<int>(f[1])}] = f[5];
+    }
+    std::map<std::string, int> jointToursOf;
+    for (const auto& [group, members] : jointGroups) {
+        const JointTour& first = members.front();
+        ASSERT_EQ(first.stops.size(), 2u) << Key(first.tour);
+        bool driverTakesPart = first.tour[9] == -1;
+        for (const JointTour& member : members) {
+            const std::string person = Key(member.tour);
+            ++jointToursOf[person];
+            ASSERT_EQ(member.stops.size(), 2u) << person;
+            const auto& stop = member.stops[0];
+            const auto& home = member.stops[1];
+            EXPECT_EQ(stop[11], 18) << person;
+            EXPECT_EQ(stop[9], home[8]) << person;
+            EXPECT_EQ(home[4], children.count(person) ? 14 : 12) << person;
+            EXPECT_TRUE(stop[5] + stop[6] >= 15 && stop[5] + stop[6] <= 1055) << person;
+            for (int field : {4, 7, 8}) EXPECT_EQ(stop[field], first.stops[0][field]) << person << " field " << field;
+            EXPECT_EQ(home[5], first.stops[1][5]) << person;
+            EXPECT_EQ(member.tour[9], first.tour[9]) << person;
+            auto driver = drivers.find({group.first, static_cast<int>(first.tour[9])});
+            driverTakesPart = driverTakesPart || (driver != drivers.end() && driver->second == member.person);
+        }
+        EXPECT_TRUE(driverTakesPart) << "household " << group.first << ", joint activity " << group.second;
+    }
+    EXPECT_FALSE(jointGroups.empty());
+    for (const auto& [person, count] : jointToursOf) EXPECT_LE(count, 2) << person;
     for (const auto& [person, count] : nonWorkerTours) EXPECT_EQ(tourLines[person], count) << person;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,6 +27,14 @@ struct Candidates {
     std::vector<int> Select(float target) const {
         std::vector<int> selection = {-7, -7, -7};  // stale contents must go
         CLocationMM::SelectCandidateWindow(zones, values, selection, target);
+        // The window over sorted (value, zone) pairs is the same.
+        if (values.size() == zones.size()) {
+            std::vector<std::pair<double, int>> sorted;
+            for (size_t i = 0; i < zones.size(); ++i) sorted.emplace_back(values[i], zones[i]);
+            std::vector<int> fromPairs = {-7};
+            CLocationMM::SelectCandidateWindow(sorted, fromPairs, target);
+            EXPECT_EQ(fromPairs, selection) << "target " << target;
+        }
         return selection;
     }
     std::vector<int> zones;

@@ -15,87 +15,59 @@
 
 namespace {
 
-// Spending at price lambda: what the outside good and every alternative whose
-// value exceeds lambda take. It falls as lambda grows; the price that spends
-// exactly the budget is found by halving an interval.
-double Spending(const std::vector<double>& psi, const std::vector<double>& gamma, double psi0, double lambda) {
-    double total = psi0 / lambda;
-    for (std::size_t i = 0; i < psi.size(); ++i) {
-        if (psi[i] > lambda) total += gamma[i] * (psi[i] / lambda - 1.0);
-    }
-    return total;
-}
-
+// Spending at price lambda: the outside good's share and that of every
+// alternative whose value exceeds lambda. It falls as lambda grows; the price
+// that spends exactly the budget is found by halving an interval.
 double BisectLambda(const std::vector<double>& psi, const std::vector<double>& gamma, double psi0, double budget) {
-    double low = 1e-300;
-    double high = std::max(psi0 / budget, *std::max_element(psi.begin(), psi.end())) * 2.0 + 1.0;
+    const auto spending = [&](double lambda) {
+        double total = psi0 / lambda;
+        for (std::size_t i = 0; i < psi.size(); ++i)
+            if (psi[i] > lambda) total += gamma[i] * (psi[i] / lambda - 1.0);
+        return total;
+    };
+    double low = 1e-300, high = std::max(psi0 / budget, *std::max_element(psi.begin(), psi.end())) * 2.0 + 1.0;
     for (int i = 0; i < 400; ++i) {
         const double mid = 0.5 * (low + high);
-        (Spending(psi, gamma, psi0, mid) > budget ? low : high) = mid;
+        (spending(mid) > budget ? low : high) = mid;
     }
     return 0.5 * (low + high);
 }
 
-struct RandomCase {
-    std::vector<double> psi, gamma;
-    double psi0 = 0.0, budget = 0.0;
-};
-
-RandomCase MakeCase(std::mt19937_64& rng, bool withOutside) {
-    std::uniform_int_distribution<int> size(1, 60);
-    std::extreme_value_distribution<double> gumbel;
-    std::normal_distribution<double> normal;
-    RandomCase c;
-    const int n = size(rng);
-    for (int i = 0; i < n; ++i) {
-        c.psi.push_back(std::exp(normal(rng) + gumbel(rng)));
-        c.gamma.push_back(std::exp(normal(rng)));
-    }
-    c.psi0 = withOutside ? std::exp(gumbel(rng)) : 0.0;
-    c.budget = std::exp(2.0 * normal(rng));
-    return c;
-}
-
 }  // namespace
 
-TEST(MdcevAllocation, HeldSetAndLambdaMatchBisection) {
+TEST(MdcevAllocation, MatchesBisectionAndALargerBudgetHoldsASuperset) {
     std::mt19937_64 rng(20261207);
-    CMdcevAllocation allocation;
+    std::extreme_value_distribution<double> gumbel;
+    std::normal_distribution<double> normal;
+    CMdcevAllocation allocation, larger;
     for (int trial = 0; trial < 2000; ++trial) {
         const bool withOutside = trial % 2 == 0;
-        const RandomCase c = MakeCase(rng, withOutside);
-        allocation.Allocate(c.psi, c.gamma, c.budget,
-                            withOutside ? std::optional<double>(c.psi0) : std::nullopt);
-        const double lambda = BisectLambda(c.psi, c.gamma, c.psi0, c.budget);
+        std::vector<double> psi, gamma;
+        for (int i = 1 + static_cast<int>(rng() % 60); i > 0; --i) {
+            psi.push_back(std::exp(normal(rng) + gumbel(rng)));
+            gamma.push_back(std::exp(normal(rng)));
+        }
+        const double psi0 = withOutside ? std::exp(gumbel(rng)) : 0.0;
+        const double budget = std::exp(2.0 * normal(rng));
+        const std::optional<double> outside = withOutside ? std::optional<double>(psi0) : std::nullopt;
+        allocation.Allocate(psi, gamma, budget, outside);
+        const double lambda = BisectLambda(psi, gamma, psi0, budget);
         ASSERT_NEAR(allocation.Lambda(), lambda, 1e-9 * lambda) << "trial " << trial;
 
-        std::vector<char> held(c.psi.size(), 0);
-        for (int r = 0; r < allocation.HeldCount(); ++r) held[allocation.Order()[r]] = 1;
+        std::vector<char> held(psi.size(), 0);
         double spent = allocation.OutsideAmount();
-        for (std::size_t i = 0; i < c.psi.size(); ++i) {
-            ASSERT_EQ(held[i] != 0, c.psi[i] > lambda) << "trial " << trial << " alternative " << i;
-        }
         for (int r = 0; r < allocation.HeldCount(); ++r) {
+            held[allocation.Order()[r]] = 1;
             ASSERT_GT(allocation.Amount(r), 0.0);
             spent += allocation.Amount(r);
         }
-        if (allocation.HeldCount() > 0 || withOutside) {
-            ASSERT_NEAR(spent, c.budget, 1e-9 * c.budget);
-        }
-    }
-}
+        for (std::size_t i = 0; i < psi.size(); ++i) ASSERT_EQ(held[i] != 0, psi[i] > lambda) << "trial " << trial;
+        ASSERT_NEAR(spent, budget, 1e-9 * budget);
 
-TEST(MdcevAllocation, LargerBudgetHoldsASuperset) {
-    std::mt19937_64 rng(7);
-    CMdcevAllocation small, large;
-    for (int trial = 0; trial < 500; ++trial) {
-        const RandomCase c = MakeCase(rng, true);
-        small.Allocate(c.psi, c.gamma, c.budget, c.psi0);
-        large.Allocate(c.psi, c.gamma, c.budget * 3.0, c.psi0);
-        ASSERT_GE(large.HeldCount(), small.HeldCount());
-        // The ranking does not depend on the budget, so the held sets are prefixes
-        // of one order.
-        ASSERT_EQ(small.Order(), large.Order());
+        // The ranking does not depend on the budget: the held sets are prefixes of one order.
+        larger.Allocate(psi, gamma, budget * 3.0, outside);
+        ASSERT_GE(larger.HeldCount(), allocation.HeldCount());
+        ASSERT_EQ(larger.Order(), allocation.Order());
     }
 }
 

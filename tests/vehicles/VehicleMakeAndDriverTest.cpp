@@ -10,7 +10,9 @@
 #include "models/CVariableSet.h"
 #include "modelsystem/CModelParameterFile.h"
 #include "modelsystem/CModelSystem.h"
+#include "models/CBLogitMM.h"
 #include "platform/CDatabase.h"
+#include "support/RecordingMessageSink.h"
 #include "tools/SampleRegionGenerator.h"
 #include "vehicles/CHouseholdVehicles.h"
 
@@ -67,7 +69,7 @@ protected:
 
 }  // namespace
 
-TEST_P(VehicleMakeAndDriverTest, EmptyKeyAndMoreVehiclesThanAdults) {
+TEST_P(VehicleMakeAndDriverTest, EmptyKeyMoreVehiclesThanAdultsAndTheFleetSize) {
     const int adults = Adults();
     household->m_vehicles = {CVehicleRecord(9, 9)};  // key 99: no make rows
     for (int k = 0; k <= adults; ++k) household->m_vehicles.emplace_back(k + 1, 2);
@@ -93,6 +95,19 @@ TEST_P(VehicleMakeAndDriverTest, EmptyKeyAndMoreVehiclesThanAdults) {
         EXPECT_GT(driver->GetValue(8), 15.0);
         EXPECT_EQ(driver->m_nVehicle, static_cast<int>(k));
         EXPECT_TRUE(drivers.insert(vehicles[k].m_primaryDriver).second);
+    }
+
+    // The fleet size goes to column 2 and, per adult, to column 14; without a
+    // declared adult count the adults held count, and a larger declared
+    // person count does not reach past the members held.
+    household->SetValue(1, 0.0);
+    household->SetValue(9, household->GetPersonCount() + 5.0);
+    CHouseholdVehicles::StoreFleetSize(*household);
+    EXPECT_EQ(household->GetValue(2), static_cast<double>(vehicles.size()));
+    for (const auto& p : household->GetPersons()) {
+        if (p->GetValue(8) >= 16.0) {
+            EXPECT_DOUBLE_EQ(p->GetValue(14), static_cast<double>(vehicles.size()) / adults);
+        }
     }
 }
 
@@ -120,17 +135,26 @@ TEST_P(VehicleMakeAndDriverTest, ShortRowsAndZeroDivisorsReadZero) {
     EXPECT_EQ(matrix, CLocationMM::Matrix(2, std::vector<double>(2, 0.0)));
 }
 
-TEST_P(VehicleMakeAndDriverTest, FleetSizeGoesToColumn2AndTheAdultsColumn14) {
-    household->m_vehicles.assign(3, CVehicleRecord(1, 1));
-    household->SetValue(1, 0.0);                                // no declared adult count
-    household->SetValue(9, household->GetPersonCount() + 5.0);  // more persons declared than held
-    CHouseholdVehicles::StoreFleetSize(*household);
-    EXPECT_EQ(household->GetValue(2), 3.0);
-    for (const auto& p : household->GetPersons()) {
-        if (p->GetValue(8) >= 16.0) {
-            EXPECT_DOUBLE_EQ(p->GetValue(14), 3.0 / Adults());
-        }
-    }
+TEST_P(VehicleMakeAndDriverTest, AbsentCoefficientsAreReportedOncePerSimulator) {
+    RecordingMessageSink messages;
+    const auto remove = [](CVariableSet& terms, int id) {
+        for (int i = 0; i < terms.m_nCount; ++i)
+            if (terms.m_variableIds[i] == id) terms.RemoveAt(i);
+    };
+    remove(models.m_pVehicleMDCEV->m_terms, 38050);
+    remove(models.m_pLogSumPrimaryDriver->m_terms, 90033);
+    CVehicleFleetSimulator fleet;
+    fleet.Prepare(*household, &manager, models);
+    const std::array<double, 54> first = fleet.BaselineUtilities();
+    fleet.Prepare(*household, &manager, models);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("vehicleMDCEV lacks the terms 38050;"), std::string::npos);
+    EXPECT_NE(messages.Texts()[0].find("LogSum Primary Driver lacks the terms 90033;"), std::string::npos);
+    // Absent, the scale reads 1.0 and the coefficient 0.0.
+    models.m_pVehicleMDCEV->m_terms.Add(38050, 0.0);
+    models.m_pLogSumPrimaryDriver->m_terms.Add(90033, 1.0);
+    fleet.Prepare(*household, &manager, models);
+    EXPECT_EQ(fleet.BaselineUtilities(), first);
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, VehicleMakeAndDriverTest, ::testing::ValuesIn(TestDatabase::Kinds()),

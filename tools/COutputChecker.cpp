@@ -22,6 +22,14 @@ constexpr int kSchoolActivity = 19;
 constexpr int kDropOffActivity = 10;
 constexpr int kPickUpActivity = 11;
 constexpr double kEscortStopDuration = 5.0;
+constexpr int kBackHomeActivity = 12;
+constexpr int kChildBackHomeActivity = 14;
+// A joint tour (joint-travel code 2) arrives at its activity within these
+// minutes, and a person takes part in at most two of them.
+constexpr double kJointTravelCode = 2.0;
+constexpr double kEarliestJointArrival = 15.0;
+constexpr double kLatestJointArrival = 1055.0;
+constexpr int kMaxJointToursPerPerson = 2;
 // Each stop field is floored on its own, so the floored departure of a stop
 // exceeds the sum of the previous stop's three floored fields by 0, 1 or 2.
 constexpr double kFlooringSlack = 2.0;
@@ -419,6 +427,63 @@ void COutputChecker::CheckEscorts(const InputHousehold& household, const std::ve
     (void)household;
 }
 
+// The tours of one joint activity (household and joint index, travel code 2)
+// leave home for the same zone and activity, stay as long and leave it at the
+// same time, in the same vehicle: none (-1), or one whose primary driver takes
+// part.
+void COutputChecker::CheckJointTours(const InputHousehold& household, const std::vector<const InputPerson*>& members) {
+    struct Member {
+        const Tour* tour;
+        int position;
+    };
+    std::map<double, std::vector<Member>> groups;
+    for (size_t m = 0; m < members.size(); ++m) {
+        const InputPerson& person = *members[m];
+        const PersonOutput& output = m_outputs[{person.household, person.number}];
+        int jointTours = 0;
+        for (const Tour& tour : output.tours) {
+            if (tour.f[tour_field::kJointCode] != kJointTravelCode) continue;
+            ++jointTours;
+            const double closing = person.age < 16.0 ? kChildBackHomeActivity : kBackHomeActivity;
+            const bool shaped = tour.stops.size() == 2 &&
+                                tour.stops[0].f[stop_field::kOriginActivity] == kAtHomeActivity &&
+                                tour.stops[1].f[stop_field::kActivity] == closing &&
+                                tour.stops[1].f[stop_field::kZone] == household.homeZone &&
+                                Arrival(tour.stops[0].f) >= kEarliestJointArrival &&
+                                Arrival(tour.stops[0].f) <= kLatestJointArrival;
+            if (!shaped) {
+                Violate(kJointTourShape, tour.text);
+                continue;
+            }
+            groups[tour.f[tour_field::kJointIndex]].push_back({&tour, static_cast<int>(m) + 1});
+        }
+        if (jointTours > kMaxJointToursPerPerson) Violate(kJointTourShape, output.patternText + " joint tours: " +
+                                                                               NumberText::Integer(jointTours));
+    }
+    const auto vehicles = m_vehicleLines.find(household.id);
+    for (const auto& [index, group] : groups) {
+        const Fields& first = group.front().tour->stops[0].f;
+        const Fields& firstClosing = group.front().tour->stops[1].f;
+        const double vehicle = group.front().tour->f[tour_field::kVehicleId];
+        bool driverTakesPart = vehicle == -1.0;
+        for (const Member& member : group) {
+            const Fields& stop = member.tour->stops[0].f;
+            const Fields& closing = member.tour->stops[1].f;
+            if (stop[stop_field::kZone] != first[stop_field::kZone] ||
+                stop[stop_field::kActivity] != first[stop_field::kActivity] ||
+                stop[stop_field::kDuration] != first[stop_field::kDuration] ||
+                closing[stop_field::kDeparture] != firstClosing[stop_field::kDeparture] ||
+                member.tour->f[tour_field::kVehicleId] != vehicle)
+                Violate(kJointTourGroup, member.tour->text);
+            if (vehicles != m_vehicleLines.end() && vehicle >= 0.0 &&
+                vehicle < static_cast<double>(vehicles->second.size()) &&
+                vehicles->second[static_cast<size_t>(vehicle)].f[vehicle_field::kDriver] == member.position)
+                driverTakesPart = true;
+        }
+        if (!driverTakesPart) Violate(kJointTourGroup, "vehicle of no participant: " + group.front().tour->text);
+    }
+}
+
 void COutputChecker::CheckVehicles(const InputHousehold& household, const std::vector<VehicleLine>& lines) {
     if (static_cast<int>(lines.size()) != household.vehicles) ++m_figures.fleetSizeDiffers;
     std::set<std::pair<double, double>> pairs;
@@ -470,7 +535,9 @@ bool COutputChecker::Check() {
     }
     for (const auto& [id, list] : members) {
         const auto household = m_households.find(id);
-        if (household != m_households.end()) CheckEscorts(household->second, list);
+        if (household == m_households.end()) continue;
+        CheckEscorts(household->second, list);
+        CheckJointTours(household->second, list);
     }
     return std::all_of(m_violations.begin(), m_violations.end(), [](const Violation& v) { return v.count == 0; });
 }

@@ -48,6 +48,8 @@ public:
         kDropOffAdult,        // the drop-off field of an adult and its escort stop agree
         kPickUpAdult,         // the pick-up field of an adult and its escort stop agree
         kSchoolTimes,         // a child student's commutes meet the school times
+        kJointTourShape,      // a joint tour: two stops from home back home, at most two a person
+        kJointTourGroup,      // the tours of a joint activity share place, times and vehicle
         kRuleCount
     };
     static const char* RuleName(Rule rule);
@@ -137,6 +139,7 @@ private:
     void CheckPerson(const InputPerson& input, const InputHousehold* household, PersonOutput& output);
     void CheckTour(const InputPerson& input, const PersonOutput& output, const Tour& tour, bool childCommute);
     void CheckEscorts(const InputHousehold& household, const std::vector<const InputPerson*>& members);
+    void CheckJointTours(const InputHousehold& household, const std::vector<const InputPerson*>& members);
     void CheckVehicles(const InputHousehold& household, const std::vector<VehicleLine>& lines);
 
 

@@ -57,6 +57,8 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kDropOffAdult, "drop-off adult and its escort stop"},
     {COutputChecker::kPickUpAdult, "pick-up adult and its escort stop"},
     {COutputChecker::kSchoolTimes, "child student's commutes at the school times"},
+    {COutputChecker::kJointTourShape, "joint tour from home to its activity and back home"},
+    {COutputChecker::kJointTourGroup, "joint tours of one activity share zone, times and vehicle"},
 }};
 
 // Person flag of each stop activity type 0-9, and the field of that flag in

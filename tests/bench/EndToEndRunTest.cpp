@@ -10,6 +10,7 @@
 #include "platform/NumberText.h"
 #include "support/TestDatabase.h"
 #include "tools/COutputChecker.h"
+#include "tools/CRunSummary.h"
 #include "tools/SampleRegionGenerator.h"
 
 #include <gtest/gtest.h>
@@ -49,13 +50,14 @@ std::map<std::string, std::vector<std::string>> SortedRunLines(const fs::path& f
     return lines;
 }
 
-// The sample region (its default size and seed) in a new database of the kind.
+// A generated region (by default the sample region) in a new database of the kind.
 class SampleRegionRun {
 public:
-    explicit SampleRegionRun(const std::string& kind) : db(TestDatabase::Create(kind)) {
+    explicit SampleRegionRun(const std::string& kind, SampleRegionGenerator::Options options = {})
+        : db(TestDatabase::Create(kind)) {
         CDatabase writer;
         writer.OpenEx(db->Connect(), false);
-        SampleRegionGenerator(SampleRegionGenerator::Options{}).Write(writer);
+        SampleRegionGenerator(options).Write(writer);
         static int counter = 0;
         folder = fs::temp_directory_path() /
                  ("tolvar-end-to-end-" + NumberText::Integer(getpid()) + "-" + NumberText::Integer(counter++));
@@ -85,6 +87,26 @@ public:
     fs::path previous;
 };
 
+// The day the sample model file gives looks like a travel survey's.
+void ExpectPlausibleDay(const fs::path& run) {
+    CRunSummary summary;
+    ASSERT_TRUE(summary.ReadRunFolder(run));
+    const std::string table = summary.MarkdownTable();
+    EXPECT_GE(summary.ToursPerPerson(), 1.0) << table;
+    EXPECT_LE(summary.ToursPerPerson(), 2.5) << table;
+    EXPECT_GE(summary.TripsPerPerson(), 2.5) << table;
+    EXPECT_LE(summary.TripsPerPerson(), 5.0) << table;
+    EXPECT_GE(summary.ShareWithoutTour(), 0.10) << table;
+    EXPECT_LE(summary.ShareWithoutTour(), 0.40) << table;
+    EXPECT_GE(summary.ShareOfWorkStartsFrom5To11(), 0.90) << table;
+    for (const int mode : {0, 1, 2, 3, 4, 7}) EXPECT_GT(summary.ModeShares().count(mode), 0u) << mode << table;
+    for (const auto& [mode, share] : summary.ModeShares()) EXPECT_LE(share, 0.85) << mode << table;
+    for (int activity = 0; activity <= 9; ++activity)
+        EXPECT_GT(summary.ActivityShares().count(activity), 0u) << activity << table;
+    EXPECT_GT(summary.EscortStops(), 0) << table;
+    EXPECT_GT(summary.JointTours(), 0) << table;
+}
+
 class EndToEndRunTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EndToEndRunTest, EveryRuleHoldsAndRunsRepeatOnAnyThreadCount) {
@@ -103,6 +125,7 @@ TEST_P(EndToEndRunTest, EveryRuleHoldsAndRunsRepeatOnAnyThreadCount) {
     EXPECT_GT(figures.tours, figures.persons);
     EXPECT_GT(figures.stops, figures.tours);
     EXPECT_GT(figures.vehicles, 0);
+    ExpectPlausibleDay(ten);
 
     // A second run writes the same bytes; one loop over every household
     // writes the same lines as the ten.
@@ -142,6 +165,14 @@ TEST_P(EndToEndRunTest, AHouseholdAloneGetsTheLinesItGetsInTheFullRun) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, EndToEndRunTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
+
+TEST(EndToEndRun, ARegionOfAnotherSeedHasAPlausibleDay) {
+    SampleRegionGenerator::Options options;
+    options.households = 1000;
+    options.seed = 2;
+    SampleRegionRun region(TestDatabase::Kinds().front(), options);
+    ExpectPlausibleDay(region.Run("out"));
+}
 
 TEST(EndToEndRun, SqliteAndPostgresqlWriteTheSameLines) {
     const auto kinds = TestDatabase::Kinds();

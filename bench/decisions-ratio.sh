@@ -4,7 +4,9 @@
 # and with one; prints households and persons per second and the ratio, and
 # checks the full run's output with tolvar-check-output.
 #
-#   bench/decisions-ratio.sh BUILD_DIR "ODBC connect string" [MODEL_FILE] [WORK_DIR]
+#   bench/decisions-ratio.sh BUILD_DIR "ODBC connect string" [MODEL_FILE] [WORK_DIR] [LOOPS]
+#
+# LOOPS is "10 1" (the default), or "10" or "1" alone.
 #
 # Example (the benchmark region):
 #   build/tools/tolvar-sample-region --zones 1000 --households 50000 --sqlite /tmp/bench.db
@@ -16,6 +18,7 @@ connect=${2:?ODBC connect string}
 here=$(cd "$(dirname "$0")/.." && pwd)
 model=${3:-$here/sample/tolvar-sample.tvm}
 work=${4:-$(mktemp -d /tmp/tolvar-ratio.XXXXXX)}
+loopCounts=${5:-10 1}
 mkdir -p "$work"
 cd "$work"  # the trace file goes here
 
@@ -29,7 +32,7 @@ run() {
 
 persons() { cat "$work/$1"/Adults.out* "$work/$1"/Children.out* | wc -l; }
 
-for loops in 10 1; do
+for loops in $loopCounts; do
     off=$(run "off$loops" --decisions off --loops "$loops")
     full=$(run "full$loops" --loops "$loops")
     households=$(sed -n 's/^Households processed: //p' "$work/full$loops.report")
@@ -39,5 +42,6 @@ for loops in 10 1; do
                l, off, full, full / off, h / full, p / full }'
 done
 
-"$build/tools/tolvar-check-output" --connect "$connect" --out "$work/full10" | tail -7
+last=${loopCounts%% *}
+"$build/tools/tolvar-check-output" --connect "$connect" --out "$work/full$last" | head -40
 echo "output in $work"

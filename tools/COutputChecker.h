@@ -40,7 +40,7 @@ public:
         kActivityChaining,    // a stop's origin activity is the previous stop's activity
         kTimeChaining,        // a stop departs when the previous one has ended (floored fields)
         kFirstStopOrigin,     // a tour starts at home, at work or (a child's ride home) at school
-        kTimeBounds,          // no negative time, departures within the day
+        kTimeBounds,          // no negative time, tours leaving within the day
         kTourCountBounds,     // at most 4 non-worker tours, 2 before-work and 2 work-based
         kNonWorkerTourOrder,  // a non-worker's tours leave in the order of the day
         kActivityFlag,        // a stop of activity 0-9 has its person flag set

@@ -49,7 +49,7 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kActivityChaining, "origin activity is the previous stop's activity"},
     {COutputChecker::kTimeChaining, "departure follows the previous stop's end"},
     {COutputChecker::kFirstStopOrigin, "first stop leaves home, work or school"},
-    {COutputChecker::kTimeBounds, "times not negative and within the day"},
+    {COutputChecker::kTimeBounds, "times not negative, tours leaving within the day"},
     {COutputChecker::kTourCountBounds, "tour counts within their bounds"},
     {COutputChecker::kNonWorkerTourOrder, "non-worker tours in the order of the day"},
     {COutputChecker::kActivityFlag, "stop activity with its person flag"},

@@ -132,6 +132,12 @@ TEST(OutputChecker, EachSeededFaultIsReportedUnderItsRule) {
         {COutputChecker::kFirstStopOrigin,
          [](Files& f) { Set(f, S::kStops, 0, "1\t1\t1\t1\t13\t450\t30\t540\t7\t5\t3.5\t12"); }, {}},
         {COutputChecker::kTimeBounds, [](Files& f) { Set(f, S::kTours, 3, "1\t2\t0\t-1\t0\t80\t3\t0\t0\t0"); }, {}},
+        {COutputChecker::kTimeBounds,
+         [](Files& f) {
+             Set(f, S::kStops, 0, "1\t1\t1\t1\t13\t1441\t30\t540\t7\t5\t3.5\t18");
+             Set(f, S::kActivity, 1, "1\t1\t13\t1471\t540\t7");
+         },
+         {}},
         {COutputChecker::kTourCountBounds, [](Files& f) { Set(f, S::kWorkers, 0, "1\t1\t480\t1020\t3\t0\t1"); },
          {COutputChecker::kTourLines}},
         {COutputChecker::kNonWorkerTourOrder,

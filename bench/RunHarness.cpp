@@ -84,6 +84,7 @@ RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
     }
     sets.SetOutputFolder(options.out);
     sets.SetSampleRate(options.sampleRate);
+    sets.SetDecisions(options.decisions);
 
     CAtomicRunProgress progress;
     const auto start = std::chrono::steady_clock::now();
@@ -122,6 +123,7 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
     models.m_nHouseholdCount = static_cast<int>(result.householdsInDatabase);
     CThreadSets::SetDefaultOutputNames(models, options.out, 0);
     models.SetSampleRate(options.sampleRate);
+    models.SetDecisions(options.decisions);
 
     CAtomicRunProgress progress;
     models.SetProgressDialog(&progress, 0);
@@ -150,7 +152,7 @@ int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out
         out = RunHarnessOptions::Usage(kProgram);
         return 0;
     }
-    const Result result = Run(options);
+    const Result result = options.singleLoop ? RunSingleLoop(options) : Run(options);
     if (!result.error.empty()) {
         err = std::string(kProgram) + ": " + result.error + "\n";
         return 1;

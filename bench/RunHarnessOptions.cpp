@@ -33,7 +33,8 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
             timers = true;
             continue;
         }
-        if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate")
+        if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate" &&
+            option != "--decisions" && option != "--loops")
             return Fail("unknown argument \"" + arguments[i] + "\"");
         if (!hasValue) {
             if (i + 1 >= arguments.size()) return Fail(option + " needs a value");
@@ -49,6 +50,12 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
         } else if (option == "--out") {
             if (value.empty()) return Fail("--out needs a folder");
             out = value;
+        } else if (option == "--loops") {
+            if (value != "1" && value != "10") return Fail("--loops takes 1 or 10, not \"" + value + "\"");
+            singleLoop = value == "1";
+        } else if (option == "--decisions") {
+            if (value != "on" && value != "off") return Fail("--decisions takes on or off, not \"" + value + "\"");
+            decisions = value == "on";
         } else {
             double rate = 0.0;
             if (!NumberText::Parse(value, rate) || !std::isfinite(rate))
@@ -65,7 +72,8 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
 
 std::string RunHarnessOptions::Usage(const std::string& program) {
     return "Usage: " + program +
-           " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE] [--timers]\n"
+            " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE] [--timers]\n"
+           "       [--decisions on|off] [--loops 1|10]\n"
            "\n"
            "Runs the ten household loops of a simulation run without a window and prints\n"
            "the households processed, the wall time and the households per second.\n"
@@ -76,6 +84,10 @@ std::string RunHarnessOptions::Usage(const std::string& program) {
            "  --out          folder of the output files (default: the working directory);\n"
            "                 each thread writes Adults.out1 ... Vehicles.out10 there\n"
            "  --sample-rate  fraction of the households simulated, 0 to 1 (default 1)\n"
+           "  --decisions    off: load every household and write its person lines without\n"
+           "                 the household decisions (the benchmark's load-and-write pass)\n"
+           "  --loops        10 (default): the ten household loops on their threads;\n"
+           "                 1: one loop over every household, writing the files of thread 1\n"
            "  --timers       after the run, the section timer's report: calls and\n"
            "                 milliseconds of each timed section (the lookups), all threads\n"
            "  --help         this text\n"

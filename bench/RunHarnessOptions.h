@@ -21,6 +21,8 @@ public:
     std::string model;     // --model: model-parameter file (optional)
     std::string out = ".";  // --out: folder of the output files
     double sampleRate = 1.0;  // --sample-rate: fraction of households simulated, 0 to 1
+    bool singleLoop = false;  // --loops 1: one household loop over every household (10: the ten threads)
+    bool decisions = true;    // --decisions on|off: off loads and writes the households only
     bool timers = false;      // --timers: print the section timer's report after the run
 
 private:

@@ -664,6 +664,7 @@ void CInputDataManager::ClearLOSCaches() {
 // Level-of-service and zone-to-zone queries
 
 std::string CInputDataManager::DestinationFilter(int origin, const std::vector<int>& destinations) {
+    if (destinations.size() > kMaxListedDestinations) return "orig_zon = " + NumberText::Integer(origin);
     std::string filter = "orig_zon = " + NumberText::Integer(origin) + " AND ( ";
     filter.reserve(filter.size() + destinations.size() * 24 + 4);
     for (int destination : destinations) filter += "( dest_zon = " + NumberText::Integer(destination) + " ) OR ";

@@ -195,6 +195,10 @@ public:
 
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
     // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
+    // A list longer than kMaxListedDestinations gives "orig_zon = 7" alone: a
+    // database refuses an OR chain of a thousand terms, and the rows of the
+    // origin are read and picked by destination just the same.
+    static constexpr size_t kMaxListedDestinations = 100;
     static std::string DestinationFilter(int origin, const std::vector<int>& destinations);
     // A time above 1439.0 becomes 1439.0.
     static double CapTime(double time) { return time > 1439.0 ? 1439.0 : time; }

@@ -25,7 +25,7 @@ class CLookupMemo {
 public:
     // Most single values and origin columns held at once.
     static constexpr std::size_t kPairCapacity = std::size_t{1} << 16;
-    static constexpr std::size_t kOriginCapacity = 64;
+    static constexpr std::size_t kOriginCapacity = 1024;
     // The table index of the zone-to-zone table; level-of-service tables
     // (even one named zone2zone) have indices from 0 on.
     static constexpr int kZone2Zone = -1;

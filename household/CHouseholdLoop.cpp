@@ -222,7 +222,9 @@ void CHouseholdLoop::SimulateOne(CHouseholdObject& household, COutputFileSet& st
     simulator->SetHousehold(&household);
 
     m_models.m_pDataManager->SetOriginZone(household.GetHomeZone());
-    simulator->SimulateHousehold(streams);
-    simulator->GeneratePersonSchedules();
+    if (m_models.GetDecisions()) {
+        simulator->SimulateHousehold(streams);
+        simulator->GeneratePersonSchedules();
+    }
     if (outputEnabled) household.WriteOutput(streams);
 }

@@ -120,6 +120,10 @@ void CThreadSets::SetSampleRate(double rate) {
     for (auto& models : m_models) models->SetSampleRate(rate);
 }
 
+void CThreadSets::SetDecisions(bool on) {
+    for (auto& models : m_models) models->SetDecisions(on);
+}
+
 void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay) {
     WaitForRun();
     CHouseholdLoop::ResetTraceFile();

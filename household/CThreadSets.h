@@ -59,6 +59,8 @@ public:
     // activity, NOGO, Vehicles) in the folder, each followed by the thread number.
     void SetOutputFolder(const std::string& folder);
     void SetSampleRate(double rate);
+    // The benchmark switch of every model system (CModelSystem::SetDecisions).
+    void SetDecisions(bool on);
 
     // Starts the ten household loops, thread i after (i + 1) x startDelay, and
     // returns at once; WaitForRun joins them. The run reports unsound input

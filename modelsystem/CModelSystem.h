@@ -115,6 +115,11 @@ public:
                         std::string nonWorkers, std::string tours, std::string stops, std::string activity,
                         std::string nogo, std::string vehicles);
     void SetSampleRate(double rate);
+    // Benchmark switch: when off, the household loop loads each household and
+    // writes its person lines without making any household decision (no
+    // fleet, no patterns, so no schedule or vehicle lines).
+    void SetDecisions(bool on) { m_decisions = on; }
+    bool GetDecisions() const { return m_decisions; }
     void SetProgressDialog(CRunProgress* progress, int threadIndex);
 
     // The whole work of the worker thread of this model system: its household
@@ -287,6 +292,7 @@ public:
     const std::map<int, std::string>& m_activityTypeNames;
     CHouseholdObject* m_pHouseholdObject = nullptr;  // record of the household being simulated (not owned)
     double m_sampleRate = 1.0;                       // fraction of the households simulated
+    bool m_decisions = true;                         // false: households loaded and written only
     CRunProgress* m_pProgressDlg = nullptr;    // the run's shared progress display (not owned)
     std::unique_ptr<CActivityGenerator> m_pActivityGenerator;  // see ActivityGenerator()
     const int& m_nAdultModes;                        // entries of m_adultModeNames (5)

@@ -172,19 +172,22 @@ void CRecordset::Fetch() {
             if (Succeeded(rc)) {
                 if (indicator == SQL_NULL_DATA && ReadTextOfNullNumber(hstmt, column, cell.text)) {
                     cell.null = false;
+                    cell.textPending = false;
                     ReadNumberText(cell.text, cell.number, cell.notANumber);
                     continue;
                 }
                 cell.null = indicator == SQL_NULL_DATA;
                 cell.number = cell.null ? 0.0 : number;
                 cell.notANumber = !cell.null && std::isnan(number);
-                cell.text = cell.null ? std::string() : NumberText::Shortest(number);
+                cell.text.clear();
+                cell.textPending = !cell.null;
                 continue;
             }
             // Not convertible to a number (a date, say): read it as text from now on.
             m_columns[c].text = true;
         }
         cell.text.clear();
+        cell.textPending = false;
         char buffer[1024];
         for (;;) {
             rc = SQLGetData(hstmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
@@ -239,6 +242,14 @@ const CRecordset::Cell& CRecordset::CellAt(int index) const {
 bool CRecordset::IsFieldNull(int index) const { return CellAt(index).null; }
 bool CRecordset::IsFieldNotANumber(int index) const { return CellAt(index).notANumber; }
 double CRecordset::GetDouble(int index) const { return CellAt(index).number; }
-const std::string& CRecordset::GetText(int index) const { return CellAt(index).text; }
+const std::string& CRecordset::TextOf(const Cell& cell) const {
+    if (cell.textPending) {
+        cell.text = NumberText::Shortest(cell.number);
+        cell.textPending = false;
+    }
+    return cell.text;
+}
+
+const std::string& CRecordset::GetText(int index) const { return TextOf(CellAt(index)); }
 double CRecordset::GetDouble(const std::string& name) const { return CellAt(Index(name)).number; }
-const std::string& CRecordset::GetText(const std::string& name) const { return CellAt(Index(name)).text; }
+const std::string& CRecordset::GetText(const std::string& name) const { return TextOf(CellAt(Index(name))); }

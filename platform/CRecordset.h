@@ -73,8 +73,12 @@ private:
         bool null = true;
         bool notANumber = false;
         double number = 0.0;
-        std::string text;
+        // The text of a number read as a number is made when first asked for:
+        // most rows are only read as numbers.
+        mutable bool textPending = false;
+        mutable std::string text;
     };
+    const std::string& TextOf(const Cell& cell) const;
     void Prepare();
     // Throws the statement's diagnostic as a DbError after closing the statement.
     [[noreturn]] void FailAndClose();

@@ -114,6 +114,10 @@ void CNWPattern::Simulate(CPersonObject* person, CModelSystem* models, CHousehol
         double stay = schedule_bounds::ExpMinutes(models->HomeStayDurationBeforeTour(k).Predict(&tour));
         stay = tour.ClampHomeStay(stay, n);
         stay = std::floor(tour.ClampHomeStay(stay, n));
+        // The home-stay bounds have no row for some tour numbers and counts
+        // (tours added after an escort tour): the stay never runs past the
+        // time left, so no tour leaves after the end of the day.
+        stay = std::min(stay, std::max(0.0, available));
         tour.SetPreTourTime(stay);
         tour.SetWindowLength(available - stay);
 

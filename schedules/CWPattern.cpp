@@ -79,8 +79,11 @@ void CWPattern::SimulateBlocks(CPersonObject& person, CModelSystem& models, CHou
     // tours leave of the work duration.
     const PeriodResult workBased =
         SimulatePeriod(Period::WorkBased, m_dWorkDuration, workEnd, person, models, household, simulator, options);
+    // A work-based tour whose closing walk (at least two minutes) runs past
+    // the work end leaves the commute a stay of 0, not a negative one; the
+    // commute's departure stays at the work end.
     if (CTour* commute = GetTourAt(kWorkToHomeSlot)) {
-        commute->SetPreTourTime(workBased.remaining);
+        commute->SetPreTourTime(std::max(0.0, workBased.remaining));
         if (options.setWorkToHomeWindowStart)
             commute->SetWindowStart(workBased.lastArrival >= 0.0 ? workBased.lastArrival : m_dWorkStart);
     }
@@ -92,7 +95,9 @@ void CWPattern::SimulateBlocks(CPersonObject& person, CModelSystem& models, CHou
                                                    household, simulator, options);
     if (CTour* commute = GetTourAt(kHomeToWorkSlot)) {
         const double departure = CommuteFirstDeparture(kHomeToWorkSlot);
-        commute->SetPreTourTime(beforeWork.lastArrival >= 0.0 ? departure - beforeWork.lastArrival : departure);
+        // The same for a before-work tour that returns after the commute leaves.
+        commute->SetPreTourTime(std::max(0.0, beforeWork.lastArrival >= 0.0 ? departure - beforeWork.lastArrival
+                                                                            : departure));
     }
 }
 

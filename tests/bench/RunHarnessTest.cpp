@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -69,6 +70,8 @@ TEST(RunHarnessOptions, RefusesWrongArgumentsWithAReason) {
         {{"--connect", "c", "--sample-rate", "-0.1"}, "--sample-rate -0.1 is outside 0 to 1"},
         {{"--connect", "c", "--sample-rate", "nan"}, "--sample-rate \"nan\" is not a number"},
         {{"--connect", "c", "--out", ""}, "--out needs a folder"},
+        {{"--connect", "c", "--decisions", "no"}, "--decisions takes on or off"},
+        {{"--connect", "c", "--loops", "2"}, "--loops takes 1 or 10"},
         {{"--connect", "c", "--model"}, "--model needs a value"},
     };
     for (const auto& c : cases) {
@@ -308,6 +311,30 @@ TEST(RunHarnessRun, AnInputDatabaseThatDoesNotOpenIsReported) {
     EXPECT_EQ(stdErr, "tolvar-run: the input database could not be opened\n");
     EXPECT_FALSE(messages.Texts().empty());  // the driver manager's own report
     std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_P(RunHarnessRunTest, DecisionsOffLoadsAndWritesEveryPersonWithoutSchedules) {
+    const char* source = std::getenv("TOLVAR_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    for (const std::string loops : {"10", "1"}) {
+        std::filesystem::remove_all(out);
+        std::string stdOut, stdErr;
+        ASSERT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string(), "--model",
+                                    std::string(source) + "/sample/tolvar-sample.tvm", "--decisions", "off",
+                                    "--loops", loops},
+                                   stdOut, stdErr),
+                  0)
+            << stdErr;
+        EXPECT_NE(stdOut.find("Households processed: 47"), std::string::npos) << stdOut;
+        EXPECT_EQ(PersonLines(1, 10), PersonsInDatabase());
+        for (const char* name : {"tours.out", "stops.out", "activity.out", "workers.out", "Vehicles.out"})
+            for (int t = 1; t <= 10; ++t) EXPECT_EQ(CountLines(out / (name + NumberText::Integer(t))), 0) << name << t;
+        EXPECT_EQ(std::filesystem::exists(out / "Adults.out2"), loops == "10");
+    }
 }
 
 }  // namespace

@@ -89,6 +89,8 @@ TEST(DestinationFilterTest, ListsEveryDestinationInOrder) {
     EXPECT_EQ(CInputDataManager::DestinationFilter(7, {5}), "orig_zon = 7 AND ( ( dest_zon = 5 ) ) ");
     EXPECT_EQ(CInputDataManager::DestinationFilter(-3, {12, 12, -4}),
               "orig_zon = -3 AND ( ( dest_zon = 12 ) OR ( dest_zon = 12 ) OR ( dest_zon = -4 ) ) ");
+    EXPECT_EQ(CInputDataManager::DestinationFilter(7, std::vector<int>(CInputDataManager::kMaxListedDestinations + 1, 3)),
+              "orig_zon = 7");
 }
 
 TEST(CapTimeTest, OnlyTimesAbove1439AreCapped) {
@@ -164,7 +166,11 @@ TEST_P(LOSQueryTest, ClearingTheCachesForgetsTheOriginSoTheNextRunRefills) {
 }
 
 TEST_P(LOSQueryTest, LevelOfServiceListsAgreeOnBothPathsWithTheRules) {
-    const std::vector<int> destinations{5, 1, 50000, 3, 99, 5, 7, 2, 4, 6};
+    // Short lists are queried by their destinations, long ones by the origin.
+    std::vector<int> destinations{5, 1, 50000, 3, 99, 5, 7, 2, 4, 6};
+    const std::vector<int> shortList = destinations;
+    while (destinations.size() <= CInputDataManager::kMaxListedDestinations)
+        destinations.insert(destinations.end(), shortList.begin(), shortList.end());
     const std::vector<double> times{0.0, 359.9, 360.0, 539.99, 540.0, 959.5, 960.0, 1438.5, 1439.0, 1440.0, 1500.0};
     for (int origin : LOSRegion::Zones()) {
         cached.SetOriginZone(origin);
@@ -568,5 +574,31 @@ TEST_P(Zone2ZonePeriodTest, ZoneToZoneAsAPeriodTableIsHeldOnce) {
 INSTANTIATE_TEST_SUITE_P(Db, Zone2ZonePeriodTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 INSTANTIATE_TEST_SUITE_P(Db, LOSQueryTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 INSTANTIATE_TEST_SUITE_P(Db, ShortDirectoryTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
+
+}  // namespace
+
+namespace {
+
+// After an all-destinations query of an origin, list queries of the same
+// table and column answer from the per-thread memo, as the database would.
+TEST_P(LOSQueryTest, ListQueriesOfAQueriedOriginAnswerFromTheMemoAsTheDatabase) {
+    const std::vector<int> destinations{5, 1, 50000, 3, 99, 5, 7, 2, 4, 6};
+    for (int origin : LOSRegion::Zones()) {
+        for (double time : {100.0, 700.0, 1500.0}) {
+            for (int column = 0; column < LOSRegion::kLOSColumns; ++column) {
+                std::vector<int> zones;
+                std::vector<double> values;
+                direct.GetLOSAllDestinations(zones, values, column, time, origin);
+                const long queries = CSectionTimer::Calls("getlos-d");
+                direct.GetLOS(values, column, time, origin, destinations);
+                EXPECT_EQ(CSectionTimer::Calls("getlos-d"), queries);
+                std::vector<double> expected;
+                for (int d : destinations)
+                    expected.push_back(LOSRegion::LOSValue(StandardTable(time), origin, d, column).value_or(0.0));
+                EXPECT_EQ(values, expected) << "origin " << origin << " time " << time << " column " << column;
+            }
+        }
+    }
+}
 
 }  // namespace

@@ -732,6 +732,16 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         return;
     }
     if (m_bLookupMemo) {
+        int zoneIndex;
+        if (const COriginColumnStore::OriginColumn* rows = HeldColumn(memoTable, column, origin, zoneIndex)) {
+            CountHit(kMemoColumnHit);
+            values.push_back(rows->Value(destinations.front()));
+            return;
+        }
+        if (COriginColumnStore::Holds(memoTable, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) {
+            values.push_back(MemoColumn(memoTable, table, name, column, origin).Value(destinations.front()));
+            return;
+        }
         if (const double* value = m_lookupMemo.FindValue(memoTable, column, origin, destinations.front())) {
             CountHit(kMemoValueHit);
             values.push_back(*value);
@@ -807,6 +817,25 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         return;
     }
     if (m_bLookupMemo) {
+        // A column with repeated destinations keeps their later rows; this
+        // query reads the first.
+        int zoneIndex;
+        const COriginColumnStore::OriginColumn* rows =
+            HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex);
+        if (!rows && COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
+                                               static_cast<int>(m_zoneIds.size()))) {
+            try {
+                rows = &MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone",
+                                   m_zone2ZoneNames.GetColumnName(column), column, origin);
+            } catch (const DbError&) {
+                rows = nullptr;  // the query below reports it
+            }
+        }
+        if (rows && !rows->repeatedDestination) {
+            CountHit(kMemoColumnHit);
+            value = rows->Value(destination);
+            return;
+        }
         if (const double* held = m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destination)) {
             CountHit(kMemoValueHit);
             value = *held;
@@ -850,6 +879,19 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         return;
     }
     if (m_bLookupMemo) {
+        int zoneIndex;
+        if (const COriginColumnStore::OriginColumn* rows =
+                HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex)) {
+            CountHit(kMemoColumnHit);
+            values.push_back(rows->Value(destinations.front()));
+            return;
+        }
+        if (COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
+                                      static_cast<int>(m_zoneIds.size()))) {
+            values.push_back(
+                MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone", name, column, origin).Value(destinations.front()));
+            return;
+        }
         if (const double* value =
                 m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destinations.front())) {
             CountHit(kMemoValueHit);
@@ -879,21 +921,24 @@ int CInputDataManager::LOSTableIndex(const std::string& table) const {
     return it == m_losTableNames.end() ? COriginColumnStore::kTableSlots : static_cast<int>(it - m_losTableNames.begin());
 }
 
+const COriginColumnStore::OriginColumn* CInputDataManager::HeldColumn(int table, int column, int origin,
+                                                                      int& zoneIndex) {
+    const auto place = std::lower_bound(m_zoneIds.begin(), m_zoneIds.end(), origin);
+    zoneIndex = place != m_zoneIds.end() && *place == origin ? static_cast<int>(place - m_zoneIds.begin()) : -1;
+    if (!COriginColumnStore::Holds(table, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) return nullptr;
+    return ColumnStore().Find(table, column, zoneIndex);
+}
+
 const COriginColumnStore::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
                                                                       const std::string& columnName, int column,
                                                                       int origin) {
-    const auto place = std::lower_bound(m_zoneIds.begin(), m_zoneIds.end(), origin);
-    const int zoneIndex =
-        place != m_zoneIds.end() && *place == origin ? static_cast<int>(place - m_zoneIds.begin()) : -1;
+    int zoneIndex = -1;
+    if (const COriginColumnStore::OriginColumn* found = HeldColumn(table, column, origin, zoneIndex)) {
+        CountHit(kMemoColumnHit);
+        return *found;
+    }
     const int zoneCount = static_cast<int>(m_zoneIds.size());
     const bool held = COriginColumnStore::Holds(table, column, zoneIndex, zoneCount);
-    COriginColumnStore& store = ColumnStore();
-    if (held) {
-        if (const COriginColumnStore::OriginColumn* found = store.Find(table, column, zoneIndex)) {
-            CountHit(kMemoColumnHit);
-            return *found;
-        }
-    }
     CTimedSection timing(kMemoColumnFill);
     CTimedSection query(table == COriginColumnStore::kZone2Zone ? kZone2ZoneListQuerySection
                                                                 : kAllDestinationsQuerySection);
@@ -908,7 +953,7 @@ const COriginColumnStore::OriginColumn& CInputDataManager::MemoColumn(int table,
         rows.MoveNext();
     }
     auto made = COriginColumnStore::OriginColumn::FromRows(std::move(read));
-    if (held) return store.Publish(table, column, zoneIndex, zoneCount, std::move(made));
+    if (held) return ColumnStore().Publish(table, column, zoneIndex, zoneCount, std::move(made));
     m_pUnheldColumn = std::move(made);
     return *m_pUnheldColumn;
 }

@@ -257,6 +257,9 @@ private:
     const COriginColumnStore::OriginColumn& MemoColumn(int table, const std::string& from,
                                                        const std::string& columnName, int column, int origin);
     COriginColumnStore& ColumnStore();
+    // The column held for an origin, or null (not read yet, or the origin is
+    // not a zone); zoneIndex is set to the origin's place among the zones, or -1.
+    const COriginColumnStore::OriginColumn* HeldColumn(int table, int column, int origin, int& zoneIndex);
     // The index of a level-of-service table in the stores: its place among
     // the distinct names of the directory, the same in every thread.
     int LOSTableIndex(const std::string& table) const;

@@ -20,8 +20,10 @@ std::unique_ptr<COriginColumnStore::OriginColumn> COriginColumnStore::OriginColu
     std::stable_sort(byZone.begin(), byZone.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     entry->byZone.reserve(byZone.size());
     for (const auto& row : byZone) {
-        if (!entry->byZone.empty() && entry->byZone.back().first == row.first)
+        if (!entry->byZone.empty() && entry->byZone.back().first == row.first) {
             entry->byZone.back().second = row.second;
+            entry->repeatedDestination = true;
+        }
         else
             entry->byZone.push_back(row);
     }

@@ -28,6 +28,8 @@ public:
         std::vector<std::pair<double, int>> byValue;
         // Ascending by destination, one value each (the later row of a destination).
         std::vector<std::pair<int, double>> byZone;
+        // Whether some destination has more than one row.
+        bool repeatedDestination = false;
         // The value of a destination; 0.0 without a row.
         double Value(int destination) const;
         // Made of the rows of one query, in the order read (value, destination).

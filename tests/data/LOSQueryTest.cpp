@@ -355,6 +355,34 @@ TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
     EXPECT_TRUE(messages.Texts().empty());
 }
 
+TEST_P(LOSQueryTest, RepeatedRowsReadAsOnTheDatabasePathThroughTheStore) {
+    // A second row of 1 -> 3: the lists read the later row, a single
+    // zone-to-zone value the first, with and without the store.
+    for (int zone : LOSRegion::Zones()) db->Execute("INSERT INTO zones VALUES (" + std::to_string(zone) + ", 1, 1, 1)");
+    db->Execute("INSERT INTO zone2zone VALUES (1, 3, 0, 0, 7.5)");
+    ASSERT_TRUE(direct.LoadTables(&directConnection));
+    CDatabase plainConnection;
+    plainConnection.OpenEx(db->Connect());
+    CInputDataManager plain;
+    ASSERT_TRUE(plain.LoadTables(&plainConnection));
+    plain.SetLookupMemo(false);
+    for (int round = 0; round < 2; ++round) {
+        for (const std::vector<int>& destinations : {std::vector<int>{3}, std::vector<int>{3, 1, 4}}) {
+            std::vector<double> held, read;
+            direct.GetZone2ZoneForDestinations(held, 4, 1, destinations);
+            plain.GetZone2ZoneForDestinations(read, 4, 1, destinations);
+            EXPECT_EQ(held, read);
+            EXPECT_EQ(read.front(), 7.5);
+        }
+        double held = -1.0;
+        double read = -2.0;
+        direct.GetZone2Zone(held, 4, 1, 3);
+        plain.GetZone2Zone(read, 4, 1, 3);
+        EXPECT_EQ(held, read);
+    }
+    EXPECT_GT(direct.GetColumnStore().ColumnCount(), 0u);
+}
+
 TEST_P(LOSQueryTest, AdjacentZonesAscendOnBothPaths) {
     for (int origin : LOSRegion::Zones()) {
         cached.SetOriginZone(origin);

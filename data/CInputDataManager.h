@@ -189,8 +189,10 @@ public:
                       double returnTime);
 
     // Whether the lookups from origins other than the cached one keep their
-    // answers in the thread's memo (on unless switched off); the answers are
-    // the same either way. Switching it changes nothing already held.
+    // answers: whole origin columns in the store of origin columns, single
+    // values of origins that are not zones in the thread's memo (on unless
+    // switched off); the answers are the same either way. Switching it
+    // changes nothing already held.
     void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
     const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
     // The origin columns are kept in a store shared by the threads of a run

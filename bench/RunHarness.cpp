@@ -1,5 +1,7 @@
 #include "bench/RunHarness.h"
 
+#include "data/COriginColumnStore.h"
+
 #include "platform/CSectionTimer.h"
 
 #include "bench/CAtomicRunProgress.h"
@@ -92,6 +94,10 @@ RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
     sets.WaitForRun();
     result.seconds = SecondsSince(start);
     result.threads = CThreadSets::kThreadCount;
+    if (const COriginColumnStore* store = sets.ColumnStore()) {
+        result.originColumns = store->ColumnCount();
+        result.originColumnBytes = store->ByteCount();
+    }
     TakeCounts(progress, result);
     return result;
 }
@@ -132,6 +138,8 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
     models.RunHouseholdLoop();
     result.seconds = SecondsSince(start);
     result.threads = 1;
+    result.originColumns = manager.GetColumnStore().ColumnCount();
+    result.originColumnBytes = manager.GetColumnStore().ByteCount();
     TakeCounts(progress, result);
     return result;
 }
@@ -158,7 +166,10 @@ int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out
         return 1;
     }
     out = Report(result);
-    if (options.timers) out += CSectionTimer::ReportTimers();
+    if (options.timers)
+        out += "Origin columns held: " + NumberText::Integer(static_cast<long long>(result.originColumns)) + ", " +
+               NumberText::Fixed(static_cast<double>(result.originColumnBytes) / (1024.0 * 1024.0), 1) + " MiB\n" +
+               CSectionTimer::ReportTimers();
     if (result.Succeeded()) return 0;
     err = std::string(kProgram) + ": " + NumberText::Integer(result.failedThreads) + " of " +
           NumberText::Integer(result.threads) + " threads failed";

@@ -7,6 +7,7 @@
 
 #include "bench/RunHarnessOptions.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
         int failedThreads = 0;        // of those, loops whose tables or households failed
         bool cancelled = false;
         double seconds = 0.0;         // wall time of the loops
+        std::size_t originColumns = 0;      // origin columns the lookups held at the end
+        std::size_t originColumnBytes = 0;  // and their bytes
 
         // The run took place and every loop finished without failing.
         bool Succeeded() const;

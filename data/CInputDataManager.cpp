@@ -135,6 +135,7 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     if (load) {
         ClearLOSCaches();
         m_lookupMemo.Clear();
+        if (m_pOwnColumns) m_pOwnColumns->Clear();
     }
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
@@ -384,12 +385,17 @@ void CInputDataManager::LoadLOSDirectory() {
         m_losDirectory[end] = name;
         rows.MoveNext();
     }
+    m_losTableNames.clear();
+    for (const auto& [endTime, table] : m_losDirectory)
+        if (std::find(m_losTableNames.begin(), m_losTableNames.end(), table) == m_losTableNames.end())
+            m_losTableNames.push_back(table);
 }
 
 void CInputDataManager::LoadZones(const std::string& table) {
     if (!IsPlainIdentifier(table))
         throw std::invalid_argument("The table name \"" + table + "\" is not a plain identifier.");
     m_zones.clear();
+    m_zoneIds.clear();
     CRecordset rows(m_pDatabase);
     rows.Open("SELECT * FROM " + table);
     const int n = rows.GetODBCFieldCount();
@@ -408,6 +414,7 @@ void CInputDataManager::LoadZones(const std::string& table) {
                 ReadValue(rows, c, table, [&] { return "zone " + NumberText::Integer(zone); });
         rows.MoveNext();
     }
+    for (const auto& entry : m_zones) m_zoneIds.push_back(entry.first);
 }
 
 void CInputDataManager::LoadVehicleMake(const std::string& table) {
@@ -717,14 +724,24 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         return;
     }
     const std::string name = m_losNames.GetColumnName(column);
-    const int memoTable = m_bLookupMemo ? m_lookupMemo.TableIndex(table) : 0;
+    const int memoTable = m_bLookupMemo ? LOSTableIndex(table) : 0;
     if (m_bLookupMemo && destinations.size() > 1) {
-        const CLookupMemo::OriginColumn& rows = MemoColumn(memoTable, table, name, column, origin);
+        const COriginColumnStore::OriginColumn& rows = MemoColumn(memoTable, table, name, column, origin);
         values.reserve(destinations.size());
         for (int destination : destinations) values.push_back(rows.Value(destination));
         return;
     }
     if (m_bLookupMemo) {
+        int zoneIndex;
+        if (const COriginColumnStore::OriginColumn* rows = HeldColumn(memoTable, column, origin, zoneIndex)) {
+            CountHit(kMemoColumnHit);
+            values.push_back(rows->Value(destinations.front()));
+            return;
+        }
+        if (COriginColumnStore::Holds(memoTable, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) {
+            values.push_back(MemoColumn(memoTable, table, name, column, origin).Value(destinations.front()));
+            return;
+        }
         if (const double* value = m_lookupMemo.FindValue(memoTable, column, origin, destinations.front())) {
             CountHit(kMemoValueHit);
             values.push_back(*value);
@@ -761,8 +778,7 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     if (table.empty()) return;
     const std::string name = m_losNames.GetColumnName(column);
     if (m_bLookupMemo) {
-        const CLookupMemo::OriginColumn& rows =
-            MemoColumn(m_lookupMemo.TableIndex(table), table, name, column, origin);
+        const COriginColumnStore::OriginColumn& rows = MemoColumn(LOSTableIndex(table), table, name, column, origin);
         destinations.reserve(rows.byValue.size());
         values.reserve(rows.byValue.size());
         for (const auto& [value, destination] : rows.byValue) {
@@ -801,6 +817,25 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         return;
     }
     if (m_bLookupMemo) {
+        // A column with repeated destinations keeps their later rows; this
+        // query reads the first.
+        int zoneIndex;
+        const COriginColumnStore::OriginColumn* rows =
+            HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex);
+        if (!rows && COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
+                                               static_cast<int>(m_zoneIds.size()))) {
+            try {
+                rows = &MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone",
+                                   m_zone2ZoneNames.GetColumnName(column), column, origin);
+            } catch (const DbError&) {
+                rows = nullptr;  // the query below reports it
+            }
+        }
+        if (rows && !rows->repeatedDestination) {
+            CountHit(kMemoColumnHit);
+            value = rows->Value(destination);
+            return;
+        }
         if (const double* held = m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destination)) {
             CountHit(kMemoValueHit);
             value = *held;
@@ -838,12 +873,25 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
     }
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     if (m_bLookupMemo && destinations.size() > 1) {
-        const CLookupMemo::OriginColumn& rows = MemoColumn(CLookupMemo::kZone2Zone, "zone2zone", name, column, origin);
+        const COriginColumnStore::OriginColumn& rows = MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone", name, column, origin);
         values.reserve(destinations.size());
         for (int destination : destinations) values.push_back(rows.Value(destination));
         return;
     }
     if (m_bLookupMemo) {
+        int zoneIndex;
+        if (const COriginColumnStore::OriginColumn* rows =
+                HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex)) {
+            CountHit(kMemoColumnHit);
+            values.push_back(rows->Value(destinations.front()));
+            return;
+        }
+        if (COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
+                                      static_cast<int>(m_zoneIds.size()))) {
+            values.push_back(
+                MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone", name, column, origin).Value(destinations.front()));
+            return;
+        }
         if (const double* value =
                 m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destinations.front())) {
             CountHit(kMemoValueHit);
@@ -862,15 +910,38 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
     }
 }
 
-const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
-                                                               const std::string& columnName, int column,
-                                                               int origin) {
-    if (const CLookupMemo::OriginColumn* held = m_lookupMemo.FindColumn(table, column, origin)) {
+COriginColumnStore& CInputDataManager::ColumnStore() {
+    if (m_pSharedColumns) return *m_pSharedColumns;
+    if (!m_pOwnColumns) m_pOwnColumns = std::make_unique<COriginColumnStore>();
+    return *m_pOwnColumns;
+}
+
+int CInputDataManager::LOSTableIndex(const std::string& table) const {
+    const auto it = std::find(m_losTableNames.begin(), m_losTableNames.end(), table);
+    return it == m_losTableNames.end() ? COriginColumnStore::kTableSlots : static_cast<int>(it - m_losTableNames.begin());
+}
+
+const COriginColumnStore::OriginColumn* CInputDataManager::HeldColumn(int table, int column, int origin,
+                                                                      int& zoneIndex) {
+    const auto place = std::lower_bound(m_zoneIds.begin(), m_zoneIds.end(), origin);
+    zoneIndex = place != m_zoneIds.end() && *place == origin ? static_cast<int>(place - m_zoneIds.begin()) : -1;
+    if (!COriginColumnStore::Holds(table, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) return nullptr;
+    return ColumnStore().Find(table, column, zoneIndex);
+}
+
+const COriginColumnStore::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
+                                                                      const std::string& columnName, int column,
+                                                                      int origin) {
+    int zoneIndex = -1;
+    if (const COriginColumnStore::OriginColumn* found = HeldColumn(table, column, origin, zoneIndex)) {
         CountHit(kMemoColumnHit);
-        return *held;
+        return *found;
     }
+    const int zoneCount = static_cast<int>(m_zoneIds.size());
+    const bool held = COriginColumnStore::Holds(table, column, zoneIndex, zoneCount);
     CTimedSection timing(kMemoColumnFill);
-    CTimedSection query(table == CLookupMemo::kZone2Zone ? kZone2ZoneListQuerySection : kAllDestinationsQuerySection);
+    CTimedSection query(table == COriginColumnStore::kZone2Zone ? kZone2ZoneListQuerySection
+                                                                : kAllDestinationsQuerySection);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
     rows.Open("SELECT dest_zon," + columnName + " FROM " + from);
@@ -881,7 +952,10 @@ const CLookupMemo::OriginColumn& CInputDataManager::MemoColumn(int table, const 
                           destination);
         rows.MoveNext();
     }
-    return m_lookupMemo.StoreColumn(table, column, origin, std::move(read));
+    auto made = COriginColumnStore::OriginColumn::FromRows(std::move(read));
+    if (held) return ColumnStore().Publish(table, column, zoneIndex, zoneCount, std::move(made));
+    m_pUnheldColumn = std::move(made);
+    return *m_pUnheldColumn;
 }
 
 void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {

@@ -13,6 +13,7 @@
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
 #include "data/CLookupMemo.h"
+#include "data/COriginColumnStore.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
 #include "data/CZoneData.h"
@@ -188,10 +189,16 @@ public:
                       double returnTime);
 
     // Whether the lookups from origins other than the cached one keep their
-    // answers in the thread's memo (on unless switched off); the answers are
-    // the same either way. Switching it changes nothing already held.
+    // answers: whole origin columns in the store of origin columns, single
+    // values of origins that are not zones in the thread's memo (on unless
+    // switched off); the answers are the same either way. Switching it
+    // changes nothing already held.
     void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
     const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
+    // The origin columns are kept in a store shared by the threads of a run
+    // (not owned; it outlives the lookups), or with null in the manager's own.
+    void SetColumnStore(COriginColumnStore* shared) { m_pSharedColumns = shared; }
+    const COriginColumnStore& GetColumnStore() { return ColumnStore(); }
 
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
     // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
@@ -248,10 +255,25 @@ private:
 
     // Every destination of an origin with its value of a column, from the
     // memo or read into it: `table` the memo's index, `from` the table name.
-    const CLookupMemo::OriginColumn& MemoColumn(int table, const std::string& from, const std::string& columnName,
-                                                int column, int origin);
+    // A column of an origin that is not a zone is read afresh every time.
+    const COriginColumnStore::OriginColumn& MemoColumn(int table, const std::string& from,
+                                                       const std::string& columnName, int column, int origin);
+    COriginColumnStore& ColumnStore();
+    // The column held for an origin, or null (not read yet, or the origin is
+    // not a zone); zoneIndex is set to the origin's place among the zones, or -1.
+    const COriginColumnStore::OriginColumn* HeldColumn(int table, int column, int origin, int& zoneIndex);
+    // The index of a level-of-service table in the stores: its place among
+    // the distinct names of the directory, the same in every thread.
+    int LOSTableIndex(const std::string& table) const;
 
     CLookupMemo m_lookupMemo;
+    COriginColumnStore* m_pSharedColumns = nullptr;
+    std::unique_ptr<COriginColumnStore> m_pOwnColumns;
+    std::unique_ptr<COriginColumnStore::OriginColumn> m_pUnheldColumn;
+    // The distinct table names of the directory, in directory order.
+    std::vector<std::string> m_losTableNames;
+    // The zone ids, ascending: an origin's place is its index in the stores.
+    std::vector<int> m_zoneIds;
     bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;

@@ -1,6 +1,7 @@
 #include "household/CThreadSets.h"
 
 #include "data/CInputDataManager.h"
+#include "data/COriginColumnStore.h"
 #include "household/CHouseholdLoop.h"
 #include "household/COutputFileSet.h"
 #include "household/CRunProgress.h"
@@ -128,6 +129,8 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
     WaitForRun();
     CHouseholdLoop::ResetTraceFile();
     m_inputMessages.Clear();
+    m_pColumns = std::make_unique<COriginColumnStore>();
+    for (auto& manager : m_managers) manager->SetColumnStore(m_pColumns.get());
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
     for (int i = 0; i < kThreadCount; ++i) {
         CModelSystem* models = m_models[i].get();

@@ -3,7 +3,8 @@
 // manager i and model system i are used only by worker thread i. The set
 // opens the input database for all ten threads, divides the households among
 // them in home-zone order, hands out the run settings and runs the ten
-// household loops side by side. The window and the headless run harness both
+// household loops side by side; the ten managers share one store of origin
+// columns per run. The window and the headless run harness both
 // drive a run through it.
 
 #include "data/CInputMessages.h"
@@ -18,6 +19,7 @@
 class CDatabase;
 class CInputDataManager;
 class CModelSystem;
+class COriginColumnStore;
 class CRunProgress;
 
 class CThreadSets {
@@ -71,12 +73,16 @@ public:
     CDatabase& Connection(int i) { return *m_connections.at(i); }
     CInputDataManager& Manager(int i) { return *m_managers.at(i); }
     CModelSystem& Models(int i) { return *m_models.at(i); }
+    // The origin columns of the last run started (null before the first).
+    const COriginColumnStore* ColumnStore() const { return m_pColumns.get(); }
 
 private:
     void CloseConnections();
     std::array<std::unique_ptr<CDatabase>, kThreadCount> m_connections;
     std::array<std::unique_ptr<CInputDataManager>, kThreadCount> m_managers;
     std::array<std::unique_ptr<CModelSystem>, kThreadCount> m_models;
+    // The origin columns shared by the ten managers, made afresh for every run.
+    std::unique_ptr<COriginColumnStore> m_pColumns;
     std::vector<std::thread> m_workers;
     // Messages about unsound input, posted once per run for all ten threads.
     CInputMessages m_inputMessages;

@@ -283,7 +283,20 @@ TEST_P(LOSQueryTest, ZoneToZoneQueriesAgreeOnBothPathsWithTheRules) {
 }
 
 TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
-    // `direct` keeps its answers in the memo; `plain` asks the database every time.
+    // `direct`, then `other` keep their answers in the memo and one shared
+    // store of origin columns (held for the origins that are zones, the
+    // others read afresh); `plain` asks the database every time.
+    for (int zone : LOSRegion::Zones())
+        if (zone != 5) db->Execute("INSERT INTO zones VALUES (" + std::to_string(zone) + ", 1, 1, 1)");
+    ASSERT_TRUE(direct.LoadTables(&directConnection));
+    COriginColumnStore shared;
+    direct.SetColumnStore(&shared);
+    CDatabase otherConnection;
+    otherConnection.OpenEx(db->Connect());
+    CInputDataManager other;
+    ASSERT_TRUE(other.LoadTables(&otherConnection));
+    other.SetColumnStore(&shared);
+    std::size_t columnsOfFirstRound = 0;
     CDatabase plainConnection;
     plainConnection.OpenEx(db->Connect());
     CInputDataManager plain;
@@ -292,6 +305,8 @@ TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
     const std::vector<std::vector<int>> lists{{5}, {99}, {3}, {5, 1, 50000, 3, 99, 5, 7}};
     const int hitsBefore = CSectionTimer::Calls("losmemo-value-hit") + CSectionTimer::Calls("losmemo-column-hit");
     for (int round = 0; round < 2; ++round) {
+        if (round == 1) columnsOfFirstRound = shared.ColumnCount();
+        CInputDataManager& asker = round == 0 ? direct : other;
         for (int origin : LOSRegion::Zones()) {
             for (double time : {100.0, 700.0, 1500.0}) {
                 for (int column : {3, 5, 7, 8}) {
@@ -300,21 +315,21 @@ TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
                     for (const auto& destinations : lists) {
                         std::vector<double> memo;
                         std::vector<double> database;
-                        direct.GetLOS(memo, column, time, origin, destinations);
+                        asker.GetLOS(memo, column, time, origin, destinations);
                         plain.GetLOS(database, column, time, origin, destinations);
                         EXPECT_EQ(memo, database);
-                        direct.GetZone2ZoneForDestinations(memo, column % 5, origin, destinations);
+                        asker.GetZone2ZoneForDestinations(memo, column % 5, origin, destinations);
                         plain.GetZone2ZoneForDestinations(database, column % 5, origin, destinations);
                         EXPECT_EQ(memo, database);
                         double memoValue = -1.0;
                         double databaseValue = -2.0;
-                        direct.GetZone2Zone(memoValue, column % 5, origin, destinations.front());
+                        asker.GetZone2Zone(memoValue, column % 5, origin, destinations.front());
                         plain.GetZone2Zone(databaseValue, column % 5, origin, destinations.front());
                         EXPECT_EQ(memoValue, databaseValue);
                     }
                     std::vector<int> memoZones, databaseZones;
                     std::vector<double> memoValues, databaseValues;
-                    direct.GetLOSAllDestinations(memoZones, memoValues, column, time, origin);
+                    asker.GetLOSAllDestinations(memoZones, memoValues, column, time, origin);
                     plain.GetLOSAllDestinations(databaseZones, databaseValues, column, time, origin);
                     EXPECT_EQ(memoZones, databaseZones);
                     EXPECT_EQ(memoValues, databaseValues);
@@ -322,16 +337,50 @@ TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
             }
         }
     }
-    // The second round is answered from the memo, which stays within its bounds.
+    // The second manager finds every column the first one published.
     EXPECT_GT(CSectionTimer::Calls("losmemo-value-hit") + CSectionTimer::Calls("losmemo-column-hit"), hitsBefore);
-    EXPECT_LE(direct.GetLookupMemo().ColumnCount(), CLookupMemo::kOriginCapacity);
+    EXPECT_GT(columnsOfFirstRound, 0u);
+    EXPECT_EQ(shared.ColumnCount(), columnsOfFirstRound);
     EXPECT_GT(direct.GetLookupMemo().ValueCount(), 0u);
     EXPECT_EQ(plain.GetLookupMemo().ValueCount(), 0u);
-    // A new input database starts with an empty memo.
+    // A new input database starts with an empty memo and own store.
+    direct.SetColumnStore(nullptr);
+    std::vector<int> zones;
+    std::vector<double> values;
+    direct.GetLOSAllDestinations(zones, values, 3, 100.0, LOSRegion::Zones().front());
+    EXPECT_EQ(direct.GetColumnStore().ColumnCount(), 1u);
     ASSERT_TRUE(direct.LoadTables(&directConnection));
     EXPECT_EQ(direct.GetLookupMemo().ValueCount(), 0u);
-    EXPECT_EQ(direct.GetLookupMemo().ColumnCount(), 0u);
+    EXPECT_EQ(direct.GetColumnStore().ColumnCount(), 0u);
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_P(LOSQueryTest, RepeatedRowsReadAsOnTheDatabasePathThroughTheStore) {
+    // A second row of 1 -> 3: the lists read the later row, a single
+    // zone-to-zone value the first, with and without the store.
+    for (int zone : LOSRegion::Zones()) db->Execute("INSERT INTO zones VALUES (" + std::to_string(zone) + ", 1, 1, 1)");
+    db->Execute("INSERT INTO zone2zone VALUES (1, 3, 0, 0, 7.5)");
+    ASSERT_TRUE(direct.LoadTables(&directConnection));
+    CDatabase plainConnection;
+    plainConnection.OpenEx(db->Connect());
+    CInputDataManager plain;
+    ASSERT_TRUE(plain.LoadTables(&plainConnection));
+    plain.SetLookupMemo(false);
+    for (int round = 0; round < 2; ++round) {
+        for (const std::vector<int>& destinations : {std::vector<int>{3}, std::vector<int>{3, 1, 4}}) {
+            std::vector<double> held, read;
+            direct.GetZone2ZoneForDestinations(held, 4, 1, destinations);
+            plain.GetZone2ZoneForDestinations(read, 4, 1, destinations);
+            EXPECT_EQ(held, read);
+            EXPECT_EQ(read.front(), 7.5);
+        }
+        double held = -1.0;
+        double read = -2.0;
+        direct.GetZone2Zone(held, 4, 1, 3);
+        plain.GetZone2Zone(read, 4, 1, 3);
+        EXPECT_EQ(held, read);
+    }
+    EXPECT_GT(direct.GetColumnStore().ColumnCount(), 0u);
 }
 
 TEST_P(LOSQueryTest, AdjacentZonesAscendOnBothPaths) {

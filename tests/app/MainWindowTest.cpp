@@ -228,6 +228,7 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
     for (long long household : region.HouseholdIdsInZoneOrder())
         for (const std::string& key : region.PersonKeys(household, true)) adults.insert(key);
     std::multiset<std::string> patternKeys;
+    size_t workerLines = 0;
     for (int thread = 1; thread <= 10; ++thread) {
         for (const auto name : COutputFileSet::DefaultOutputNames())
             EXPECT_TRUE(std::filesystem::exists(out / (std::string(name) + std::to_string(thread))))
@@ -236,9 +237,10 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
             for (const std::string& key : LoopFiles::Keys(LoopFiles::Lines(out / (name + std::to_string(thread))))) {
                 EXPECT_TRUE(adults.count(key)) << name << thread << ": " << key;
                 patternKeys.insert(key);
+                if (std::string(name) == "workers.out") ++workerLines;
             }
     }
-    EXPECT_FALSE(patternKeys.empty());
+    EXPECT_GT(workerLines, 0u);
     for (const std::string& key : patternKeys) EXPECT_EQ(patternKeys.count(key), 1u) << key;
 }
 

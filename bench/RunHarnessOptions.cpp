@@ -34,7 +34,7 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
             continue;
         }
         if (option != "--connect" && option != "--model" && option != "--out" && option != "--sample-rate" &&
-            option != "--decisions" && option != "--loops")
+            option != "--decisions" && option != "--loops" && option != "--los-memory")
             return Fail("unknown argument \"" + arguments[i] + "\"");
         if (!hasValue) {
             if (i + 1 >= arguments.size()) return Fail(option + " needs a value");
@@ -53,6 +53,11 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
         } else if (option == "--loops") {
             if (value != "1" && value != "10") return Fail("--loops takes 1 or 10, not \"" + value + "\"");
             singleLoop = value == "1";
+        } else if (option == "--los-memory") {
+            long long megabytes = 0;
+            if (!NumberText::Parse(value, megabytes) || megabytes < 0 || megabytes > (1LL << 40))
+                return Fail("--los-memory takes a whole number of megabytes (0: no bound), not \"" + value + "\"");
+            losMemory = megabytes == 0 ? COriginColumnStore::kUnbounded : static_cast<std::size_t>(megabytes) << 20;
         } else if (option == "--decisions") {
             if (value != "on" && value != "off") return Fail("--decisions takes on or off, not \"" + value + "\"");
             decisions = value == "on";
@@ -73,7 +78,7 @@ bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
 std::string RunHarnessOptions::Usage(const std::string& program) {
     return "Usage: " + program +
             " --connect \"ODBC connect string\" [--model FILE] [--out FOLDER] [--sample-rate RATE] [--timers]\n"
-           "       [--decisions on|off] [--loops 1|10]\n"
+           "       [--decisions on|off] [--loops 1|10] [--los-memory MB]\n"
            "\n"
            "Runs the ten household loops of a simulation run without a window and prints\n"
            "the households processed, the wall time and the households per second.\n"
@@ -88,8 +93,12 @@ std::string RunHarnessOptions::Usage(const std::string& program) {
            "                 the household decisions (the benchmark's load-and-write pass)\n"
            "  --loops        10 (default): the ten household loops on their threads;\n"
            "                 1: one loop over every household, writing the files of thread 1\n"
-           "  --timers       after the run, the section timer's report: calls and\n"
-           "                 milliseconds of each timed section (the lookups), all threads\n"
+           "  --los-memory   memory budget of the level-of-service columns held for the\n"
+           "                 run, in megabytes (default 512; 0: no bound)\n"
+           "  --timers       after the run, the store of level-of-service columns (columns\n"
+           "                 read, dropped, read again, hit rate, peak size) and the section\n"
+           "                 timer's report: calls and milliseconds of each timed section\n"
+           "                 (the lookups), all threads\n"
            "  --help         this text\n"
            "\n"
            "The trace file debug1.txt is written to the working directory.\n";

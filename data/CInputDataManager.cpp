@@ -32,8 +32,6 @@ const CSectionTimer::SectionId kAdjacentQuerySection = CSectionTimer::Section("g
 // column found in it (hit), or read from the database into it (fill).
 const CSectionTimer::SectionId kMemoValueHit = CSectionTimer::Section("losmemo-value-hit");
 const CSectionTimer::SectionId kMemoValueFill = CSectionTimer::Section("losmemo-value-fill");
-const CSectionTimer::SectionId kMemoColumnHit = CSectionTimer::Section("losmemo-column-hit");
-const CSectionTimer::SectionId kMemoColumnFill = CSectionTimer::Section("losmemo-column-fill");
 
 // Counts one memo hit (a section timed over nothing).
 void CountHit(CSectionTimer::SectionId section) {
@@ -135,7 +133,7 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     if (load) {
         ClearLOSCaches();
         m_lookupMemo.Clear();
-        if (m_pOwnColumns) m_pOwnColumns->Clear();
+        m_columns.Reset();
     }
     m_pDatabase = db;
     const char* failure = load ? "Error 2" : "Error 1";
@@ -385,17 +383,12 @@ void CInputDataManager::LoadLOSDirectory() {
         m_losDirectory[end] = name;
         rows.MoveNext();
     }
-    m_losTableNames.clear();
-    for (const auto& [endTime, table] : m_losDirectory)
-        if (std::find(m_losTableNames.begin(), m_losTableNames.end(), table) == m_losTableNames.end())
-            m_losTableNames.push_back(table);
 }
 
 void CInputDataManager::LoadZones(const std::string& table) {
     if (!IsPlainIdentifier(table))
         throw std::invalid_argument("The table name \"" + table + "\" is not a plain identifier.");
     m_zones.clear();
-    m_zoneIds.clear();
     CRecordset rows(m_pDatabase);
     rows.Open("SELECT * FROM " + table);
     const int n = rows.GetODBCFieldCount();
@@ -414,7 +407,6 @@ void CInputDataManager::LoadZones(const std::string& table) {
                 ReadValue(rows, c, table, [&] { return "zone " + NumberText::Integer(zone); });
         rows.MoveNext();
     }
-    for (const auto& entry : m_zones) m_zoneIds.push_back(entry.first);
 }
 
 void CInputDataManager::LoadVehicleMake(const std::string& table) {
@@ -709,6 +701,32 @@ void ReadValuesByDestination(CInputDataManager& manager, const std::string& tabl
 
 }  // namespace
 
+bool CInputDataManager::ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
+                                         std::vector<double>& values) {
+    if (!m_bLookupMemo) return false;
+    const COriginColumn* held = m_columns.Column(table, column, origin, destinations.size() > 1);
+    if (held == nullptr) return false;
+    const COriginLayout& layout = m_columns.Layout();
+    values.reserve(destinations.size());
+    for (int destination : destinations) values.push_back(held->Value(destination, layout.Position(destination)));
+    return true;
+}
+
+bool CInputDataManager::ValueFromMemo(int table, int column, int origin, int destination, double& value) {
+    if (!m_bLookupMemo) return false;
+    const double* held = m_lookupMemo.FindValue(table, column, origin, destination);
+    if (held == nullptr) return false;
+    CountHit(kMemoValueHit);
+    value = *held;
+    return true;
+}
+
+void CInputDataManager::Remember(int table, int column, int origin, int destination, double value) {
+    if (!m_bLookupMemo) return;
+    CountHit(kMemoValueFill);
+    m_lookupMemo.StoreValue(table, column, origin, destination, value);
+}
+
 void CInputDataManager::GetLOS(std::vector<double>& values, int column, double time, int origin,
                                const std::vector<int>& destinations) {
     time = CapTime(time);
@@ -723,40 +741,20 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.assign(destinations.size(), 0.0);
         return;
     }
-    const std::string name = m_losNames.GetColumnName(column);
-    const int memoTable = m_bLookupMemo ? LOSTableIndex(table) : 0;
-    if (m_bLookupMemo && destinations.size() > 1) {
-        const COriginColumnStore::OriginColumn& rows = MemoColumn(memoTable, table, name, column, origin);
-        values.reserve(destinations.size());
-        for (int destination : destinations) values.push_back(rows.Value(destination));
+    const int key = m_bLookupMemo ? m_columns.Layout().TableKey(table) : 0;
+    if (ValuesFromColumn(key, column, origin, destinations, values)) return;
+    double value = 0.0;
+    if (destinations.size() == 1 && ValueFromMemo(key, column, origin, destinations.front(), value)) {
+        values.push_back(value);
         return;
-    }
-    if (m_bLookupMemo) {
-        int zoneIndex;
-        if (const COriginColumnStore::OriginColumn* rows = HeldColumn(memoTable, column, origin, zoneIndex)) {
-            CountHit(kMemoColumnHit);
-            values.push_back(rows->Value(destinations.front()));
-            return;
-        }
-        if (COriginColumnStore::Holds(memoTable, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) {
-            values.push_back(MemoColumn(memoTable, table, name, column, origin).Value(destinations.front()));
-            return;
-        }
-        if (const double* value = m_lookupMemo.FindValue(memoTable, column, origin, destinations.front())) {
-            CountHit(kMemoValueHit);
-            values.push_back(*value);
-            return;
-        }
     }
     {
         CTimedSection timing(kLOSQuerySection);
-        ReadValuesByDestination(*this, table, column, "SELECT " + name + ", dest_zon FROM " + table,
+        ReadValuesByDestination(*this, table, column,
+                                "SELECT " + m_losNames.GetColumnName(column) + ", dest_zon FROM " + table,
                                 DestinationFilter(origin, destinations), origin, destinations, values);
     }
-    if (m_bLookupMemo) {
-        CountHit(kMemoValueFill);
-        m_lookupMemo.StoreValue(memoTable, column, origin, destinations.front(), values.front());
-    }
+    if (destinations.size() == 1) Remember(key, column, origin, destinations.front(), values.front());
 }
 
 const std::vector<std::pair<double, int>>* CInputDataManager::GetCachedSortedDestinations(int column, double time,
@@ -776,20 +774,20 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     }
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
-    const std::string name = m_losNames.GetColumnName(column);
     if (m_bLookupMemo) {
-        const COriginColumnStore::OriginColumn& rows = MemoColumn(LOSTableIndex(table), table, name, column, origin);
-        destinations.reserve(rows.byValue.size());
-        values.reserve(rows.byValue.size());
-        for (const auto& [value, destination] : rows.byValue) {
+        const COriginColumn& held = *m_columns.Column(m_columns.Layout().TableKey(table), column, origin, true);
+        std::size_t addedBytes = 0;
+        held.ForEachByValue(m_columns.Layout(), addedBytes, [&](double value, int destination) {
             destinations.push_back(destination);
             values.push_back(value);
-        }
+        });
+        m_columns.Store().AddBytes(addedBytes);
         return;
     }
     CTimedSection timing(kAllDestinationsQuerySection);
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    const std::string name = m_losNames.GetColumnName(column);
     rows.m_strSort = name + " , dest_zon";
     rows.Open("SELECT dest_zon," + name + " FROM " + table);
     std::vector<std::pair<double, int>> pairs;
@@ -801,7 +799,7 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     }
     // The databases place empty values differently in the sort; the order
     // must not depend on the database, nor differ from the cached order.
-    CLOSCache::SortByValueThenZone(pairs);
+    COriginColumn::SortByValueThenZone(pairs);
     destinations.reserve(pairs.size());
     values.reserve(pairs.size());
     for (const auto& [value, destination] : pairs) {
@@ -816,32 +814,19 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         cache->GetZone2ZoneValue(value, column, destination);
         return;
     }
-    if (m_bLookupMemo) {
+    const int key = COriginLayout::kZone2Zone;
+    try {
         // A column with repeated destinations keeps their later rows; this
         // query reads the first.
-        int zoneIndex;
-        const COriginColumnStore::OriginColumn* rows =
-            HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex);
-        if (!rows && COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
-                                               static_cast<int>(m_zoneIds.size()))) {
-            try {
-                rows = &MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone",
-                                   m_zone2ZoneNames.GetColumnName(column), column, origin);
-            } catch (const DbError&) {
-                rows = nullptr;  // the query below reports it
-            }
-        }
-        if (rows && !rows->repeatedDestination) {
-            CountHit(kMemoColumnHit);
-            value = rows->Value(destination);
+        const COriginColumn* held = m_bLookupMemo ? m_columns.Column(key, column, origin, false) : nullptr;
+        if (held != nullptr && !held->HasRepeatedDestination()) {
+            value = held->Value(destination, m_columns.Layout().Position(destination));
             return;
         }
-        if (const double* held = m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destination)) {
-            CountHit(kMemoValueHit);
-            value = *held;
-            return;
-        }
+    } catch (const DbError&) {
+        // the query below reports it
     }
+    if (ValueFromMemo(key, column, origin, destination, value)) return;
     CTimedSection timing(kZone2ZoneQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     try {
@@ -851,10 +836,7 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         rows.Open("SELECT " + name + " FROM zone2zone");
         if (!rows.IsEOF())
             value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
-        if (m_bLookupMemo) {
-            CountHit(kMemoValueFill);
-            m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destination, value);
-        }
+        Remember(key, column, origin, destination, value);
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Error);
         MessageSink::Post("State:" + error.SqlState() + ",Native:" + NumberText::Integer(error.NativeCode()),
@@ -871,91 +853,20 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         cache->GetZone2ZoneValues(values, column, destinations);
         return;
     }
-    const std::string name = m_zone2ZoneNames.GetColumnName(column);
-    if (m_bLookupMemo && destinations.size() > 1) {
-        const COriginColumnStore::OriginColumn& rows = MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone", name, column, origin);
-        values.reserve(destinations.size());
-        for (int destination : destinations) values.push_back(rows.Value(destination));
+    const int key = COriginLayout::kZone2Zone;
+    if (ValuesFromColumn(key, column, origin, destinations, values)) return;
+    double value = 0.0;
+    if (destinations.size() == 1 && ValueFromMemo(key, column, origin, destinations.front(), value)) {
+        values.push_back(value);
         return;
-    }
-    if (m_bLookupMemo) {
-        int zoneIndex;
-        if (const COriginColumnStore::OriginColumn* rows =
-                HeldColumn(COriginColumnStore::kZone2Zone, column, origin, zoneIndex)) {
-            CountHit(kMemoColumnHit);
-            values.push_back(rows->Value(destinations.front()));
-            return;
-        }
-        if (COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, column, zoneIndex,
-                                      static_cast<int>(m_zoneIds.size()))) {
-            values.push_back(
-                MemoColumn(COriginColumnStore::kZone2Zone, "zone2zone", name, column, origin).Value(destinations.front()));
-            return;
-        }
-        if (const double* value =
-                m_lookupMemo.FindValue(CLookupMemo::kZone2Zone, column, origin, destinations.front())) {
-            CountHit(kMemoValueHit);
-            values.push_back(*value);
-            return;
-        }
     }
     {
         CTimedSection timing(kZone2ZoneListQuerySection);
-        ReadValuesByDestination(*this, "zone2zone", column, "SELECT " + name + " , dest_zon FROM zone2zone",
+        ReadValuesByDestination(*this, "zone2zone", column,
+                                "SELECT " + m_zone2ZoneNames.GetColumnName(column) + " , dest_zon FROM zone2zone",
                                 DestinationFilter(origin, destinations), origin, destinations, values);
     }
-    if (m_bLookupMemo) {
-        CountHit(kMemoValueFill);
-        m_lookupMemo.StoreValue(CLookupMemo::kZone2Zone, column, origin, destinations.front(), values.front());
-    }
-}
-
-COriginColumnStore& CInputDataManager::ColumnStore() {
-    if (m_pSharedColumns) return *m_pSharedColumns;
-    if (!m_pOwnColumns) m_pOwnColumns = std::make_unique<COriginColumnStore>();
-    return *m_pOwnColumns;
-}
-
-int CInputDataManager::LOSTableIndex(const std::string& table) const {
-    const auto it = std::find(m_losTableNames.begin(), m_losTableNames.end(), table);
-    return it == m_losTableNames.end() ? COriginColumnStore::kTableSlots : static_cast<int>(it - m_losTableNames.begin());
-}
-
-const COriginColumnStore::OriginColumn* CInputDataManager::HeldColumn(int table, int column, int origin,
-                                                                      int& zoneIndex) {
-    const auto place = std::lower_bound(m_zoneIds.begin(), m_zoneIds.end(), origin);
-    zoneIndex = place != m_zoneIds.end() && *place == origin ? static_cast<int>(place - m_zoneIds.begin()) : -1;
-    if (!COriginColumnStore::Holds(table, column, zoneIndex, static_cast<int>(m_zoneIds.size()))) return nullptr;
-    return ColumnStore().Find(table, column, zoneIndex);
-}
-
-const COriginColumnStore::OriginColumn& CInputDataManager::MemoColumn(int table, const std::string& from,
-                                                                      const std::string& columnName, int column,
-                                                                      int origin) {
-    int zoneIndex = -1;
-    if (const COriginColumnStore::OriginColumn* found = HeldColumn(table, column, origin, zoneIndex)) {
-        CountHit(kMemoColumnHit);
-        return *found;
-    }
-    const int zoneCount = static_cast<int>(m_zoneIds.size());
-    const bool held = COriginColumnStore::Holds(table, column, zoneIndex, zoneCount);
-    CTimedSection timing(kMemoColumnFill);
-    CTimedSection query(table == COriginColumnStore::kZone2Zone ? kZone2ZoneListQuerySection
-                                                                : kAllDestinationsQuerySection);
-    CRecordset rows(m_pDatabase);
-    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
-    rows.Open("SELECT dest_zon," + columnName + " FROM " + from);
-    std::vector<std::pair<double, int>> read;
-    while (!rows.IsEOF()) {
-        const int destination = CLOSCache::ZoneNumber(rows.GetDouble(0));
-        read.emplace_back(ReadValue(rows, 1, from, [&] { return PairText(origin, destination); }, column),
-                          destination);
-        rows.MoveNext();
-    }
-    auto made = COriginColumnStore::OriginColumn::FromRows(std::move(read));
-    if (held) return ColumnStore().Publish(table, column, zoneIndex, zoneCount, std::move(made));
-    m_pUnheldColumn = std::move(made);
-    return *m_pUnheldColumn;
+    if (destinations.size() == 1) Remember(key, column, origin, destinations.front(), values.front());
 }
 
 void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {
@@ -980,15 +891,6 @@ void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinati
 
 void CInputDataManager::ReadCommuteRow(double time, int from, int to, double (&columns)[14]) {
     std::fill(std::begin(columns), std::end(columns), 0.0);
-    if (const CLOSCache* cache = GetCache(from)) {
-        int count = 0;
-        const double* row = cache->GetLOSRow(time, to, count);
-        if (row == nullptr) return;
-        columns[0] = from;
-        columns[1] = to;
-        for (int c = 2; c < 14 && c - 2 < count; ++c) columns[c] = row[c - 2];
-        return;
-    }
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
     CRecordset rows(m_pDatabase);

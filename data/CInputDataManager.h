@@ -13,6 +13,7 @@
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
 #include "data/CLookupMemo.h"
+#include "data/COriginColumnReader.h"
 #include "data/COriginColumnStore.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
@@ -196,9 +197,14 @@ public:
     void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
     const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
     // The origin columns are kept in a store shared by the threads of a run
-    // (not owned; it outlives the lookups), or with null in the manager's own.
-    void SetColumnStore(COriginColumnStore* shared) { m_pSharedColumns = shared; }
-    const COriginColumnStore& GetColumnStore() { return ColumnStore(); }
+    // (not owned; it must outlive the lookups until LeaveColumnStore or the
+    // next SetColumnStore), or with null in the manager's own.
+    void SetColumnStore(COriginColumnStore* shared) { m_columns.SetStore(shared); }
+    COriginColumnStore& GetColumnStore() { return m_columns.Store(); }
+    // The thread's run is over: it holds no column of the store.
+    void LeaveColumnStore() { m_columns.Leave(); }
+    // Where the cache and the lookups from other origins get origin columns.
+    COriginColumnReader& GetColumnReader() { return m_columns; }
 
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
     // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
@@ -253,27 +259,18 @@ private:
     // (already capped); zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
 
-    // Every destination of an origin with its value of a column, from the
-    // memo or read into it: `table` the memo's index, `from` the table name.
-    // A column of an origin that is not a zone is read afresh every time.
-    const COriginColumnStore::OriginColumn& MemoColumn(int table, const std::string& from,
-                                                       const std::string& columnName, int column, int origin);
-    COriginColumnStore& ColumnStore();
-    // The column held for an origin, or null (not read yet, or the origin is
-    // not a zone); zoneIndex is set to the origin's place among the zones, or -1.
-    const COriginColumnStore::OriginColumn* HeldColumn(int table, int column, int origin, int& zoneIndex);
-    // The index of a level-of-service table in the stores: its place among
-    // the distinct names of the directory, the same in every thread.
-    int LOSTableIndex(const std::string& table) const;
+    // The values of the destinations from the origin's column of a table (its
+    // key), held or read for the store; false when the lookup must go to the
+    // memo or the database. A list of one destination reads no column of an
+    // origin that is no zone.
+    bool ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
+                          std::vector<double>& values);
+    // A single value of the memo, or false; Remember keeps one read.
+    bool ValueFromMemo(int table, int column, int origin, int destination, double& value);
+    void Remember(int table, int column, int origin, int destination, double value);
 
     CLookupMemo m_lookupMemo;
-    COriginColumnStore* m_pSharedColumns = nullptr;
-    std::unique_ptr<COriginColumnStore> m_pOwnColumns;
-    std::unique_ptr<COriginColumnStore::OriginColumn> m_pUnheldColumn;
-    // The distinct table names of the directory, in directory order.
-    std::vector<std::string> m_losTableNames;
-    // The zone ids, ascending: an origin's place is its index in the stores.
-    std::vector<int> m_zoneIds;
+    COriginColumnReader m_columns{*this};
     bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;

@@ -1,0 +1,178 @@
+#include "data/COriginColumnReader.h"
+
+#include "data/CInputDataManager.h"
+#include "data/CRecordLine.h"
+#include "data/CTimedSection.h"
+#include "platform/CRecordset.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+
+namespace {
+
+const CSectionTimer::SectionId kReadSection = CSectionTimer::Section("losstore-read");
+
+}  // namespace
+
+COriginColumnReader::COriginColumnReader(CInputDataManager& manager) : m_manager(manager) {}
+
+// A shared store may be gone by now: only the own one is left.
+COriginColumnReader::~COriginColumnReader() = default;
+
+COriginColumnStore& COriginColumnReader::Store() {
+    if (m_pShared) return *m_pShared;
+    if (!m_pOwn) m_pOwn = std::make_unique<COriginColumnStore>();
+    return *m_pOwn;
+}
+
+void COriginColumnReader::SetStore(COriginColumnStore* shared) {
+    Leave();
+    if (m_nReader >= 0) Store().Release(m_nReader);
+    m_nReader = -1;
+    m_pShared = shared;
+    m_use = Use::Unknown;
+    m_askedAlone.clear();
+}
+
+void COriginColumnReader::Reset() {
+    Leave();
+    m_pLayout.reset();
+    m_use = Use::Unknown;
+    m_askedAlone.clear();
+    if (!m_pShared && m_pOwn) m_pOwn->Clear();
+}
+
+const COriginLayout& COriginColumnReader::Layout() {
+    if (m_pLayout) return *m_pLayout;
+    std::vector<int> zones;
+    for (const auto& entry : m_manager.GetZoneTable()) zones.push_back(entry.first);
+    std::vector<std::string> tables;
+    for (const auto& [endTime, table] : m_manager.GetLOSDirectory())
+        if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);
+    std::vector<std::string> losColumns;
+    std::vector<std::string> zone2ZoneColumns;
+    m_manager.GetLOSNames().GetColumnNames(losColumns);
+    m_manager.GetZone2ZoneNames().GetColumnNames(zone2ZoneColumns);
+    m_pLayout = std::make_unique<COriginLayout>(std::move(zones), std::move(tables), std::move(losColumns),
+                                                std::move(zone2ZoneColumns));
+    return *m_pLayout;
+}
+
+bool COriginColumnReader::UsesStore() {
+    if (m_use != Use::Unknown) return m_use == Use::Store;
+    if (m_nReader < 0) m_nReader = Store().Join();
+    m_use = m_nReader >= 0 && Store().Adopt(Layout()) ? Use::Store : Use::Alone;
+    return m_use == Use::Store;
+}
+
+void COriginColumnReader::Ask(int table, int column) {
+    if (UsesStore())
+        Store().Ask(table, column);
+    else
+        m_askedAlone.emplace(table, column);
+}
+
+std::vector<int> COriginColumnReader::AskedColumns(int table) {
+    if (UsesStore()) return Store().AskedColumns(table);
+    std::vector<int> columns;
+    for (auto it = m_askedAlone.lower_bound({table, 0}); it != m_askedAlone.end() && it->first == table; ++it)
+        columns.push_back(it->second);
+    return columns;
+}
+
+void COriginColumnReader::Announce() {
+    ForgetLastRead();
+    if (m_bOnline) Store().Announce(m_nReader);
+}
+
+void COriginColumnReader::Leave() {
+    ForgetLastRead();
+    if (!m_bOnline) return;
+    Store().Leave(m_nReader);
+    m_bOnline = false;
+}
+
+void COriginColumnReader::ForgetLastRead() {
+    m_last.table = COriginLayout::kNoTable;
+    m_last.columns.clear();
+    m_last.unheld.clear();
+}
+
+const COriginColumn* COriginColumnReader::FromLastRead(int table, int column, int origin) const {
+    if (m_last.table != table || m_last.origin != origin) return nullptr;
+    for (const auto& [read, held] : m_last.columns)
+        if (read == column) return held;
+    return nullptr;
+}
+
+const COriginColumn* COriginColumnReader::Column(int table, int column, int origin, bool readUnheld) {
+    const COriginLayout& layout = Layout();
+    layout.ColumnName(table, column);  // refuses a column outside the table
+    const int position = layout.Position(origin);
+    const bool held = position >= 0 && COriginColumnStore::Holds(table, column) && UsesStore();
+    if (!held && !readUnheld) return nullptr;
+    Ask(table, column);
+    if (const COriginColumn* read = FromLastRead(table, column, origin)) {
+        if (held) Store().CountHit(m_nReader);
+        return read;
+    }
+    if (held) {
+        if (!m_bOnline) {
+            Store().Announce(m_nReader);
+            m_bOnline = true;
+        }
+        if (const COriginColumn* found = Store().Find(m_nReader, table, column, position)) return found;
+    }
+    Read(table, column, origin, position, held);
+    return FromLastRead(table, column, origin);
+}
+
+void COriginColumnReader::Read(int table, int column, int origin, int position, bool held) {
+    const COriginLayout& layout = Layout();
+    std::vector<int> columns{column};
+    for (int asked : AskedColumns(table))
+        if (asked != column && (!held || Store().Peek(table, asked, position) == nullptr)) columns.push_back(asked);
+
+    CTimedSection timing(kReadSection);
+    const std::string& name = layout.TableName(table);
+    std::string sql = "SELECT dest_zon";
+    for (int c : columns) sql += ", " + layout.ColumnName(table, c);
+    CRecordset rows(m_manager.GetDatabase());
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.Open(sql + " FROM " + name);
+    std::vector<std::vector<std::pair<double, int>>> read(columns.size());
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        const int destination = CRecordLine::TruncateToInt(rows.GetDouble(0));
+        for (size_t i = 0; i < columns.size(); ++i)
+            read[i].emplace_back(m_manager.ReadValue(rows, static_cast<int>(i) + 1, name,
+                                                     [&] { return CInputDataManager::PairText(origin, destination); },
+                                                     columns[i]),
+                                 destination);
+    }
+
+    ForgetLastRead();
+    m_last.table = table;
+    m_last.origin = origin;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        auto made = COriginColumn::FromRows(std::move(read[i]), layout);
+        if (held) {
+            m_last.columns.emplace_back(columns[i], &Store().Publish(m_nReader, table, columns[i], position,
+                                                                     std::move(made), columns[i] == column));
+            continue;
+        }
+        m_last.columns.emplace_back(columns[i], made.get());
+        m_last.unheld.push_back(std::move(made));
+    }
+}
+
+std::vector<int> COriginColumnReader::Destinations(int table, int origin) {
+    CTimedSection timing(kReadSection);
+    CRecordset rows(m_manager.GetDatabase());
+    rows.m_strFilter = "orig_zon = " + NumberText::Integer(origin);
+    rows.Open("SELECT dest_zon FROM " + Layout().TableName(table));
+    std::vector<int> destinations;
+    for (; !rows.IsEOF(); rows.MoveNext()) destinations.push_back(CRecordLine::TruncateToInt(rows.GetDouble(0)));
+    std::sort(destinations.begin(), destinations.end());
+    destinations.erase(std::unique(destinations.begin(), destinations.end()), destinations.end());
+    return destinations;
+}

@@ -640,6 +640,9 @@ std::string CInputDataManager::GetLOSTableForLookup(double time) const {
 }
 
 void CInputDataManager::SetOriginZone(int zone) {
+    // A new household: the thread holds no origin column it found for the
+    // last one (the cache keeps copies of its own).
+    m_columns.Announce();
     if (zone == m_nCurrentOriginZone && GetCache(zone) != nullptr) return;
     ClearLOSCaches();
     auto cache = std::make_unique<CLOSCache>(this);
@@ -704,7 +707,7 @@ void ReadValuesByDestination(CInputDataManager& manager, const std::string& tabl
 bool CInputDataManager::ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
                                          std::vector<double>& values) {
     if (!m_bLookupMemo) return false;
-    const COriginColumn* held = m_columns.Column(table, column, origin, destinations.size() > 1);
+    const COriginColumn* held = m_columns.Column(COriginColumnStore::Asker::OtherOrigin, table, column, origin, destinations.size() > 1);
     if (held == nullptr) return false;
     const COriginLayout& layout = m_columns.Layout();
     values.reserve(destinations.size());
@@ -775,7 +778,8 @@ void CInputDataManager::GetLOSAllDestinations(std::vector<int>& destinations, st
     const std::string table = GetLOSTableForLookup(time);
     if (table.empty()) return;
     if (m_bLookupMemo) {
-        const COriginColumn& held = *m_columns.Column(m_columns.Layout().TableKey(table), column, origin, true);
+        const COriginColumn& held = *m_columns.Column(COriginColumnStore::Asker::OtherOrigin,
+                                                       m_columns.Layout().TableKey(table), column, origin, true);
         std::size_t addedBytes = 0;
         held.ForEachByValue(m_columns.Layout(), addedBytes, [&](double value, int destination) {
             destinations.push_back(destination);
@@ -818,7 +822,8 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
     try {
         // A column with repeated destinations keeps their later rows; this
         // query reads the first.
-        const COriginColumn* held = m_bLookupMemo ? m_columns.Column(key, column, origin, false) : nullptr;
+        const COriginColumn* held = m_bLookupMemo ? m_columns.Column(COriginColumnStore::Asker::OtherOrigin, key, column, origin, false)
+                           : nullptr;
         if (held != nullptr && !held->HasRepeatedDestination()) {
             value = held->Value(destination, m_columns.Layout().Position(destination));
             return;
@@ -914,6 +919,9 @@ void CInputDataManager::GetLOSRecord(CPersonObject* person, int homeZone, int ac
     auto record = std::make_unique<CCommuteLOSRecord>();
     double back[14];
     double out[14];
+    // Both rows come from the database, also from a cached home zone: the
+    // cache holds only the columns the lookups ask for, and reading the
+    // record's columns for every home zone would cost more than its rows.
     try {
         ReadCommuteRow(CapTime(returnTime), activityZone, homeZone, back);
         ReadCommuteRow(CapTime(outboundTime), homeZone, activityZone, out);

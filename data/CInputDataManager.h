@@ -144,6 +144,8 @@ public:
     // Makes zone the cached origin: when it differs from the current origin
     // zone, the cache is dropped and filled with the rows of zone. A database
     // error passes to the caller and leaves no cache and no current origin.
+    // Called once per household, before it is simulated: the thread then
+    // holds no origin column of the store it found before.
     void SetOriginZone(int zone);
     // The cache when zone is the cached origin, else null.
     CLOSCache* GetCache(int zone) const;
@@ -256,7 +258,7 @@ private:
     // type x 10 + age of a VehicleMake row; std::invalid_argument when it is none.
     static int VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber);
     // Table columns 0 to 13 of the level-of-service row from -> to at time
-    // (already capped); zeros for a missing row or column.
+    // (already capped), read from the database; zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
 
     // The values of the destinations from the origin's column of a table (its

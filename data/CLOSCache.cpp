@@ -147,9 +147,10 @@ void CLOSCache::Fill(OriginRows& rows, int key) {
     const COriginLayout& layout = reader.Layout();
     rows.Start(key, layout.ColumnCount(key) - kFirstStoredColumn);
     bool taken = false;
-    for (int column : reader.AskedColumns(key)) {
+    for (int column : reader.AskedColumns(COriginColumnStore::Asker::HomeZone, key)) {
         if (column < kFirstStoredColumn || column >= layout.ColumnCount(key)) continue;
-        rows.TakeColumn(column, *reader.Column(key, column, m_nOriginZone, true), layout);
+        rows.TakeColumn(column, *reader.Column(COriginColumnStore::Asker::HomeZone, key, column, m_nOriginZone, true),
+                        layout);
         taken = true;
     }
     if (!taken) rows.SetDestinations(reader.Destinations(key, m_nOriginZone));
@@ -159,7 +160,9 @@ CLOSCache::OriginRows& CLOSCache::Fetch(OriginRows& rows, int column) {
     rows.CheckColumn(column);
     if (rows.Holds(column)) return rows;
     COriginColumnReader& reader = m_pManager->GetColumnReader();
-    rows.TakeColumn(column, *reader.Column(rows.GetKey(), column, m_nOriginZone, true), reader.Layout());
+    rows.TakeColumn(column,
+                    *reader.Column(COriginColumnStore::Asker::HomeZone, rows.GetKey(), column, m_nOriginZone, true),
+                    reader.Layout());
     return rows;
 }
 

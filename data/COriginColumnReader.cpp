@@ -65,18 +65,23 @@ bool COriginColumnReader::UsesStore() {
     return m_use == Use::Store;
 }
 
-void COriginColumnReader::Ask(int table, int column) {
+void COriginColumnReader::Ask(Asker asker, int table, int column) {
     if (UsesStore())
-        Store().Ask(table, column);
+        Store().Ask(asker, table, column);
     else
-        m_askedAlone.emplace(table, column);
+        m_askedAlone.emplace(asker, table, column);
 }
 
-std::vector<int> COriginColumnReader::AskedColumns(int table) {
-    if (UsesStore()) return Store().AskedColumns(table);
+bool COriginColumnReader::IsAsked(Asker asker, int table, int column) {
+    return UsesStore() ? Store().IsAsked(asker, table, column) : m_askedAlone.count({asker, table, column}) > 0;
+}
+
+std::vector<int> COriginColumnReader::AskedColumns(Asker asker, int table) {
+    if (UsesStore()) return Store().AskedColumns(asker, table);
     std::vector<int> columns;
-    for (auto it = m_askedAlone.lower_bound({table, 0}); it != m_askedAlone.end() && it->first == table; ++it)
-        columns.push_back(it->second);
+    for (auto it = m_askedAlone.lower_bound({asker, table, 0});
+         it != m_askedAlone.end() && std::get<0>(*it) == asker && std::get<1>(*it) == table; ++it)
+        columns.push_back(std::get<2>(*it));
     return columns;
 }
 
@@ -105,13 +110,15 @@ const COriginColumn* COriginColumnReader::FromLastRead(int table, int column, in
     return nullptr;
 }
 
-const COriginColumn* COriginColumnReader::Column(int table, int column, int origin, bool readUnheld) {
+const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int column, int origin, bool readUnheld) {
     const COriginLayout& layout = Layout();
     layout.ColumnName(table, column);  // refuses a column outside the table
     const int position = layout.Position(origin);
-    const bool held = position >= 0 && COriginColumnStore::Holds(table, column) && UsesStore();
-    if (!held && !readUnheld) return nullptr;
-    Ask(table, column);
+    const bool holdable = position >= 0 && COriginColumnStore::Holds(table, column) && UsesStore();
+    if (asker == Asker::OtherOrigin && !holdable && !readUnheld) return nullptr;
+    Ask(asker, table, column);
+    // Only columns asked for from other origins are ever held.
+    const bool held = holdable && IsAsked(Asker::OtherOrigin, table, column);
     if (const COriginColumn* read = FromLastRead(table, column, origin)) {
         if (held) Store().CountHit(m_nReader);
         return read;
@@ -122,16 +129,24 @@ const COriginColumn* COriginColumnReader::Column(int table, int column, int orig
             m_bOnline = true;
         }
         if (const COriginColumn* found = Store().Find(m_nReader, table, column, position)) return found;
+        // With the budget spent, a single value is not worth a column that
+        // would drop another: the memo or the database answers it alone.
+        if (asker == Asker::OtherOrigin && !readUnheld && !Store().HasRoom()) return nullptr;
     }
-    Read(table, column, origin, position, held);
+    Read(asker, table, column, origin, position, holdable);
     return FromLastRead(table, column, origin);
 }
 
-void COriginColumnReader::Read(int table, int column, int origin, int position, bool held) {
+void COriginColumnReader::Read(Asker asker, int table, int column, int origin, int position, bool holdable) {
     const COriginLayout& layout = Layout();
+    // The other columns asked for come along while the store has room for
+    // them; a home-zone cache takes every column asked for from home.
+    const bool room = holdable && Store().HasRoom();
     std::vector<int> columns{column};
-    for (int asked : AskedColumns(table))
-        if (asked != column && (!held || Store().Peek(table, asked, position) == nullptr)) columns.push_back(asked);
+    if (asker == Asker::HomeZone || room)
+        for (int asked : AskedColumns(asker, table))
+            if (asked != column && (!holdable || Store().Peek(table, asked, position) == nullptr))
+                columns.push_back(asked);
 
     CTimedSection timing(kReadSection);
     const std::string& name = layout.TableName(table);
@@ -155,9 +170,12 @@ void COriginColumnReader::Read(int table, int column, int origin, int position, 
     m_last.origin = origin;
     for (size_t i = 0; i < columns.size(); ++i) {
         auto made = COriginColumn::FromRows(std::move(read[i]), layout);
-        if (held) {
+        // Held: the column asked for from another origin, and, while there is
+        // room, the others that lookups from other origins asked for.
+        const bool asked = asker == Asker::OtherOrigin && columns[i] == column;
+        if (holdable && (asked || (room && IsAsked(Asker::OtherOrigin, table, columns[i])))) {
             m_last.columns.emplace_back(columns[i], &Store().Publish(m_nReader, table, columns[i], position,
-                                                                     std::move(made), columns[i] == column));
+                                                                     std::move(made), asked));
             continue;
         }
         m_last.columns.emplace_back(columns[i], made.get());

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -39,17 +40,21 @@ public:
     // The zones and tables of the thread's input, taken on first use.
     const COriginLayout& Layout();
 
-    // Column `column` of a table (its key in the layout) from origin. Null
-    // when the column cannot be held (the origin is no zone, or the store is
-    // not used) and readUnheld is false; with readUnheld such a column is read
-    // and kept until the next read. A column outside the table raises
-    // std::invalid_argument; database errors pass to the caller. Valid until
-    // the next read or announcement.
-    const COriginColumn* Column(int table, int column, int origin, bool readUnheld);
+    using Asker = COriginColumnStore::Asker;
+    // Column `column` of a table (its key in the layout) from origin. A column
+    // the store holds is taken from it; otherwise it is read with the table's
+    // other columns that the same asker asked for so far in the run, and those
+    // asked for by lookups from other origins are published. Null when a
+    // lookup from another origin asks for a column that cannot be held (the
+    // origin is no zone, or the store is not used) and readUnheld is false;
+    // a column that is not held is kept until the next read. A column outside
+    // the table raises std::invalid_argument; database errors pass to the
+    // caller. Valid until the next read or announcement.
+    const COriginColumn* Column(Asker asker, int table, int column, int origin, bool readUnheld);
     // The destinations the table holds for origin, ascending, each once.
     std::vector<int> Destinations(int table, int origin);
-    // The columns of a table asked for so far in the run, ascending.
-    std::vector<int> AskedColumns(int table);
+    // The columns of a table the asker asked for so far in the run, ascending.
+    std::vector<int> AskedColumns(Asker asker, int table);
 
     // The thread holds no column it was given (its household is done).
     void Announce();
@@ -58,11 +63,12 @@ public:
 
 private:
     bool UsesStore();
-    void Ask(int table, int column);
+    void Ask(Asker asker, int table, int column);
+    bool IsAsked(Asker asker, int table, int column);
     const COriginColumn* FromLastRead(int table, int column, int origin) const;
-    // Reads the column with the other asked columns of its table that the
+    // Reads the column with the asker's other columns of its table that the
     // store does not hold for the origin.
-    void Read(int table, int column, int origin, int position, bool held);
+    void Read(Asker asker, int table, int column, int origin, int position, bool holdable);
     void ForgetLastRead();
 
     CInputDataManager& m_manager;
@@ -73,8 +79,8 @@ private:
     bool m_bOnline = false;
     enum class Use { Unknown, Store, Alone };
     Use m_use = Use::Unknown;
-    // Asked columns of a thread that does not use the store: (table, column).
-    std::set<std::pair<int, int>> m_askedAlone;
+    // Asked columns of a thread that does not use the store.
+    std::set<std::tuple<Asker, int, int>> m_askedAlone;
     // The columns of the last read, held by the store or else here.
     struct LastRead {
         int table = COriginLayout::kNoTable;

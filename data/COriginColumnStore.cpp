@@ -7,6 +7,11 @@ namespace {
 // The epoch of a reader out of the store: no column it found is kept for it.
 constexpr std::uint64_t kOffline = std::numeric_limits<std::uint64_t>::max();
 
+// The place of a table's key among the store's table slots.
+std::size_t TableSlot(int table) {
+    return static_cast<std::size_t>(table == COriginLayout::kZone2Zone ? COriginColumnStore::kTableSlots - 1 : table);
+}
+
 // A count that only its reader's thread writes.
 void Increment(std::atomic<long long>& count) {
     count.store(count.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
@@ -71,8 +76,7 @@ bool COriginColumnStore::Holds(int table, int column) {
 }
 
 std::size_t COriginColumnStore::BlockIndex(int table, int column) {
-    const int slot = table == COriginLayout::kZone2Zone ? kTableSlots - 1 : table;
-    return static_cast<std::size_t>(slot) * kColumnSlots + static_cast<std::size_t>(column);
+    return TableSlot(table) * kColumnSlots + static_cast<std::size_t>(column);
 }
 
 bool COriginColumnStore::Adopt(const COriginLayout& layout) {
@@ -198,6 +202,13 @@ const COriginColumn& COriginColumnStore::Publish(int reader, int table, int colu
     return kept;
 }
 
+bool COriginColumnStore::HasRoom() const {
+    const COriginLayout* layout = Layout();
+    const std::size_t column = sizeof(COriginColumn) + sizeof(double) * static_cast<std::size_t>(layout ? layout->ZoneCount() : 0);
+    const std::size_t held = m_heldBytes.load(std::memory_order_relaxed);
+    return held <= m_nBudget && m_nBudget - held >= column;
+}
+
 void COriginColumnStore::AddBytes(std::size_t bytes) {
     if (bytes > 0) CountBytes(static_cast<std::ptrdiff_t>(bytes), 0);
 }
@@ -241,24 +252,23 @@ void COriginColumnStore::Evict(int reader) {
     }
 }
 
-void COriginColumnStore::Ask(int table, int column) {
-    if (!Holds(table, column)) return;
-    const int slot = table == COriginLayout::kZone2Zone ? kTableSlots - 1 : table;
-    std::atomic<std::uint64_t>& word = m_asked[static_cast<std::size_t>(slot)][static_cast<std::size_t>(column / 64)];
-    const std::uint64_t bit = std::uint64_t{1} << (column % 64);
-    if ((word.load(std::memory_order_relaxed) & bit) == 0) word.fetch_or(bit, std::memory_order_relaxed);
+void COriginColumnStore::Ask(Asker asker, int table, int column) {
+    if (!Holds(table, column) || IsAsked(asker, table, column)) return;
+    m_asked[static_cast<std::size_t>(asker)][TableSlot(table)][static_cast<std::size_t>(column / 64)].fetch_or(
+        std::uint64_t{1} << (column % 64), std::memory_order_relaxed);
 }
 
-std::vector<int> COriginColumnStore::AskedColumns(int table) const {
+bool COriginColumnStore::IsAsked(Asker asker, int table, int column) const {
+    if (!Holds(table, column)) return false;
+    const std::uint64_t bits = m_asked[static_cast<std::size_t>(asker)][TableSlot(table)]
+                                      [static_cast<std::size_t>(column / 64)].load(std::memory_order_relaxed);
+    return (bits >> (column % 64)) & 1;
+}
+
+std::vector<int> COriginColumnStore::AskedColumns(Asker asker, int table) const {
     std::vector<int> columns;
-    if (!Holds(table, 0)) return columns;
-    const int slot = table == COriginLayout::kZone2Zone ? kTableSlots - 1 : table;
-    for (int word = 0; word < kColumnSlots / 64; ++word) {
-        const std::uint64_t bits =
-            m_asked[static_cast<std::size_t>(slot)][static_cast<std::size_t>(word)].load(std::memory_order_relaxed);
-        for (int bit = 0; bit < 64; ++bit)
-            if (bits & (std::uint64_t{1} << bit)) columns.push_back(word * 64 + bit);
-    }
+    for (int column = 0; column < kColumnSlots; ++column)
+        if (IsAsked(asker, table, column)) columns.push_back(column);
     return columns;
 }
 
@@ -295,8 +305,9 @@ void COriginColumnStore::Clear() {
         for (auto* count : {&slot.hits, &slot.misses, &slot.reads, &slot.rereads, &slot.drops})
             count->store(0, std::memory_order_relaxed);
     }
-    for (auto& table : m_asked)
-        for (auto& word : table) word.store(0, std::memory_order_relaxed);
+    for (auto& asker : m_asked)
+        for (auto& table : asker)
+            for (auto& word : table) word.store(0, std::memory_order_relaxed);
     delete m_pLayout.exchange(nullptr, std::memory_order_acq_rel);
     m_columnCount.store(0, std::memory_order_relaxed);
     m_slotBytes.store(0, std::memory_order_relaxed);

@@ -88,13 +88,21 @@ public:
     // when the budget drops it at once.
     const COriginColumn& Publish(int reader, int table, int column, int position, std::unique_ptr<COriginColumn> made,
                                  bool asked);
+    // Whether a column of every zone fits in the budget beside those held.
+    bool HasRoom() const;
     // Counts bytes that a column took on after it was published (its order
     // by value); they count until the column is freed.
     void AddBytes(std::size_t bytes);
 
+    // Who asked for a column: a home-zone cache, whose copies of its zone's
+    // columns answer the lookups from the home zone, or a lookup from another
+    // origin, which the store itself answers. Only the columns asked for by
+    // the latter are held.
+    enum class Asker { HomeZone, OtherOrigin };
     // The columns of a table asked for so far in the run, ascending.
-    void Ask(int table, int column);
-    std::vector<int> AskedColumns(int table) const;
+    void Ask(Asker asker, int table, int column);
+    bool IsAsked(Asker asker, int table, int column) const;
+    std::vector<int> AskedColumns(Asker asker, int table) const;
 
     Figures GetFigures() const;
     std::size_t Budget() const { return m_nBudget; }
@@ -124,7 +132,8 @@ private:
     std::atomic<std::uint64_t> m_hand{0};
     std::atomic<std::uint64_t> m_epoch{1};
     std::unique_ptr<ReaderSlot[]> m_readers;
-    std::array<std::array<std::atomic<std::uint64_t>, kColumnSlots / 64>, kTableSlots> m_asked{};
+    using ColumnBits = std::array<std::array<std::atomic<std::uint64_t>, kColumnSlots / 64>, kTableSlots>;
+    std::array<ColumnBits, 2> m_asked{};
     std::atomic<std::size_t> m_columnCount{0};
     // Bytes of the origin slots, of the columns held (the budget's share) and
     // of the columns dropped but not yet freed.

@@ -94,10 +94,13 @@ TEST(OriginColumnStoreTest, RacingThreadsShareTheFirstPublishedColumn) {
     EXPECT_EQ(store.Peek(0, 6, 0), nullptr);
     EXPECT_FALSE(COriginColumnStore::Holds(COriginColumnStore::kTableSlots - 1, 5));
     EXPECT_TRUE(COriginColumnStore::Holds(COriginLayout::kZone2Zone, 5));
-    EXPECT_EQ(store.AskedColumns(0), std::vector<int>{});
-    store.Ask(0, 5);
-    store.Ask(0, 130);
-    EXPECT_EQ(store.AskedColumns(0), (std::vector<int>{5, 130}));
+    using Asker = COriginColumnStore::Asker;
+    EXPECT_EQ(store.AskedColumns(Asker::OtherOrigin, 0), std::vector<int>{});
+    store.Ask(Asker::OtherOrigin, 0, 5);
+    store.Ask(Asker::OtherOrigin, 0, 130);
+    store.Ask(Asker::HomeZone, 0, 7);
+    EXPECT_EQ(store.AskedColumns(Asker::OtherOrigin, 0), (std::vector<int>{5, 130}));
+    EXPECT_EQ(store.AskedColumns(Asker::HomeZone, 0), std::vector<int>{7});
     store.Clear();
     EXPECT_EQ(store.ColumnCount(), 0u);
     EXPECT_EQ(store.Layout(), nullptr);

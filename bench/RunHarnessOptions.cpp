@@ -63,17 +63,17 @@ bool TakeTimers(RunHarnessOptions& options, const std::string&, std::string&) {
 
 const std::array<SOptionRow, 7> kOptionRows = {{
     {{"--connect", "STRING",
-      "ODBC connect string of the input database (required), for example\n"
-      "\"Driver=SQLite3;Database=/tmp/region.db;\""},
+      "ODBC connect string of the input database (required),\n"
+      "for example \"Driver=SQLite3;Database=/tmp/region.db;\""},
      TakeConnect},
     {{"--model", "FILE", "model-parameter file (XML) loaded into the ten model systems"}, TakeModel},
     {{"--out", "FOLDER",
-      "folder of the output files, created when missing (default: the working\n"
+      "folder of the output files, created when missing (default: the working "
       "directory); each thread writes Adults.out1 ... Vehicles.out10 there"},
      TakeOut},
     {{"--sample-rate", "RATE", "fraction of the households simulated, 0 to 1 (default 1)"}, TakeSampleRate},
     {{"--decisions", "on|off",
-      "off: load every household and write its person lines without the\n"
+      "off: load every household and write its person lines without the "
       "household decisions (the benchmark's load-and-write pass)"},
      TakeDecisions},
     {{"--loops", "1|10",
@@ -81,7 +81,7 @@ const std::array<SOptionRow, 7> kOptionRows = {{
       "1: one loop over every household, writing the files of thread 1"},
      TakeLoops},
     {{"--timers", "",
-      "after the run, the section timer's report: calls and milliseconds of\n"
+      "after the run, the section timer's report: calls and milliseconds of "
       "each timed section (the lookups), all threads together"},
      TakeTimers},
 }};
@@ -94,7 +94,7 @@ std::vector<CCommandLine::SOption> OptionsOfRows() {
 
 constexpr std::array<CCommandLine::SExitStatus, 2> kExitStatuses = {{
     {0, "every thread finished"},
-    {1, "the input database, the model file or the output folder failed, or a\nthread failed or did not finish"},
+    {1, "the input database, the model file or the output folder failed, or a thread failed or did not finish"},
 }};
 
 }  // namespace
@@ -103,13 +103,14 @@ const CCommandLine::SProgram& RunHarnessOptions::Program() {
     static const std::vector<CCommandLine::SOption> options = OptionsOfRows();
     static const CCommandLine::SProgram program{
         kProgram,
-        "--connect STRING [--model FILE] [--out FOLDER] [--sample-rate RATE]\n"
-        "[--decisions on|off] [--loops 1|10] [--timers]",
-        "Runs a simulation without a window: the ten household loops of the run, and\n"
+        "--connect STRING [--model FILE] [--out FOLDER]\n"
+        "[--sample-rate RATE] [--decisions on|off] [--loops 1|10]\n"
+        "[--timers]",
+        "Runs a simulation without a window: the ten household loops of the run, and "
         "prints the households processed, the wall time and the households per second.",
         options,
         0,
-        "The trace file debug1.txt is written to the working directory; messages go\n"
+        "The trace file debug1.txt is written to the working directory; messages go "
         "to standard error.",
         kExitStatuses,
     };
@@ -126,12 +127,8 @@ bool RunHarnessOptions::Fail(const std::string& message) {
 bool RunHarnessOptions::Parse(const std::vector<std::string>& arguments) {
     *this = RunHarnessOptions();
     CCommandLine commandLine(Program());
-    const CCommandLine::EParse parsed = commandLine.Parse(arguments);
-    if (parsed == CCommandLine::EParse::kHelp) {
-        m_help = true;
-        return true;
-    }
-    if (parsed == CCommandLine::EParse::kWrong) return Fail(commandLine.Error());
+    if (!commandLine.Parse(arguments, m_help, m_error)) return false;
+    if (m_help) return true;
     for (const CCommandLine::SGiven& given : commandLine.Given()) {
         for (const SOptionRow& row : kOptionRows) {
             std::string why;

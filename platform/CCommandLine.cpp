@@ -18,16 +18,34 @@ std::string OptionHead(std::string_view name, std::string_view value) {
     return head;
 }
 
-// Lines of `text` each after `indent`, the first after `first` instead.
-std::string Indented(std::string_view text, const std::string& first, const std::string& indent) {
+constexpr size_t kWidth = 80;
+
+// Lines of `text`, each after `indent` (the first after `first`), broken
+// between words where a line would pass the width when `wrap` is set.
+std::string Indented(std::string_view text, const std::string& first, const std::string& indent, bool wrap = true) {
     std::string out;
+    std::string line = first;
+    bool lineHasWord = false;
     size_t begin = 0;
-    for (bool firstLine = true;; firstLine = false) {
-        const size_t end = text.find('\n', begin);
-        out += (firstLine ? first : indent) + std::string(text.substr(begin, end - begin)) + "\n";
-        if (end == std::string_view::npos) return out;
+    while (begin <= text.size()) {
+        const size_t end = std::min(text.find_first_of(" \n", begin), text.size());
+        const std::string_view word = text.substr(begin, end - begin);
+        if (wrap && lineHasWord && line.size() + 1 + word.size() > kWidth) {
+            out += line + "\n";
+            line = indent;
+            lineHasWord = false;
+        }
+        line += (lineHasWord ? " " : "") + std::string(word);
+        lineHasWord = true;
+        if (end == text.size() || text[end] == '\n') {
+            out += line + "\n";
+            line = indent;
+            lineHasWord = false;
+            if (end == text.size()) break;
+        }
         begin = end + 1;
     }
+    return out;
 }
 
 void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
@@ -78,6 +96,13 @@ CCommandLine::EParse CCommandLine::Parse(const std::vector<std::string>& argumen
     return EParse::kRun;
 }
 
+bool CCommandLine::Parse(const std::vector<std::string>& arguments, bool& help, std::string& error) {
+    const EParse parsed = Parse(arguments);
+    help = parsed == EParse::kHelp;
+    error = m_error;
+    return parsed != EParse::kWrong;
+}
+
 bool CCommandLine::Has(std::string_view name) const {
     return std::any_of(m_given.begin(), m_given.end(), [&](const SGiven& given) { return given.name == name; });
 }
@@ -90,7 +115,7 @@ std::string CCommandLine::Value(std::string_view name, const std::string& fallba
 
 std::string CCommandLine::Usage() const {
     const std::string name(m_program.name);
-    return Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' ')) + "Try \"" +
+    return Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' '), false) + "Try \"" +
            name + " --help\" for the options.\n";
 }
 
@@ -106,7 +131,7 @@ std::string CCommandLine::Help() const {
 
     const std::string name(m_program.name);
     std::string text = Indented(m_program.description, "", "") + "\n" +
-                       Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' ')) +
+                       Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' '), false) +
                        "\nOptions:\n";
     for (const SOption& option : m_program.options) text += optionText(option.name, option.value, option.help);
     text += optionText(kHelpOption, {}, kHelpText);

@@ -55,6 +55,10 @@ public:
     // Splits the arguments that follow the program name. kWrong leaves the
     // reason in Error().
     EParse Parse(const std::vector<std::string>& arguments);
+    // The same for a parser class of a program's own: false for a wrong
+    // command line, the reason in `error`; true otherwise, `help` telling
+    // whether --help was asked for.
+    bool Parse(const std::vector<std::string>& arguments, bool& help, std::string& error);
 
     const std::vector<SGiven>& Given() const { return m_given; }
     const std::vector<std::string>& Operands() const { return m_operands; }

@@ -23,12 +23,8 @@ bool SampleRegionCommandLine::Fail(const std::string& message) {
 bool SampleRegionCommandLine::Parse(const std::vector<std::string>& arguments) {
     *this = SampleRegionCommandLine();
     CCommandLine commandLine(Program());
-    const CCommandLine::EParse parsed = commandLine.Parse(arguments);
-    if (parsed == CCommandLine::EParse::kHelp) {
-        m_help = true;
-        return true;
-    }
-    if (parsed == CCommandLine::EParse::kWrong) return Fail(commandLine.Error());
+    if (!commandLine.Parse(arguments, m_help, m_error)) return false;
+    if (m_help) return true;
     bool zonesGiven = false, householdsGiven = false, seedGiven = false;
     for (const CCommandLine::SGiven& given : commandLine.Given()) {
         const std::string& option = given.name;
@@ -91,9 +87,7 @@ const CCommandLine::SProgram& SampleRegionCommandLine::Program() {
         {"--households", "M", households},
         {"--seed", "S", "seed of the region; the same seed gives the same data (default 1)"},
         {"--sqlite", "FILE", "write to an SQLite database file (created when missing)"},
-        {"--connect", "STRING",
-         "write through an ODBC connect string, e.g.\n"
-         "\"Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=5432;Database=tolvar;Uid=postgres;Pwd=;\""},
+        {"--connect", "STRING", "write through an ODBC connect string (PostgreSQL or another ODBC database)"},
     }};
     static constexpr std::array<CCommandLine::SExitStatus, 2> statuses = {{
         {0, "the region was written"},
@@ -101,9 +95,10 @@ const CCommandLine::SProgram& SampleRegionCommandLine::Program() {
     }};
     static const CCommandLine::SProgram program{
         kProgram,
-        "[--zones N] [--households M] [--seed S] (--sqlite FILE | --connect STRING)",
-        "Writes a synthetic region (households, persons, zones, zone2zone, losdir,\n"
-        "VehicleMake and one level-of-service table per period) to the database.\n"
+        "[--zones N] [--households M] [--seed S]\n"
+        "(--sqlite FILE | --connect STRING)",
+        "Writes a synthetic region (households, persons, zones, zone2zone, losdir, "
+        "VehicleMake and one level-of-service table per period) to the database. "
         "Tables of those names are dropped first.",
         options,
         0,

@@ -17,13 +17,13 @@ namespace {
 
 constexpr std::array<CCommandLine::SExitStatus, 2> kExitStatuses = {{
     {0, "the file was written"},
-    {1, "the file could not be written, or the catalogue has a model without\nsample parameters"},
+    {1, "the file could not be written, or the catalogue has a model without sample parameters"},
 }};
 
 constexpr CCommandLine::SProgram kProgram{
     "make-sample-model-file",
     "[PATH]",
-    "Writes the sample model-parameter file from the parameters set in\n"
+    "Writes the sample model-parameter file from the parameters set in "
     "tools/SampleModelParameters.cpp, to PATH (default: sample/tolvar-sample.tvm).",
     {},
     1,

@@ -19,22 +19,23 @@ constexpr std::array<CCommandLine::SOption, 4> kOptions = {{
     {"--connect", "STRING", "ODBC connect string of the run's input database (required)"},
     {"--out", "FOLDER", "folder of the run's output files (required)"},
     {"--sample-rate", "RATE",
-     "the run's sample rate, 0 to 1 (default 1): only the households its\n"
+     "the run's sample rate, 0 to 1 (default 1): only the households its "
      "sampling draw kept are checked, and the others must have no lines"},
     {"--loops", "1|10", "the run's household loops, as tolvar-run --loops (default 10)"},
 }};
 
 constexpr std::array<CCommandLine::SExitStatus, 2> kExitStatuses = {{
     {0, "every rule holds"},
-    {1, "a rule is violated, or the input database or the output files could not\nbe read"},
+    {1, "a rule is violated, or the input database or the output files could not be read"},
 }};
 
 constexpr CCommandLine::SProgram kProgram{
     "tolvar-check-output",
-    "--connect STRING --out FOLDER [--sample-rate RATE] [--loops 1|10]",
-    "Reads the output files of every thread in FOLDER (Adults.out1 ... Vehicles.out10)\n"
-    "and the households and persons of the input database, and checks every line.\n"
-    "Prints each violated rule with its count and first examples, then the run's\n"
+    "--connect STRING --out FOLDER\n"
+    "[--sample-rate RATE] [--loops 1|10]",
+    "Reads the output files of every thread in FOLDER (Adults.out1 ... Vehicles.out10) "
+    "and the households and persons of the input database, and checks every line. "
+    "Prints each violated rule with its count and first examples, then the run's "
     "figures; the last line says when every rule holds.",
     kOptions,
     0,

@@ -18,8 +18,8 @@ constexpr std::array<CCommandLine::SExitStatus, 2> kExitStatuses = {{
 constexpr CCommandLine::SProgram kProgram{
     "tolvar-run-summary",
     "OUTPUT_FOLDER",
-    "Prints a run's day in travel-survey figures (tours and trips per person, persons\n"
-    "without a tour, work starts, mode and activity shares, start times) as a Markdown\n"
+    "Prints a run's day in travel-survey figures (tours and trips per person, persons "
+    "without a tour, work starts, mode and activity shares, start times) as a Markdown "
     "table, from the run's files (Adults.out1 ... Vehicles.out10) in OUTPUT_FOLDER.",
     {},
     1,

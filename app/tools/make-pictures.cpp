@@ -108,7 +108,7 @@ constexpr CCommandLine::SExitStatus kExitStatuses[] = {
 constexpr CCommandLine::SProgram kProgram{
     "tolvar-make-pictures",
     "FOLDER",
-    "Draws the window's pictures again: the view's picture (view-picture.png) and\n"
+    "Draws the window's pictures again: the view's picture (view-picture.png) and "
     "the program's icon (tolvar-icon.png), into FOLDER (app/resources in the tree).",
     {},
     1,

@@ -76,14 +76,15 @@ constexpr CCommandLine::SOption kOptions[] = {
 
 constexpr CCommandLine::SExitStatus kExitStatuses[] = {
     {0, "every picture was written"},
-    {1, "the region or the model file could not be loaded, or a picture could\nnot be written"},
+    {1, "the region or the model file could not be loaded, or a picture could not be written"},
 };
 
 constexpr CCommandLine::SProgram kProgram{
     "tolvar-screenshots",
-    "--connect STRING --model FILE [--out FOLDER] [--results FOLDER]",
-    "Takes the README's pictures of the window offscreen: the main window after\n"
-    "Data > Input and Models > Load, the progress dialog at the end of a run, and,\n"
+    "--connect STRING --model FILE\n"
+    "[--out FOLDER] [--results FOLDER]",
+    "Takes the README's pictures of the window offscreen: the main window after "
+    "Data > Input and Models > Load, the progress dialog at the end of a run, and, "
     "with the editors, the hazard editor and the top flow chart.",
     kOptions,
     0,

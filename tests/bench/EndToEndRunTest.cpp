@@ -190,11 +190,11 @@ TEST(EndToEndRun, ASampledRunIsCheckedAgainstTheReplayedSampleAndALostHouseholdI
         EXPECT_TRUE(checker.ReadInput(reader, error)) << error;
         checker.ReadRunFolder(run);
         checker.ReplaySample(0.5, false);
-        checker.Check();
+        const bool passed = checker.Check();
+        EXPECT_EQ(passed, checker.Report().find("Every rule holds.") != std::string::npos);
         return checker;
     };
     const COutputChecker sampled = check();
-    EXPECT_EQ(sampled.ViolationOf(COutputChecker::kSampledHouseholds).count, 0) << sampled.Report();
     EXPECT_NE(sampled.Report().find("Every rule holds."), std::string::npos) << sampled.Report();
     EXPECT_GT(sampled.GetFigures().households, 50);
     EXPECT_LT(sampled.GetFigures().households, 150);

@@ -14,6 +14,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,6 +51,7 @@ public:
         kSchoolTimes,         // a child student's commutes meet the school times
         kJointTourShape,      // a joint tour: two stops from home back home, at most two a person
         kJointTourGroup,      // the tours of a joint activity share place, times and vehicle
+        kSampledHouseholds,   // a household the replayed sample keeps has lines, one it skips has none
         kRuleCount
     };
     static const char* RuleName(Rule rule);
@@ -82,10 +84,20 @@ public:
     };
 
     // Input: the households and persons tables of the database (by column
-    // position). False, with the reason, when they cannot be read.
+    // position), and the household ids in the order the run pages them (home
+    // zone, then id). False, with the reason, when they cannot be read.
     bool ReadInput(CDatabase& database, std::string& error);
     void AddHousehold(const InputHousehold& household);
     void AddPerson(const InputPerson& person);
+    // The household ids in the run's page order.
+    void SetPageOrder(std::vector<long long> ids) { m_pageOrder = std::move(ids); }
+
+    // Checks a sampled run: replays the run's sampling draw at `rate` over the
+    // pages of its household loops (ten, or one over every household), each
+    // loop starting its draw afresh and drawing once per household read. Only
+    // the households the replay keeps are checked and counted; the others must
+    // have no lines. Without a call every household is taken as simulated.
+    void ReplaySample(double rate, bool singleLoop);
 
     // Output: the files "<name><thread>" of the folder for every thread whose
     // Adults file exists; the number of threads read.
@@ -96,7 +108,8 @@ public:
     bool Check();
     const Violation& ViolationOf(Rule rule) const { return m_violations[rule]; }
     const Figures& GetFigures() const { return m_figures; }
-    // Each violated rule with its count and first examples, then the figures.
+    // Each violated rule with its count and first examples, then the figures;
+    // the last line says so when every rule holds.
     std::string Report() const;
 
 private:
@@ -143,7 +156,12 @@ private:
     void CheckVehicles(const InputHousehold& household, const std::vector<VehicleLine>& lines);
 
 
+    bool HasLines(long long household, const std::vector<const InputPerson*>& members);
+
     std::map<long long, InputHousehold> m_households;
+    std::vector<long long> m_pageOrder;
+    bool m_sampleReplayed = false;
+    std::set<long long> m_skipped;  // households the replayed sample skips
     std::map<PersonKey, InputPerson> m_persons;
     std::map<PersonKey, int> m_positions;  // 1-based position in the household by person number
     std::map<PersonKey, PersonOutput> m_outputs;

@@ -59,6 +59,7 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kSchoolTimes, "child student's commutes at the school times"},
     {COutputChecker::kJointTourShape, "joint tour from home to its activity and back home"},
     {COutputChecker::kJointTourGroup, "joint tours of one activity share zone, times and vehicle"},
+    {COutputChecker::kSampledHouseholds, "households with lines exactly as the sample keeps them"},
 }};
 
 // Person flag of each stop activity type 0-9, and the field of that flag in

@@ -254,7 +254,7 @@ TEST_P(RunHarnessRunTest, HouseholdsThatCannotBeCountedStopBeforeTheRun) {
     db->Execute("DROP TABLE households");
     std::string stdOut, stdErr;
     EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
-    EXPECT_EQ(stdErr, "tolvar-run: the households could not be counted\n");
+    EXPECT_EQ(stdErr, "tolvar-run: error: the households could not be counted\n");
     EXPECT_TRUE(messages.Contains("Error reading number of hhids "));
     EXPECT_TRUE(stdOut.empty());
 
@@ -308,7 +308,7 @@ TEST(RunHarnessRun, AnInputDatabaseThatDoesNotOpenIsReported) {
     std::string stdOut, stdErr;
     const auto folder = std::filesystem::temp_directory_path() / ("tolvar-harness-bad-" + NumberText::Integer(getpid()));
     EXPECT_EQ(RunHarness::Main({"--connect", "Driver=NoSuchDriver;", "--out", folder.string()}, stdOut, stdErr), 1);
-    EXPECT_EQ(stdErr, "tolvar-run: the input database could not be opened\n");
+    EXPECT_EQ(stdErr, "tolvar-run: error: the input database could not be opened\n");
     EXPECT_FALSE(messages.Texts().empty());  // the driver manager's own report
     std::filesystem::remove_all(folder);
 }

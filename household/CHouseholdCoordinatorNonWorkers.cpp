@@ -149,7 +149,7 @@ void CHouseholdCoordinator::SimulateNonWorkerTours(CPersonObject* person, CHouse
     const std::uint32_t pid = Pid(*person);
     int jointActivities = 0;
     for (const CJointActivityRecord& record : household->m_jointActivities)
-        if (record.IsParticipant(static_cast<int>(pid))) ++jointActivities;
+        if (record.IsParticipant(*person)) ++jointActivities;
     const bool picksUp = person->m_bPicksUpChildren == 1;
     if (!picksUp && jointActivities == 0) {
         pattern->Simulate(person, models, household, simulator);

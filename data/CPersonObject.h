@@ -46,6 +46,12 @@ public:
     // Typed column accessors; int accessors truncate toward zero.
     long long GetHouseholdId() const;                        // column 0
     double GetPersonNumber() const { return GetValue(1); }   // column 1
+    // 1-based position in the household's person list, which the loop orders by
+    // column 1. Member sets of joint activities, primary drivers and the
+    // schedule order count members by position; column 1 is the number written
+    // to the output and the one the reseed keys read. The two differ when a
+    // household's numbers are not 1 to n. 0 for a person of no household.
+    int GetPosition() const { return m_nPosition; }
     double GetValue2() const { return GetValue(2); }         // employed
     double GetValue3() const { return GetValue(3); }         // student
     double GetValue14() const { return GetValue(14); }
@@ -105,6 +111,9 @@ protected:
     std::vector<std::string>& ColumnNameArray() const override;
 
 private:
+    // The household keeps the position up to date as it adds and orders members.
+    friend class CHouseholdObject;
+    int m_nPosition = 0;
     std::vector<double> m_values;
     std::unique_ptr<CPattern> m_pPattern;
     std::array<std::uint8_t, kFlagCount> m_flags{};

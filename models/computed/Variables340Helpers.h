@@ -71,9 +71,8 @@ const CJointActivityRecord* CurrentJointRecord(const Frame& f);
 // beyond the household and bits beyond the record are not participants.
 bool MemberTakesPart(const Frame& f, const CJointActivityRecord& record, int i);
 
-// The person in hand takes part in the record (bit person number - 1). False
-// without a person or household, and for a person number outside 1 .. the
-// number of members.
+// The person in hand takes part in the record (the bit of the person's
+// position in the household). False without a person or household.
 bool PersonTakesPart(const Frame& f, const CJointActivityRecord& record);
 
 // The first joint-activity record of the household, in list order, in which the

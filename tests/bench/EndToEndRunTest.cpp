@@ -169,6 +169,13 @@ TEST_P(EndToEndRunTest, AHouseholdAloneGetsTheLinesItGetsInTheFullRun) {
     EXPECT_FALSE(alone.at("ChildStudents.out").empty() && alone.at("Children.out").empty());
 }
 
+// Numbers 1, 12, 3, 14, ...: members are found by their place in number order.
+TEST_P(EndToEndRunTest, EveryRuleHoldsWhenPersonNumbersAreNotOneToN) {
+    SampleRegionRun region(GetParam());
+    region.db->Execute("UPDATE persons SET pnum = pnum + 10 WHERE pnum IN (2, 4, 6, 8)");
+    ExpectEveryRuleHolds(region, region.Run("out"), SampleRegionGenerator::Options{}.households);
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, EndToEndRunTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);
 
 TEST(EndToEndRun, EveryRuleHoldsOnARegionOfAnotherSeed) {

@@ -117,6 +117,13 @@ void CThreadSets::SetOutputFolder(const std::string& folder) {
     for (int i = 0; i < kThreadCount; ++i) SetDefaultOutputNames(*m_models[i], folder, i);
 }
 
+bool CThreadSets::HasOutputNames() const {
+    for (const auto& models : m_models)
+        for (const std::string& name : models->m_outputFileNames)
+            if (!name.empty()) return true;
+    return false;
+}
+
 void CThreadSets::SetSampleRate(double rate) {
     for (auto& models : m_models) models->SetSampleRate(rate);
 }

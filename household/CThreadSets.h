@@ -60,6 +60,8 @@ public:
     // Adults, Children, ChildStudents, workers, nonworkers, tours, stops,
     // activity, NOGO, Vehicles) in the folder, each followed by the thread number.
     void SetOutputFolder(const std::string& folder);
+    // Whether any thread has an output name: without one a run writes nothing.
+    bool HasOutputNames() const;
     void SetSampleRate(double rate);
     // The benchmark switch of every model system (CModelSystem::SetDecisions).
     void SetDecisions(bool on);

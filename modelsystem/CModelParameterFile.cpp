@@ -124,6 +124,12 @@ std::vector<const CModelModule*> CModelParameterFile::ModelsInTextOrder(const CM
     return ordered;
 }
 
+bool CModelParameterFile::LoadFailed(const std::string& message) {
+    m_lastLoad.failure = message;
+    if (m_postFailures) MessageSink::Post(message, MessageIcon::Error);
+    return false;
+}
+
 bool CModelParameterFile::LoadXml(const std::string& path, CModelSystem& system) {
     return LoadXml(path, std::vector<CModelSystem*>{&system});
 }
@@ -138,10 +144,8 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
         m_lastLoad.error = unread ? "it cannot be read: " + std::string(parsed.description())
                                   : "it is not well-formed XML: " + std::string(parsed.description()) +
                                         " at byte offset " + NumberText::Integer(parsed.offset);
-        MessageSink::Post("The model file " + Quoted(path) + " was not loaded: " + m_lastLoad.error +
-                              ". No model was changed.",
-                          MessageIcon::Error);
-        return false;
+        return LoadFailed("The model file " + Quoted(path) + " was not loaded: " + m_lastLoad.error +
+                          ". No model was changed.");
     }
 
     pugi::xpath_node_set elements = document.select_nodes("//Configuration/ModelConfig");
@@ -183,13 +187,10 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
             if (firstSystem) ++m_lastLoad.matched;
             std::string error;
             std::unique_ptr<CModelModule::ParsedParameters> parsed = found->second->ParseXml(element, error);
-            if (!parsed) {
-                MessageSink::Post("The model file " + Quoted(path) + " was not loaded: ModelConfig element " +
-                                      NumberText::Integer(index) + " (id " + Quoted(id) + "): " + error +
-                                      ". No model was changed.",
-                                  MessageIcon::Error);
-                return false;
-            }
+            if (!parsed)
+                return LoadFailed("The model file " + Quoted(path) + " was not loaded: ModelConfig element " +
+                                  NumberText::Integer(index) + " (id " + Quoted(id) + "): " + error +
+                                  ". No model was changed.");
             staged.push_back({found->second, std::move(parsed)});
         }
         firstSystem = false;

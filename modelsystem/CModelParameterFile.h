@@ -32,7 +32,15 @@ public:
         // Why the file was not read: the parser's description, with the byte
         // offset for a file that is not well-formed; empty otherwise.
         std::string error;
+        // The message of a failed load, naming the file and what is wrong
+        // with it; empty after a load that succeeded.
+        std::string failure;
     };
+
+    // Whether a failed XML load posts its message (it does by default); a
+    // caller that reports the failure in its own message turns this off and
+    // takes the text from the load report.
+    void SetFailuresPosted(bool posted) { m_postFailures = posted; }
 
     // Reads the model-parameter file into every given model system (the ten
     // per-thread systems, or one). An element's id is matched with the model
@@ -75,5 +83,10 @@ public:
     static std::vector<const CModelModule*> ModelsInTextOrder(const CModelSystem& system);
 
 private:
+    // Keeps the failure message of the load, posts it when failures are
+    // posted, and returns false.
+    bool LoadFailed(const std::string& message);
+
     LoadReport m_lastLoad;
+    bool m_postFailures = true;
 };

@@ -16,6 +16,7 @@
 #include "support/TestDatabase.h"
 #include "tools/SampleRegionGenerator.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -246,6 +247,22 @@ TEST_P(RunHarnessRunTest, FailingThreadsMakeTheRunFail) {
     EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
     EXPECT_NE(stdErr.find("10 of 10 threads failed"), std::string::npos) << stdErr;
     EXPECT_NE(stdOut.find("Households processed: 0"), std::string::npos);
+}
+
+TEST_P(RunHarnessRunTest, OutputThatCannotBeOpenedOrWrittenFailsItsThreads) {
+    // Thread 3 cannot open its vehicles file; thread 5 writes its stops to a
+    // device that takes no bytes.
+    std::filesystem::create_directories(out / "Vehicles.out3");
+    std::filesystem::create_symlink("/dev/full", out / "stops.out5");
+    std::string stdOut, stdErr;
+    EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
+    EXPECT_EQ(stdErr, "tolvar-run: 2 of 10 threads failed\n");
+    EXPECT_THAT(messages.Texts(),
+                ::testing::UnorderedElementsAre("Thread 3: these output files could not be opened: " +
+                                                    (out / "Vehicles.out3").string() +
+                                                    ". The thread fails without simulating its households.",
+                                                "Thread 5: these output files could not be written completely: " +
+                                                    (out / "stops.out5").string() + ". The thread fails."));
 }
 
 TEST_P(RunHarnessRunTest, HouseholdsThatCannotBeCountedStopBeforeTheRun) {

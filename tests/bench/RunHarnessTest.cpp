@@ -256,7 +256,7 @@ TEST_P(RunHarnessRunTest, OutputThatCannotBeOpenedOrWrittenFailsItsThreads) {
     std::filesystem::create_symlink("/dev/full", out / "stops.out5");
     std::string stdOut, stdErr;
     EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
-    EXPECT_EQ(stdErr, "tolvar-run: 2 of 10 threads failed\n");
+    EXPECT_EQ(stdErr, "tolvar-run: error: 2 of 10 threads failed\n");
     EXPECT_THAT(messages.Texts(),
                 ::testing::UnorderedElementsAre("Thread 3: these output files could not be opened: " +
                                                     (out / "Vehicles.out3").string() +

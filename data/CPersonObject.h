@@ -58,6 +58,8 @@ public:
     // not employed (column 3 non-zero, column 2 zero), whose zone is the larger
     // of columns 6 and 52.
     int GetActivityZone() const;
+    // The column GetActivityZone reads (6 when columns 6 and 52 are equal).
+    int ActivityZoneColumn() const;
 
     // Flags 0 to 11 (0: the day includes work or school, 1: goes to school,
     // 2 to 11: activity participations); std::out_of_range for another index.

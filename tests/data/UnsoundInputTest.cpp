@@ -121,6 +121,7 @@ TEST_P(UnsoundInputTest, MissingPeriodAndInputTablesAreNamedWhenTheTablesLoad) {
 TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestColumnRead) {
     db->Execute("DROP TABLE persons");
     db->Execute("CREATE TABLE persons (hid DOUBLE PRECISION, pnum DOUBLE PRECISION, employed DOUBLE PRECISION)");
+    db->Execute("INSERT INTO persons VALUES (1, 1, 0)");
     CInputDataManager first;
     CInputDataManager second;
     second.SetInputMessages(&first.GetInputMessages());
@@ -128,7 +129,7 @@ TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestCo
     ASSERT_TRUE(Load(second));
     EXPECT_FALSE(first.CheckRowWidths());
     EXPECT_FALSE(second.CheckRowWidths());
-    EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 52 (53 columns)"}), 1);
+    EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 58 (59 columns)"}), 1);
     EXPECT_EQ(messages.Texts().size(), 1u);
 }
 

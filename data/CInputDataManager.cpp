@@ -310,7 +310,8 @@ void CInputDataManager::CheckTableContents() {
                                         "\" named in losdir holds no rows: the households cannot be simulated.");
     if (!TableHasRows("zone2zone"))
         throw std::invalid_argument("The input table \"zone2zone\" holds no rows: the households cannot be simulated.");
-    if (!TableHasRows("households"))
+    const bool noHouseholds = !TableHasRows("households");
+    if (noHouseholds)
         m_pMessages->PostOnce("empty households",
                               "The input table \"households\" holds no rows: there is no household to simulate.",
                               MessageIcon::Warning);
@@ -324,7 +325,8 @@ void CInputDataManager::CheckTableContents() {
     // fails where the simulation reads it, with its own message.
     try {
         if (m_pMessages->TakeFirst("unsound household ids")) ReportUnsoundHouseholdIds();
-        if (!m_bNoPersons && m_pMessages->TakeFirst("persons of no household")) ReportPersonsOfNoHousehold();
+        if (!noHouseholds && !m_bNoPersons && m_pMessages->TakeFirst("persons of no household"))
+            ReportPersonsOfNoHousehold();
     } catch (const DbError&) {
     }
 }
@@ -497,7 +499,7 @@ void CInputDataManager::LoadLOSDirectory() {
                                         "\" in losdir is not a plain identifier: the input tables cannot be "
                                         "loaded.");
         if (rows.IsFieldNull(endColumn) || end < 0)
-            noPeriod += (noPeriod.empty() ? "" : ", ") + row + ", table \"" + name + "\"";
+            noPeriod += (noPeriod.empty() ? "" : "; ") + row + " of table \"" + name + "\"";
         const auto [entry, added] = m_losDirectory.try_emplace(end, name);
         if (!added) {
             replaced += (replaced.empty() ? "" : "; ") + std::string("end_t ") + NumberText::Integer(end) + ": \"" +
@@ -744,6 +746,7 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
                           MessageIcon::Warning);
         return false;
     }
+    for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
     for (int column : ZoneColumnsOfTheDay(person)) {
         const int zone = CRecordLine::TruncateToInt(person.GetValue(column));
         // Zero is the data's "no zone" (a member without a school or college zone).
@@ -751,7 +754,6 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
         PostUnknownZone(row, column, "persons", zone, idText, " for " + key());
         return false;
     }
-    for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
     return true;
 }
 

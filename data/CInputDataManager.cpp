@@ -65,8 +65,28 @@ bool WholeHouseholdId(const CRecordset& row, int column, long long& id) {
            static_cast<double>(id) == row.GetDouble(column);
 }
 
-// How many of a list of findings a message shows.
-constexpr size_t kFirstShown = 5;
+// The rows a check of a whole table finds, for its one message: how many,
+// and the first few.
+class RowFindings {
+public:
+    void Add(const std::string& row) {
+        if (m_count++ < kFirstShown) m_first += (m_first.empty() ? "" : ", ") + row;
+    }
+    // "The <table> table holds <n> rows whose <what>: they are <outcome>. The first: ..."
+    void Post(const std::string& table, const std::string& what, const std::string& outcome) const {
+        if (m_count == 0) return;
+        const bool one = m_count == 1;
+        MessageSink::Post("The " + table + " table holds " + NumberText::Integer(m_count) +
+                              (one ? " row whose " : " rows whose ") + what + (one ? ": it is " : ": they are ") +
+                              outcome + (one ? ". It is " : ". The first: ") + m_first + ".",
+                          MessageIcon::Warning);
+    }
+
+private:
+    static constexpr long long kFirstShown = 5;
+    long long m_count = 0;
+    std::string m_first;
+};
 
 // "column_name (position)" of a field of the recordset.
 std::string ColumnText(const CRecordset& row, int column) {
@@ -335,19 +355,11 @@ void CInputDataManager::ReportPersonsOfNoHousehold() {
     CRecordset rows(m_pDatabase);
     // Columns by position: hid, then the person number.
     rows.Open("SELECT p.* FROM persons p LEFT JOIN households h ON p.hid = h.hid WHERE h.hid IS NULL ORDER BY 1, 2");
-    long long count = 0;
-    std::string first;
+    RowFindings found;
     for (; !rows.IsEOF(); rows.MoveNext())
-        if (static_cast<size_t>(count++) < kFirstShown)
-            first += (first.empty() ? "" : ", ") + std::string("hid ") +
-                     InputKey::FieldText(rows, InputColumns::kPersonHouseholdId) + " (person " +
-                     InputKey::FieldText(rows, InputColumns::kPersonNumber) + ")";
-    if (count == 0) return;
-    MessageSink::Post("The persons table holds " + NumberText::Integer(count) +
-                          (count == 1 ? " row whose hid names" : " rows whose hid names") +
-                          " no household of the households table: no household simulates " +
-                          (count == 1 ? "it. It is " : "them. The first: ") + first + ".",
-                      MessageIcon::Warning);
+        found.Add("hid " + InputKey::FieldText(rows, InputColumns::kPersonHouseholdId) + " (person " +
+                  InputKey::FieldText(rows, InputColumns::kPersonNumber) + ")");
+    found.Post("persons", "hid names no household of the households table", "not simulated");
 }
 
 void CInputDataManager::ReportUnsoundHouseholdIds() {
@@ -357,21 +369,13 @@ void CInputDataManager::ReportUnsoundHouseholdIds() {
     CRecordset rows(m_pDatabase);
     rows.Open("SELECT hid, zone_id FROM households WHERE hid IS NULL OR hid <> ROUND(hid) OR NOT (hid >= 0 AND "
               "hid <= 4294967295) ORDER BY zone_id, hid");
-    long long count = 0;
-    std::string first;
+    RowFindings found;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         long long id;
-        if (WholeHouseholdId(rows, 0, id)) continue;
-        if (static_cast<size_t>(count++) < kFirstShown)
-            first += (first.empty() ? "" : ", ") + InputKey::FieldText(rows, 0) + " (zone_id " +
-                     InputKey::FieldText(rows, 1) + ")";
+        if (!WholeHouseholdId(rows, 0, id))
+            found.Add(InputKey::FieldText(rows, 0) + " (zone_id " + InputKey::FieldText(rows, 1) + ")");
     }
-    if (count == 0) return;
-    MessageSink::Post("The households table holds " + NumberText::Integer(count) +
-                          (count == 1 ? " row whose hid is" : " rows whose hid is") +
-                          " NULL or not a whole number, which no household can be made of: skipped. " +
-                          (count == 1 ? "It is " : "The first, in the order of home zone and id: ") + first + ".",
-                      MessageIcon::Warning);
+    found.Post("households", "hid is NULL or not a whole number, which no household can be made of", "skipped");
 }
 
 double CInputDataManager::ReportUnsoundValue(const CRecordset& row, int field, const std::string& table,

@@ -78,7 +78,7 @@ public:
         const bool one = m_count == 1;
         MessageSink::Post("The " + table + " table holds " + NumberText::Integer(m_count) +
                               (one ? " row whose " : " rows whose ") + what + (one ? ": it is " : ": they are ") +
-                              outcome + (one ? ". It is " : ". The first: ") + m_first + ".",
+                              outcome + (one ? ". The row: " : ". The first: ") + m_first + ".",
                           MessageIcon::Warning);
     }
 

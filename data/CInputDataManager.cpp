@@ -764,16 +764,20 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
 std::vector<int> CInputDataManager::ZoneColumnsOfTheDay(const CPersonObject& person) {
     // A narrower table fails the width check before any household is simulated.
     if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return {};
-    const auto isOne = [&](int column) { return CRecordLine::TruncateToInt(person.GetValue(column)) == 1; };
-    // As the household simulation decides who may go to work or school: an
-    // enrolled child, an employed adult, an enrolled adult.
-    const bool child = person.IsChild();
-    const bool enrolled = child ? person.GetValue(InputColumns::kStudent) == 1.0 : isOne(InputColumns::kStudent);
-    const bool employed = !child && isOne(InputColumns::kEmployed);
-    if (!enrolled && !employed) return {};
+    const auto isSet = [&](int column) { return CRecordLine::TruncateToInt(person.GetValue(column)) != 0; };
+    // Who may go to work or school: an employed adult, a student of any age.
+    const bool student = isSet(InputColumns::kStudent);
+    const bool employed = !person.IsChild() && isSet(InputColumns::kEmployed);
+    if (!student && !employed) return {};
     std::vector<int> columns{person.ActivityZoneColumn()};
-    // A school child is taken to the zone of its school column itself.
-    if (child && columns.front() != InputColumns::kSchoolZone) columns.push_back(InputColumns::kSchoolZone);
+    if (student) {
+        // The commutes of a working student read the school zone too, and a
+        // school child is taken to the zone of its school column itself.
+        columns.push_back(person.SchoolZoneColumn());
+        if (person.IsChild()) columns.push_back(InputColumns::kSchoolZone);
+    }
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
     return columns;
 }
 

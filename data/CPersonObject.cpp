@@ -44,8 +44,12 @@ int CPersonObject::GetActivityZone() const { return CRecordLine::TruncateToInt(G
 int CPersonObject::ActivityZoneColumn() const {
     using namespace InputColumns;
     if (CRecordLine::TruncateToInt(GetValue(kStudent)) == 0) return kWorkZone;
-    if (CRecordLine::TruncateToInt(GetValue(kEmployed)) == 0) return GetValue52() > GetValue6() ? kCollegeZone : kSchoolZone;
+    if (CRecordLine::TruncateToInt(GetValue(kEmployed)) == 0) return SchoolZoneColumn();
     return kWorkZone;
+}
+
+int CPersonObject::SchoolZoneColumn() const {
+    return GetValue52() > GetValue6() ? InputColumns::kCollegeZone : InputColumns::kSchoolZone;
 }
 
 double CPersonObject::GetActivityDuration(int activityType) const {

@@ -197,7 +197,11 @@ void CLOSCache::GetLOSValues(std::vector<double>& values, int column, double tim
     }
     if (!destinations.empty()) rows->CheckColumn(column);
     values.reserve(destinations.size());
-    for (int destination : destinations) values.push_back(rows->Value(m_nOriginZone, destination, column));
+    for (int destination : destinations) {
+        values.push_back(rows->Value(m_nOriginZone, destination, column));
+        if (rows->Find(destination) == nullptr)
+            m_pManager->CountMissingPair(m_pManager->GetLOSTableForLookup(time), m_nOriginZone, destination);
+    }
 }
 
 void CLOSCache::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column,
@@ -237,11 +241,17 @@ void CLOSCache::GetZone2ZoneValues(std::vector<double>& values, int column, cons
     const OriginRows& rows = Zone2ZoneRows();
     if (!destinations.empty()) rows.CheckColumn(column);
     values.reserve(destinations.size());
-    for (int destination : destinations) values.push_back(rows.Value(m_nOriginZone, destination, column));
+    for (int destination : destinations) {
+        double value = 0.0;
+        GetZone2ZoneValue(value, column, destination);
+        values.push_back(value);
+    }
 }
 
 void CLOSCache::GetZone2ZoneValue(double& value, int column, int destination) {
-    value = Zone2ZoneRows().Value(m_nOriginZone, destination, column);
+    const OriginRows& rows = Zone2ZoneRows();
+    value = rows.Value(m_nOriginZone, destination, column);
+    if (rows.Find(destination) == nullptr) m_pManager->CountMissingPair(kZone2ZoneTable, m_nOriginZone, destination);
 }
 
 void CLOSCache::GetAdjacentZones(int zone, std::vector<int>& destinations) {

@@ -5,9 +5,14 @@
 #include "data/CLOSCache.h"
 
 double COriginColumnStore::OriginColumn::Value(int destination) const {
+    const double* value = Find(destination);
+    return value != nullptr ? *value : 0.0;
+}
+
+const double* COriginColumnStore::OriginColumn::Find(int destination) const {
     const auto it = std::lower_bound(byZone.begin(), byZone.end(), destination,
                                      [](const std::pair<int, double>& entry, int zone) { return entry.first < zone; });
-    return it != byZone.end() && it->first == destination ? it->second : 0.0;
+    return it != byZone.end() && it->first == destination ? &it->second : nullptr;
 }
 
 std::unique_ptr<COriginColumnStore::OriginColumn> COriginColumnStore::OriginColumn::FromRows(

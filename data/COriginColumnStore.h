@@ -32,6 +32,8 @@ public:
         bool repeatedDestination = false;
         // The value of a destination; 0.0 without a row.
         double Value(int destination) const;
+        // The value of a destination; null without a row.
+        const double* Find(int destination) const;
         // Made of the rows of one query, in the order read (value, destination).
         static std::unique_ptr<OriginColumn> FromRows(std::vector<std::pair<double, int>> rows);
     };

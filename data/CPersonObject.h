@@ -64,6 +64,11 @@ public:
     // not employed (column 3 non-zero, column 2 zero), whose zone is the larger
     // of columns 6 and 52.
     int GetActivityZone() const;
+    // The column GetActivityZone reads.
+    int ActivityZoneColumn() const;
+    // The school or college zone's column: the one of columns 6 and 52 that
+    // holds the larger zone (6 when they are equal).
+    int SchoolZoneColumn() const;
 
     // Flags 0 to 11 (0: the day includes work or school, 1: goes to school,
     // 2 to 11: activity participations); std::out_of_range for another index.

@@ -32,6 +32,7 @@ CThreadSets::CThreadSets() {
         m_models[i]->SetDataManager(m_managers[i].get());
         m_managers[i]->SetInputMessages(&m_inputMessages);
     }
+    m_inputMessages.SetManagerCount(kThreadCount);
 }
 
 CThreadSets::~CThreadSets() {
@@ -52,6 +53,8 @@ bool CThreadSets::OpenInput(const std::string& connect) {
         MessageSink::Post("Current connection has been closed, select new connection.");
     }
     m_bCountRead = false;
+    m_inputMessages.Clear();
+    m_bInputJustChecked = true;
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->m_pDatabase = m_connections[i].get();
 
     try {
@@ -135,7 +138,12 @@ void CThreadSets::SetDecisions(bool on) {
 void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay) {
     WaitForRun();
     CHouseholdLoop::ResetTraceFile();
-    m_inputMessages.Clear();
+    // What the check on connecting has just reported, the first run does not repeat.
+    if (m_bInputJustChecked)
+        m_inputMessages.ClearCounts();
+    else
+        m_inputMessages.Clear();
+    m_bInputJustChecked = false;
     m_pColumns = std::make_unique<COriginColumnStore>();
     for (auto& manager : m_managers) manager->SetColumnStore(m_pColumns.get());
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
@@ -148,7 +156,10 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
                 start = progress->WaitToStart(i, delay);
             else if (delay.count() > 0)
                 std::this_thread::sleep_for(delay);
-            if (start) models->RunHouseholdLoop();
+            if (start)
+                models->RunHouseholdLoop();
+            else if (models->m_pDataManager)
+                models->m_pDataManager->EndRun();
             if (progress) progress->WorkerReturned(i);
         });
     }

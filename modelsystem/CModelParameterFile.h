@@ -29,6 +29,9 @@ public:
         // Ids that named a walk-mode location model, which the file does not
         // carry, once each in document order.
         std::vector<std::string> walkModelIds;
+        // Models the file can carry but has no element for, in file order:
+        // they keep the parameters they had.
+        std::vector<std::string> missingModels;
         // Why the file was not read: the parser's description, with the byte
         // offset for a file that is not well-formed; empty otherwise.
         std::string error;
@@ -47,7 +50,8 @@ public:
     // names without regard to the case of ASCII letters; elements naming no
     // model are skipped and reported, and so is a file that matches no model
     // at all (the result is still true); elements naming a walk-mode location
-    // model are skipped and reported as models the file does not carry. False,
+    // model are skipped and reported as models the file does not carry; the
+    // models the file could carry but lacks are named in one warning. False,
     // with no model changed and a message, when the file cannot be read or is
     // not well-formed XML (the parser's description and the byte offset) or
     // holds an element that is not sound (the message names it).

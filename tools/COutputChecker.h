@@ -45,7 +45,7 @@ public:
         kTimeBounds,          // no negative time, tours leaving within the day
         kTourCountBounds,     // at most 4 non-worker tours, 2 before-work and 2 work-based
         kNonWorkerTourOrder,  // a non-worker's tours leave in the order of the day
-        kTourOverlap,         // a person's tours do not overlap: each is back before the next leaves
+        kTourOverlap,         // a person's tours do not overlap: each ends by the time the next leaves
         kActivityFlag,        // a stop of activity 0-9 has its person flag set
         kTourVehicleId,       // a driven tour names the driver's vehicle, others -1
         kDropOffAdult,        // the drop-off field of an adult and its escort stop agree

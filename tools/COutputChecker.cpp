@@ -313,6 +313,24 @@ void COutputChecker::CheckTour(const InputPerson& input, const PersonOutput& out
     }
 }
 
+// Taken in the order they leave, each tour of the person arrives at its last
+// stop (home, or work for a commute and a tour from work) no later than the
+// next tour leaves. The day's end is no tour: the last one may end past it.
+void COutputChecker::CheckTourOverlap(const PersonOutput& output) {
+    std::vector<const Tour*> leaving;
+    for (const Tour& tour : output.tours)
+        if (!tour.stops.empty()) leaving.push_back(&tour);
+    std::stable_sort(leaving.begin(), leaving.end(), [](const Tour* a, const Tour* b) {
+        return a->stops.front().f[stop_field::kDeparture] < b->stops.front().f[stop_field::kDeparture];
+    });
+    for (size_t k = 1; k < leaving.size(); ++k) {
+        const Stop& end = leaving[k - 1]->stops.back();
+        const Stop& next = leaving[k]->stops.front();
+        if (Arrival(end.f) > next.f[stop_field::kDeparture])
+            Violate(kTourOverlap, end.text + " arrives after " + next.text + " leaves");
+    }
+}
+
 void COutputChecker::CheckPerson(const InputPerson& input, const InputHousehold* household, PersonOutput& output) {
     const std::string who =
         NumberText::Integer(input.household) + "\t" + NumberText::Integer(input.number) + ": ";
@@ -380,6 +398,7 @@ void COutputChecker::CheckPerson(const InputPerson& input, const InputHousehold*
         }
     }
 
+    CheckTourOverlap(output);
     for (const Tour& tour : output.tours)
         CheckTour(input, output, tour,
                   stream == COutputFileSet::kChildStudents && tour.f[tour_field::kPosition] <= 1.0);

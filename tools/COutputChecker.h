@@ -5,9 +5,10 @@
 // person line, one at-home line and the right pattern line per person, the
 // stop lines of each tour, the activity line of each stop, vehicle indices);
 // the schedules for chaining of zones, activities and times within tours, for
-// the bounds of times and tour counts, for the activity flags of the stops,
-// the tours' vehicle ids and the school escorts. Used by the
-// tolvar-check-output program and by the tests of every region.
+// tours of one person that overlap, for the bounds of times and tour counts,
+// for the activity flags of the stops, the tours' vehicle ids and the school
+// escorts. Used by the tolvar-check-output program and by the tests of every
+// region.
 
 #include "household/COutputFileSet.h"
 
@@ -44,6 +45,7 @@ public:
         kTimeBounds,          // no negative time, tours leaving within the day
         kTourCountBounds,     // at most 4 non-worker tours, 2 before-work and 2 work-based
         kNonWorkerTourOrder,  // a non-worker's tours leave in the order of the day
+        kTourOverlap,         // a person's tours do not overlap: each ends by the time the next leaves
         kActivityFlag,        // a stop of activity 0-9 has its person flag set
         kTourVehicleId,       // a driven tour names the driver's vehicle, others -1
         kDropOffAdult,        // the drop-off field of an adult and its escort stop agree
@@ -151,6 +153,7 @@ private:
                              const std::vector<std::pair<Fields, std::string>>& activities);
     void CheckPerson(const InputPerson& input, const InputHousehold* household, PersonOutput& output);
     void CheckTour(const InputPerson& input, const PersonOutput& output, const Tour& tour, bool childCommute);
+    void CheckTourOverlap(const PersonOutput& output);
     void CheckEscorts(const InputHousehold& household, const std::vector<const InputPerson*>& members);
     void CheckJointTours(const InputHousehold& household, const std::vector<const InputPerson*>& members);
     void CheckVehicles(const InputHousehold& household, const std::vector<VehicleLine>& lines);

@@ -52,6 +52,7 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kTimeBounds, "times not negative, tours leaving within the day"},
     {COutputChecker::kTourCountBounds, "tour counts within their bounds"},
     {COutputChecker::kNonWorkerTourOrder, "non-worker tours in the order of the day"},
+    {COutputChecker::kTourOverlap, "a person's tours do not overlap in time"},
     {COutputChecker::kActivityFlag, "stop activity with its person flag"},
     {COutputChecker::kTourVehicleId, "tour vehicle id"},
     {COutputChecker::kDropOffAdult, "drop-off adult and its escort stop"},

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds Tolvar, makes the bundled sample region
-# (SQLite) and runs the simulation on it headless with the sample model file.
+# Installs what is needed, builds Tolvar, generates the sample region (SQLite,
+# sample-run/region.db) and runs the simulation on it headless with the sample
+# model file; the run's files go to sample-run/output.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash .ci/install-packages

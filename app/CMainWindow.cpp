@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
@@ -93,8 +94,12 @@ void CMainWindow::OnFilePrint() {
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (m_app.CanExit())
-        event->accept();
-    else
+    if (!m_app.CanExit()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The program ends with its main window, whatever other windows (the
+    // message window, a flow chart) are still open.
+    QCoreApplication::exit(0);
 }

@@ -3,7 +3,7 @@
 // Print and About, a status bar and the view. Every menu item and toolbar
 // button carries its command ID; Exit and Print are the window's own, the
 // others go to the application object. The window cannot close while a run
-// is active.
+// is active; closing it (Exit or the close box) ends the program.
 
 #include <QMainWindow>
 

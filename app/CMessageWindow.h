@@ -3,7 +3,9 @@
 // the order they arrive; a text that arrives again is counted on its first
 // line rather than listed again, so ten threads saying the same thing make one
 // line. Workers never wait for it: their messages are queued to the window's
-// thread.
+// thread. Long lines wrap at the window's width, and the window keeps clear of
+// the modal dialog in front (the progress dialog of a run), whose figures it
+// would otherwise hide.
 
 #include <QDialog>
 
@@ -20,9 +22,20 @@ public:
     void Add(const QString& text);
     // The lines as shown: the text, with " (n times)" once it came n > 1 times.
     QStringList Lines() const;
+    QListWidget* List() const { return m_list; }
     void Clear();
 
+    // Where a window of the given frame size goes on the screen so that it
+    // does not overlap `avoid`: beside it on the side with the most room,
+    // made smaller where the room is less than its size. An invalid rectangle
+    // when `avoid` leaves no room on any side.
+    static QRect PlaceClearOf(const QRect& avoid, const QRect& screen, const QSize& size);
+
 private:
+    // Moves the window off the modal dialog in front, and the modal dialogs
+    // below it, when it would overlap them.
+    void KeepClearOf(const QWidget* dialog);
+
     QListWidget* m_list;
     std::map<QString, std::pair<int, int>> m_rows;  // text -> (row, count)
 };

@@ -1,5 +1,7 @@
 #include "app/COutputDLG.h"
 
+#include "platform/MessageSink.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -31,4 +33,15 @@ QString COutputDLG::Folder() const { return QDir::fromNativeSeparators(m_folder-
 void COutputDLG::onBrowse() {
     const QString chosen = QFileDialog::getExistingDirectory(this, "Select a directory", Folder());
     if (!chosen.isEmpty()) m_folder->setText(QDir::toNativeSeparators(chosen));
+}
+
+void COutputDLG::accept() {
+    const QString folder = Folder();
+    if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+        MessageSink::Post("The output folder \"" + QDir::toNativeSeparators(folder).toStdString() +
+                              "\" does not exist and cannot be created.",
+                          MessageIcon::Error);
+        return;
+    }
+    QDialog::accept();
 }

@@ -84,8 +84,10 @@ void CThreadProgressDLG::Poll() {
 
 bool CThreadProgressDLG::ConfirmCancel() {
     if (m_confirm) return m_confirm();
-    return QMessageBox::question(this, "Confirm Cancel", "Are you sure you want to cancel Simulation Run?",
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox question(QMessageBox::NoIcon, "Confirm Cancel", "Are you sure you want to cancel Simulation Run?",
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
 }
 
 void CThreadProgressDLG::onCancelClicked() {

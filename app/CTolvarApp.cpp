@@ -104,9 +104,11 @@ void CTolvarApp::OnModelsLoad() {
     // All ten systems or none: a file that fails leaves every system, the
     // loaded flag and the view as the last good load left them.
     const std::array<CModelSystem*, CThreadSets::kThreadCount> systems = Systems();
+    // One message says both that the load failed and why.
     CModelParameterFile file;
+    file.SetFailuresPosted(false);
     if (!file.LoadXml(*path, std::vector<CModelSystem*>(systems.begin(), systems.end()))) {
-        MessageSink::Post("Problem, model file not loaded properly", MessageIcon::Error);
+        MessageSink::Post("Problem, model file not loaded properly\n" + file.GetLastLoad().failure, MessageIcon::Error);
         return;
     }
     m_bModelLoaded = true;
@@ -158,6 +160,9 @@ void CTolvarApp::OnSimulationRun() {
                           MessageIcon::Error);
         return;
     }
+    // Said here once, before the run's clock starts, rather than by each thread.
+    if (!m_sets.HasOutputNames())
+        MessageSink::Post("No output folder has been chosen with Data > Output, so this run writes no output files.");
     // The threads of the last run have all returned; join them before their
     // state goes.
     m_sets.WaitForRun();

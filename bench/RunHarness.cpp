@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* kProgram = "tolvar-run";
-
 bool PrepareOutputFolder(const std::string& folder, std::string& error) {
     std::error_code code;
     std::filesystem::create_directories(folder, code);
@@ -166,28 +164,29 @@ std::string RunHarness::ColumnReport(const COriginColumnStore::Figures& figures)
 }
 
 int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
+    const CCommandLine commandLine(RunHarnessOptions::Program());
     RunHarnessOptions options;
     if (!options.Parse(arguments)) {
-        err = std::string(kProgram) + ": " + options.Error() + "\n" + RunHarnessOptions::Usage(kProgram);
-        return 2;
+        err = commandLine.WrongText(options.Error());
+        return CCommandLine::kWrongCommandLine;
     }
     if (options.HelpRequested()) {
-        out = RunHarnessOptions::Usage(kProgram);
+        out = commandLine.Help();
         return 0;
     }
     const Result result = options.singleLoop ? RunSingleLoop(options) : Run(options);
     if (!result.error.empty()) {
-        err = std::string(kProgram) + ": " + result.error + "\n";
+        err = commandLine.FailureText(result.error);
         return 1;
     }
     out = Report(result);
     if (options.timers)
         out += ColumnReport(result.columns) + CSectionTimer::ReportTimers();
     if (result.Succeeded()) return 0;
-    err = std::string(kProgram) + ": " + NumberText::Integer(result.failedThreads) + " of " +
-          NumberText::Integer(result.threads) + " threads failed";
+    std::string failure = NumberText::Integer(result.failedThreads) + " of " + NumberText::Integer(result.threads) +
+                          " threads failed";
     if (result.finishedThreads < result.threads)
-        err += ", " + NumberText::Integer(result.threads - result.finishedThreads) + " did not finish";
-    err += "\n";
+        failure += ", " + NumberText::Integer(result.threads - result.finishedThreads) + " did not finish";
+    err = commandLine.FailureText(failure);
     return 1;
 }

@@ -1,7 +1,11 @@
 #pragma once
 // Command line of the tolvar-run harness: the ODBC connect string of the input
 // database, the model-parameter file, the output folder and the sample rate.
-// Kept apart from main() so that its checks can be tested.
+// Kept apart from main() so that its checks can be tested. The options are
+// rows of one table (RunHarnessOptions.cpp): each row names the option, its
+// help and how its value is taken.
+
+#include "platform/CCommandLine.h"
 
 #include "data/COriginColumnStore.h"
 
@@ -11,6 +15,8 @@
 
 class RunHarnessOptions {
 public:
+    static constexpr const char* kProgram = "tolvar-run";
+
     // Parses the arguments that follow the program name. False when they are
     // wrong; Error() then says why. "--help" parses to HelpRequested().
     bool Parse(const std::vector<std::string>& arguments);
@@ -18,7 +24,10 @@ public:
     const std::string& Error() const { return m_error; }
     bool HelpRequested() const { return m_help; }
 
-    static std::string Usage(const std::string& program);
+    // The program's description and options, as CCommandLine uses them.
+    static const CCommandLine::SProgram& Program();
+    // The --help text.
+    static std::string Usage();
 
     std::string connect;   // --connect: ODBC connect string (required)
     std::string model;     // --model: model-parameter file (optional)

@@ -1,5 +1,5 @@
 // tolvar-run: runs a whole simulation without a window, for benchmarks and
-// end-to-end checks. See RunHarnessOptions::Usage.
+// end-to-end checks. See RunHarnessOptions for its command line.
 
 #include "bench/CHarnessMessageSink.h"
 #include "bench/RunHarness.h"
@@ -9,7 +9,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    CHarnessMessageSink sink("tolvar-run");
+    CHarnessMessageSink sink(RunHarnessOptions::kProgram);
     MessageSink::Install(&sink);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string out;

@@ -32,6 +32,7 @@ CHouseholdObject::~CHouseholdObject() { DeletePersons(); }
 
 void CHouseholdObject::AddPerson(const CRecordset& recordset) {
     m_persons.push_back(std::make_unique<CPersonObject>(recordset, this, m_pManager));
+    m_persons.back()->m_nPosition = GetPersonCount();
 }
 
 void CHouseholdObject::DeletePersons() { m_persons.clear(); }
@@ -44,9 +45,13 @@ bool CHouseholdObject::SortPersonsByNumber() {
     };
     std::stable_sort(m_persons.begin(), m_persons.end(),
                      [&](const auto& a, const auto& b) { return key(a) < key(b); });
-    for (int k = 1; k <= GetPersonCount(); ++k)
-        if (m_persons[static_cast<size_t>(k - 1)]->GetPersonNumber() != static_cast<double>(k)) return false;
-    return true;
+    bool oneToN = true;
+    for (int k = 1; k <= GetPersonCount(); ++k) {
+        CPersonObject& person = *m_persons[static_cast<size_t>(k - 1)];
+        person.m_nPosition = k;
+        oneToN = oneToN && person.GetPersonNumber() == static_cast<double>(k);
+    }
+    return oneToN;
 }
 
 long long CHouseholdObject::GetId() const {

@@ -29,10 +29,11 @@ public:
     CHouseholdObject(const CHouseholdObject&) = delete;
     CHouseholdObject& operator=(const CHouseholdObject&) = delete;
 
-    // Appends a member built from the recordset's current row.
+    // Appends a member built from the recordset's current row, at the last position.
     void AddPerson(const CRecordset& recordset);
     // Puts the members in ascending order of person number (column 1), keeping
-    // the read order of equal numbers. True when the numbers are then 1 to n.
+    // the read order of equal numbers, and gives each its new position. True
+    // when the numbers are then 1 to n, that is equal to the positions.
     bool SortPersonsByNumber();
     // Deletes every member (with its pattern) and empties the list.
     void DeletePersons();
@@ -52,7 +53,7 @@ public:
 
     CInputDataManager* GetDataManager() const { return m_pManager; }
 
-    // Member n, 1-based position in the person list; null outside 1..count.
+    // The member at position n (1-based, CPersonObject::GetPosition); null outside 1..count.
     CPersonObject* GetPerson(int n) const;
     int GetPersonCount() const { return static_cast<int>(m_persons.size()); }
     const std::vector<std::unique_ptr<CPersonObject>>& GetPersons() const { return m_persons; }
@@ -100,7 +101,7 @@ public:
     std::vector<CJointActivityRecord> m_jointActivities;  // joint activities of several members
     std::vector<CVehicleRecord> m_vehicles;               // the fleet, written to Vehicles.out in this order
     double m_dAnnualMileage = 0.0;         // last field of every Vehicles.out line
-    std::vector<int> m_personOrder;        // person numbers in the order of the per-person pass
+    std::vector<int> m_personOrder;        // member positions in the order of the per-person pass
     std::vector<std::map<int, int>> m_vehicleUse;  // per vehicle with a driver: start minute -> end minute
     int m_nCurrentJointRecord = 0;         // joint-activity record being arranged or scheduled
 

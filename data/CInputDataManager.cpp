@@ -51,6 +51,41 @@ void ReportDbError(const std::string& text, const DbError& error, MessageIcon re
 // unsigned 32-bit integer.
 constexpr long long kHighestWrittenHouseholdId = 4294967295LL;
 
+// The households rows in the order the id pages cover them. A row without an
+// id has no place in a page; the household count (count(hid)) leaves it out
+// too, so the pages cover exactly the counted rows.
+const std::string kHouseholdOrderQuery = "SELECT hid FROM households WHERE hid IS NOT NULL order by zone_id,hid ASC";
+
+// The id in field `column`: false for NULL, for a value that is not a number
+// and for one that is not a whole number (a household id is never truncated).
+bool WholeHouseholdId(const CRecordset& row, int column, long long& id) {
+    return !row.IsFieldNull(column) && InputKey::FieldToInt64(row, column, id) &&
+           static_cast<double>(id) == row.GetDouble(column);
+}
+
+// The rows a check of a whole table finds, for its one message: how many,
+// and the first few.
+class RowFindings {
+public:
+    void Add(const std::string& row) {
+        if (m_count++ < kFirstShown) m_first += (m_first.empty() ? "" : ", ") + row;
+    }
+    // "The <table> table holds <n> rows whose <what>: they are <outcome>. The first: ..."
+    void Post(const std::string& table, const std::string& what, const std::string& outcome) const {
+        if (m_count == 0) return;
+        const bool one = m_count == 1;
+        MessageSink::Post("The " + table + " table holds " + NumberText::Integer(m_count) +
+                              (one ? " row whose " : " rows whose ") + what + (one ? ": it is " : ": they are ") +
+                              outcome + (one ? ". The row: " : ". The first: ") + m_first + ".",
+                          MessageIcon::Warning);
+    }
+
+private:
+    static constexpr long long kFirstShown = 5;
+    long long m_count = 0;
+    std::string m_first;
+};
+
 // "column_name (position)" of a field of the recordset.
 std::string ColumnText(const CRecordset& row, int column) {
     return row.GetFieldName(column) + " (" + NumberText::Integer(column) + ")";
@@ -212,6 +247,7 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
             }
         }
         if (load && entry[Households] >= 0) FindDuplicateHouseholds();
+        if (load && order.size() == InputTableCount) CheckTableContents();
     } catch (const DbError& error) {
         ReportDbError(failure, error, reportIcon);
         // A load that failed part-way leaves the tables incomplete.
@@ -251,20 +287,20 @@ void CInputDataManager::FindDuplicateHouseholds() {
     std::vector<long long> duplicates;
     {
         CRecordset rows(m_pDatabase);
-        rows.Open("SELECT hid FROM households GROUP BY hid HAVING COUNT(*) > 1 ORDER BY hid");
+        rows.Open("SELECT hid FROM households WHERE hid IS NOT NULL GROUP BY hid HAVING COUNT(*) > 1 ORDER BY hid");
         for (; !rows.IsEOF(); rows.MoveNext()) {
             long long id;
-            if (InputKey::FieldToInt64(rows, 0, id)) duplicates.push_back(id);
+            if (WholeHouseholdId(rows, 0, id)) duplicates.push_back(id);
         }
     }
     if (duplicates.empty()) return;
     // Each is simulated at its first row in the order of the id pages.
     for (long long id : duplicates) m_firstDuplicateRow.emplace(id, -1);
     CRecordset rows(m_pDatabase);
-    rows.Open("SELECT hid FROM households order by zone_id,hid ASC");
+    rows.Open(kHouseholdOrderQuery);
     for (long long position = 0; !rows.IsEOF(); rows.MoveNext(), ++position) {
         long long id;
-        if (!InputKey::FieldToInt64(rows, 0, id)) continue;
+        if (!WholeHouseholdId(rows, 0, id)) continue;
         const auto found = m_firstDuplicateRow.find(id);
         if (found != m_firstDuplicateRow.end() && found->second < 0) found->second = position;
     }
@@ -276,24 +312,98 @@ void CInputDataManager::FindDuplicateHouseholds() {
                           MessageIcon::Warning);
 }
 
-void CInputDataManager::ReportNotANumber(const CRecordset& row, int field, const std::string& table,
-                                         const std::string& key, int tableColumn) {
+bool CInputDataManager::TableHasRows(const std::string& table) {
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT 1 FROM " + table + " LIMIT 1");
+    return !rows.IsEOF();
+}
+
+void CInputDataManager::CheckTableContents() {
+    // VehicleMake is checked as it loads.
+    if (m_zones.empty())
+        throw std::invalid_argument("The input table \"zones\" holds no rows: the households cannot be simulated.");
+    for (const std::string& table : m_losTableNames)
+        if (!TableHasRows(table))
+            throw std::invalid_argument("The level-of-service table \"" + table +
+                                        "\" named in losdir holds no rows: the households cannot be simulated.");
+    if (!TableHasRows("zone2zone"))
+        throw std::invalid_argument("The input table \"zone2zone\" holds no rows: the households cannot be simulated.");
+    const bool noHouseholds = !TableHasRows("households");
+    if (noHouseholds)
+        m_pMessages->PostOnce("empty households",
+                              "The input table \"households\" holds no rows: there is no household to simulate.",
+                              MessageIcon::Warning);
+    m_bNoPersons = !TableHasRows("persons");
+    if (m_bNoPersons)
+        m_pMessages->PostOnce("empty persons",
+                              "The input table \"persons\" holds no rows: every household is simulated without "
+                              "members.",
+                              MessageIcon::Warning);
+    // These two only report: a table they cannot read (a renamed key column)
+    // fails where the simulation reads it, with its own message.
+    try {
+        if (m_pMessages->TakeFirst("unsound household ids")) ReportUnsoundHouseholdIds();
+        if (!noHouseholds && !m_bNoPersons && m_pMessages->TakeFirst("persons of no household"))
+            ReportPersonsOfNoHousehold();
+    } catch (const DbError&) {
+    }
+}
+
+void CInputDataManager::ReportPersonsOfNoHousehold() {
+    CRecordset rows(m_pDatabase);
+    // Columns by position: hid, then the person number.
+    rows.Open("SELECT p.* FROM persons p LEFT JOIN households h ON p.hid = h.hid WHERE h.hid IS NULL ORDER BY 1, 2");
+    RowFindings found;
+    for (; !rows.IsEOF(); rows.MoveNext())
+        found.Add("hid " + InputKey::FieldText(rows, InputColumns::kPersonHouseholdId) + " (person " +
+                  InputKey::FieldText(rows, InputColumns::kPersonNumber) + ")");
+    found.Post("persons", "hid names no household of the households table", "not simulated");
+}
+
+void CInputDataManager::ReportUnsoundHouseholdIds() {
+    // The rows no household can be made of: a NULL id, or one that is not a
+    // whole number (text, a fraction, an infinity). Ids outside the range the
+    // output files hold are named by the thread whose page holds them.
+    CRecordset rows(m_pDatabase);
+    rows.Open("SELECT hid, zone_id FROM households WHERE hid IS NULL OR hid <> ROUND(hid) OR NOT (hid >= 0 AND "
+              "hid <= 4294967295) ORDER BY zone_id, hid");
+    RowFindings found;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        long long id;
+        if (!WholeHouseholdId(rows, 0, id))
+            found.Add(InputKey::FieldText(rows, 0) + " (zone_id " + InputKey::FieldText(rows, 1) + ")");
+    }
+    found.Post("households", "hid is NULL or not a whole number, which no household can be made of", "skipped");
+}
+
+double CInputDataManager::ReportUnsoundValue(const CRecordset& row, int field, const std::string& table,
+                                            const std::string& key, int tableColumn) {
     const std::string column =
         row.GetFieldName(field) + " (" + NumberText::Integer(tableColumn < 0 ? field : tableColumn) + ")";
-    m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(field),
-                          "The input table \"" + table + "\" holds a value that is not a number in column " + column +
-                              ", first at " + key + ": " + InputKey::FieldText(row, field) +
-                              ". Such values read as 0.0.",
+    const std::string where = "\"" + table + "\" holds ";
+    const std::string first = " in column " + column + ", first at " + key + ": " + InputKey::FieldText(row, field);
+    if (row.IsFieldNotANumber(field)) {
+        m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(field),
+                              "The input table " + where + "a value that is not a number" + first +
+                                  ". Such values read as 0.0.",
+                              MessageIcon::Warning);
+        return 0.0;
+    }
+    m_pMessages->PostOnce("infinite " + table + "." + row.GetFieldName(field),
+                          "The input table " + where + "an infinite value" + first +
+                              ". Such values are used as they stand.",
                           MessageIcon::Warning);
+    return row.GetDouble(field);
 }
 
 // Registers the level-of-service column names from the table of the first
 // period. False, with a message, when the directory gives no usable table.
 bool CInputDataManager::LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema) {
     if (m_losDirectory.empty()) {
-        MessageSink::Post("The level-of-service directory (losdir) holds no rows: there is no level-of-service "
-                          "table to read.",
-                          MessageIcon::Error);
+        m_pMessages->PostOnce("empty losdir",
+                              "The level-of-service directory (losdir) holds no rows: there is no level-of-service "
+                              "table to read.",
+                              MessageIcon::Error);
         return false;
     }
     // Every table the directory names must exist before the first household
@@ -319,9 +429,10 @@ bool CInputDataManager::CheckPastedColumnNames(CDataObject& names, const std::st
     names.GetColumnNames(columns);
     for (const std::string& column : columns) {
         if (!IsPlainIdentifier(column)) {
-            MessageSink::Post("The column name \"" + column + "\" of table " + table +
-                                  " is not a plain identifier: the input tables cannot be used.",
-                              MessageIcon::Error);
+            m_pMessages->PostOnce("column name " + table + "." + column,
+                                  "The column name \"" + column + "\" of table " + table +
+                                      " is not a plain identifier: the input tables cannot be used.",
+                                  MessageIcon::Error);
             return false;
         }
     }
@@ -364,12 +475,21 @@ void CInputDataManager::LoadLOSDirectory() {
     rows.Open("SELECT * FROM losdir");
     const int endColumn = rows.FindField("end_t");
     const int nameColumn = rows.FindField("tbname");
-    if (endColumn < 0 || nameColumn < 0) throw DbError("losdir needs the columns end_t and tbname.");
-    std::string name;
-    while (!rows.IsEOF()) {
-        // A value that is not text (a NULL among them) leaves the name of the
-        // previous row.
-        if (rows.IsTextField(nameColumn) && !rows.IsFieldNull(nameColumn)) name = rows.GetText(nameColumn);
+    if (endColumn < 0 || nameColumn < 0)
+        throw std::invalid_argument("The level-of-service directory (losdir) cannot be loaded: it needs the columns "
+                                    "end_t and tbname.");
+    // Rows that serve no time of day, and end times given twice.
+    std::string noPeriod;
+    std::string replaced;
+    for (long long rowNumber = 1; !rows.IsEOF(); ++rowNumber, rows.MoveNext()) {
+        const std::string row = "row " + NumberText::Integer(rowNumber) + " (end_t " +
+                                InputKey::FieldText(rows, endColumn) + ")";
+        // A name that is not text would leave the period without a table of its own.
+        if (!rows.IsTextField(nameColumn) || rows.IsFieldNull(nameColumn))
+            throw std::invalid_argument("The level-of-service directory (losdir) cannot be loaded: column " +
+                                        ColumnText(rows, nameColumn) + " of " + row + " holds " +
+                                        InputKey::FieldText(rows, nameColumn) + ", which is not a table name.");
+        const std::string name = rows.GetText(nameColumn);
         int end;
         if (!InputKey::FieldToInt(rows, endColumn, end))
             throw std::invalid_argument("The level-of-service directory (losdir) cannot be loaded: column " +
@@ -380,20 +500,41 @@ void CInputDataManager::LoadLOSDirectory() {
             throw std::invalid_argument("The level-of-service table name \"" + name +
                                         "\" in losdir is not a plain identifier: the input tables cannot be "
                                         "loaded.");
-        m_losDirectory[end] = name;
-        rows.MoveNext();
+        if (rows.IsFieldNull(endColumn) || end < 0)
+            noPeriod += (noPeriod.empty() ? "" : "; ") + row + " of table \"" + name + "\"";
+        const auto [entry, added] = m_losDirectory.try_emplace(end, name);
+        if (!added) {
+            replaced += (replaced.empty() ? "" : "; ") + std::string("end_t ") + NumberText::Integer(end) + ": \"" +
+                        entry->second + "\" by \"" + name + "\" of " + row;
+            entry->second = name;
+        }
     }
+    if (!noPeriod.empty())
+        m_pMessages->PostOnce("losdir no period",
+                              "The level-of-service directory (losdir) has an end time that is NULL or negative, "
+                              "so its table serves no time of day: " + noPeriod + ".",
+                              MessageIcon::Warning);
+    if (!replaced.empty())
+        m_pMessages->PostOnce("losdir repeated end time",
+                              "The level-of-service directory (losdir) gives an end time more than once; the later "
+                              "row replaces the earlier: " + replaced + ".",
+                              MessageIcon::Warning);
+    m_losTableNames.clear();
+    for (const auto& [endTime, table] : m_losDirectory)
+        if (std::find(m_losTableNames.begin(), m_losTableNames.end(), table) == m_losTableNames.end())
+            m_losTableNames.push_back(table);
 }
 
 void CInputDataManager::LoadZones(const std::string& table) {
     if (!IsPlainIdentifier(table))
         throw std::invalid_argument("The table name \"" + table + "\" is not a plain identifier.");
     m_zones.clear();
+    m_zoneIds.clear();
     CRecordset rows(m_pDatabase);
     rows.Open("SELECT * FROM " + table);
     const int n = rows.GetODBCFieldCount();
     const int zoneColumn = rows.FindField("zid");
-    if (zoneColumn < 0) throw DbError("The zones table needs the column zid.");
+    if (zoneColumn < 0) throw std::invalid_argument("The zones table cannot be loaded: it needs the column zid.");
     for (long long row = 1; !rows.IsEOF(); ++row) {
         int zone;
         if (!InputKey::FieldToInt(rows, zoneColumn, zone))
@@ -407,6 +548,7 @@ void CInputDataManager::LoadZones(const std::string& table) {
                 ReadValue(rows, c, table, [&] { return "zone " + NumberText::Integer(zone); });
         rows.MoveNext();
     }
+    for (const auto& entry : m_zones) m_zoneIds.push_back(entry.first);
 }
 
 void CInputDataManager::LoadVehicleMake(const std::string& table) {
@@ -418,7 +560,8 @@ void CInputDataManager::LoadVehicleMake(const std::string& table) {
     const int n = rows.GetODBCFieldCount();
     const int typeColumn = rows.FindField("type");
     const int ageColumn = rows.FindField("age");
-    if (typeColumn < 0 || ageColumn < 0) throw DbError("The VehicleMake table needs the columns type and age.");
+    if (typeColumn < 0 || ageColumn < 0)
+        throw std::invalid_argument("The VehicleMake table cannot be loaded: it needs the columns type and age.");
     // Rows are grouped as they come; a key already in the table keeps its rows.
     std::vector<std::vector<double>> group;
     int groupKey = 0;
@@ -438,7 +581,14 @@ void CInputDataManager::LoadVehicleMake(const std::string& table) {
         group.push_back(std::move(row));
         rows.MoveNext();
     }
-    if (haveGroup) m_vehicleMake.emplace(groupKey, std::move(group));
+    if (haveGroup) {
+        m_vehicleMake.emplace(groupKey, std::move(group));
+        return;
+    }
+    m_pMessages->PostOnce("empty VehicleMake",
+                          "The input table \"" + table + "\" holds no rows: every vehicle gets make -1, and the "
+                          "variables of its make read 0.0.",
+                          MessageIcon::Warning);
 }
 
 int CInputDataManager::VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber) {
@@ -492,8 +642,8 @@ bool CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
         m_householdIdRecordset.SetDatabase(m_pDatabase);
         m_householdIdRecordset.m_strFilter.clear();
         m_householdIdRecordset.m_strSort.clear();
-        m_householdIdRecordset.Open("SELECT hid FROM households order by zone_id,hid ASC limit " +
-                                    NumberText::Integer(limit) + " offset " + NumberText::Integer(offset));
+        m_householdIdRecordset.Open(kHouseholdOrderQuery + " limit " + NumberText::Integer(limit) + " offset " +
+                                    NumberText::Integer(offset));
         for (long long position = offset; !m_householdIdRecordset.IsEOF(); ++position) {
             long long id;
             if (TakeHouseholdId(m_householdIdRecordset, position, id)) m_householdIds.push_back(id);
@@ -507,13 +657,8 @@ bool CInputDataManager::LoadHouseholdIdPage(unsigned offset, unsigned limit) {
 }
 
 bool CInputDataManager::TakeHouseholdId(const CRecordset& rows, long long position, long long& id) {
-    if (!InputKey::FieldToInt64(rows, 0, id)) {
-        MessageSink::Post("The households row at position " + NumberText::Integer(position) +
-                              " in the order of home zone and id has " + ColumnText(rows, 0) + " = " +
-                              InputKey::FieldText(rows, 0) + ", which is not a household id: skipped.",
-                          MessageIcon::Warning);
-        return false;
-    }
+    // The table load has reported these, all together.
+    if (!WholeHouseholdId(rows, 0, id)) return false;
     if (id < 0 || id > kHighestWrittenHouseholdId) {
         MessageSink::Post("Household " + NumberText::Integer(id) +
                               " has an id outside 0 to 4294967295, which the output files cannot hold: skipped.",
@@ -576,11 +721,15 @@ bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::stri
                               MessageIcon::Warning);
             return false;
         }
+        if (!IsZone(zone)) {
+            PostUnknownZone(row, InputColumns::kHomeZone, "households", zone, idText, "");
+            return false;
+        }
     }
     for (int c = 0; c < n; ++c) {
-        if (!row.IsFieldNotANumber(c)) continue;
-        ReportNotANumber(row, c, "households", "household " + idText);
-        m_pHousehold->SetValue(c, 0.0);
+        const double value = ReadValue(row, c, "households", [&] { return "household " + idText; });
+        // Other values stay as the row made them (the household type's rule among them).
+        if (row.IsFieldNotANumber(c)) m_pHousehold->SetValue(c, value);
     }
     return true;
 }
@@ -599,16 +748,53 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
                           MessageIcon::Warning);
         return false;
     }
-    for (int c = 0; c < n; ++c) {
-        if (!row.IsFieldNotANumber(c)) continue;
-        ReportNotANumber(row, c, "persons", key());
-        person.SetValue(c, 0.0);
+    for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
+    for (int column : ZoneColumnsOfTheDay(person)) {
+        const int zone = CRecordLine::TruncateToInt(person.GetValue(column));
+        // Zero is the data's "no zone" (a member without a school or college zone).
+        if (zone == 0 || IsZone(zone)) continue;
+        PostUnknownZone(row, column, "persons", zone, idText, " for " + key());
+        return false;
     }
     return true;
 }
 
+std::vector<int> CInputDataManager::ZoneColumnsOfTheDay(const CPersonObject& person) {
+    // A narrower table fails the width check before any household is simulated.
+    if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return {};
+    const auto isSet = [&](int column) { return CRecordLine::TruncateToInt(person.GetValue(column)) != 0; };
+    // Who may go to work or school: an employed adult, a student of any age.
+    const bool student = isSet(InputColumns::kStudent);
+    const bool employed = !person.IsChild() && isSet(InputColumns::kEmployed);
+    if (!student && !employed) return {};
+    std::vector<int> columns{person.ActivityZoneColumn()};
+    if (student) {
+        // The commutes of a working student read the school zone too, and a
+        // school child is taken to the zone of its school column itself.
+        columns.push_back(person.SchoolZoneColumn());
+        if (person.IsChild()) columns.push_back(InputColumns::kSchoolZone);
+    }
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    return columns;
+}
+
+bool CInputDataManager::IsZone(int zone) const {
+    // Without a zones table loaded there is nothing to check against.
+    return m_zoneIds.empty() || std::binary_search(m_zoneIds.begin(), m_zoneIds.end(), zone);
+}
+
+void CInputDataManager::PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
+                                        const std::string& idText, const std::string& member) {
+    MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) + " of the " + table +
+                          " table holds zone " + NumberText::Integer(zone) + member +
+                          ", which is not in the zones table.",
+                      MessageIcon::Warning);
+}
+
 void CInputDataManager::CheckPersonCount(const CHouseholdObject& household, const std::string& idText) {
-    if (household.GetColumnCountOfRow() <= InputColumns::kPersonCount) return;
+    // An empty persons table was reported once, when the tables loaded.
+    if (m_bNoPersons || household.GetColumnCountOfRow() <= InputColumns::kPersonCount) return;
     const double declared = household.GetValue(InputColumns::kPersonCount);
     if (declared == static_cast<double>(household.GetPersonCount())) return;
     MessageSink::Post("Household " + idText + ": the households table gives " + NumberText::Shortest(declared) +
@@ -679,10 +865,10 @@ namespace {
 
 // Runs a query of (value, dest_zon) rows and gives the value of each
 // destination of the list in order; a later row of the same destination
-// replaces an earlier one, a destination without a row reads 0.0, and a value
-// that is not a number reads 0.0 after its report (column is its position in
-// the table).
-void ReadValuesByDestination(CInputDataManager& manager, const std::string& table, int column,
+// replaces an earlier one, a destination without a row reads 0.0 and is
+// counted, and a value that is not a number reads 0.0 after its report
+// (column is its position in the table). False when a destination had no row.
+bool ReadValuesByDestination(CInputDataManager& manager, const std::string& table, int column,
                              const std::string& sql, const std::string& filter, int origin,
                              const std::vector<int>& destinations, std::vector<double>& values) {
     CRecordset rows(manager.GetDatabase());
@@ -696,10 +882,18 @@ void ReadValuesByDestination(CInputDataManager& manager, const std::string& tabl
         rows.MoveNext();
     }
     values.reserve(destinations.size());
+    bool all = true;
     for (int destination : destinations) {
         const auto it = found.find(destination);
-        values.push_back(it == found.end() ? 0.0 : it->second);
+        if (it != found.end()) {
+            values.push_back(it->second);
+            continue;
+        }
+        manager.CountMissingPair(table, origin, destination);
+        values.push_back(0.0);
+        all = false;
     }
+    return all;
 }
 
 }  // namespace
@@ -707,12 +901,19 @@ void ReadValuesByDestination(CInputDataManager& manager, const std::string& tabl
 bool CInputDataManager::ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
                                          std::vector<double>& values) {
     if (!m_bLookupMemo) return false;
-    const COriginColumn* held = m_columns.Column(COriginColumnStore::Asker::OtherOrigin, table, column, origin, destinations.size() > 1);
+    const COriginColumn* held =
+        m_columns.Column(COriginColumnStore::Asker::OtherOrigin, table, column, origin, destinations.size() > 1);
     if (held == nullptr) return false;
-    const COriginLayout& layout = m_columns.Layout();
     values.reserve(destinations.size());
-    for (int destination : destinations) values.push_back(held->Value(destination, layout.Position(destination)));
+    for (int destination : destinations) values.push_back(HeldValue(*held, table, origin, destination));
     return true;
+}
+
+double CInputDataManager::HeldValue(const COriginColumn& held, int table, int origin, int destination) {
+    const COriginLayout& layout = m_columns.Layout();
+    if (const double* value = held.Find(destination, layout.Position(destination))) return *value;
+    CountMissingPair(layout.TableName(table), origin, destination);
+    return 0.0;
 }
 
 bool CInputDataManager::ValueFromMemo(int table, int column, int origin, int destination, double& value) {
@@ -751,13 +952,15 @@ void CInputDataManager::GetLOS(std::vector<double>& values, int column, double t
         values.push_back(value);
         return;
     }
+    bool found;
     {
         CTimedSection timing(kLOSQuerySection);
-        ReadValuesByDestination(*this, table, column,
-                                "SELECT " + m_losNames.GetColumnName(column) + ", dest_zon FROM " + table,
-                                DestinationFilter(origin, destinations), origin, destinations, values);
+        found = ReadValuesByDestination(*this, table, column,
+                                        "SELECT " + m_losNames.GetColumnName(column) + ", dest_zon FROM " + table,
+                                        DestinationFilter(origin, destinations), origin, destinations, values);
     }
-    if (destinations.size() == 1) Remember(key, column, origin, destinations.front(), values.front());
+    // A pair without a row is asked again, so that every lookup of it is counted.
+    if (destinations.size() == 1 && found) Remember(key, column, origin, destinations.front(), values.front());
 }
 
 const std::vector<std::pair<double, int>>* CInputDataManager::GetCachedSortedDestinations(int column, double time,
@@ -825,7 +1028,7 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         const COriginColumn* held = m_bLookupMemo ? m_columns.Column(COriginColumnStore::Asker::OtherOrigin, key, column, origin, false)
                            : nullptr;
         if (held != nullptr && !held->HasRepeatedDestination()) {
-            value = held->Value(destination, m_columns.Layout().Position(destination));
+            value = HeldValue(*held, key, origin, destination);
             return;
         }
     } catch (const DbError&) {
@@ -839,8 +1042,11 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
         rows.m_strFilter =
             "orig_zon = " + NumberText::Integer(origin) + " AND dest_zon = " + NumberText::Integer(destination);
         rows.Open("SELECT " + name + " FROM zone2zone");
-        if (!rows.IsEOF())
-            value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
+        if (rows.IsEOF()) {
+            CountMissingPair("zone2zone", origin, destination);
+            return;
+        }
+        value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
         Remember(key, column, origin, destination, value);
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Error);
@@ -865,13 +1071,14 @@ void CInputDataManager::GetZone2ZoneForDestinations(std::vector<double>& values,
         values.push_back(value);
         return;
     }
+    bool found;
     {
         CTimedSection timing(kZone2ZoneListQuerySection);
-        ReadValuesByDestination(*this, "zone2zone", column,
-                                "SELECT " + m_zone2ZoneNames.GetColumnName(column) + " , dest_zon FROM zone2zone",
-                                DestinationFilter(origin, destinations), origin, destinations, values);
+        found = ReadValuesByDestination(
+            *this, "zone2zone", column, "SELECT " + m_zone2ZoneNames.GetColumnName(column) + " , dest_zon FROM zone2zone",
+            DestinationFilter(origin, destinations), origin, destinations, values);
     }
-    if (destinations.size() == 1) Remember(key, column, origin, destinations.front(), values.front());
+    if (destinations.size() == 1 && found) Remember(key, column, origin, destinations.front(), values.front());
 }
 
 void CInputDataManager::GetAdjacentZones(int origin, std::vector<int>& destinations) {
@@ -901,9 +1108,22 @@ void CInputDataManager::ReadCommuteRow(double time, int from, int to, double (&c
     CRecordset rows(m_pDatabase);
     rows.m_strFilter = "orig_zon = " + NumberText::Integer(from) + " AND dest_zon = " + NumberText::Integer(to);
     rows.Open("SELECT * FROM " + table);
-    if (rows.IsEOF()) return;
+    if (rows.IsEOF()) {
+        CountMissingPair(table, from, to);
+        return;
+    }
     const int count = std::min(rows.GetODBCFieldCount(), 14);
     for (int c = 0; c < count; ++c) columns[c] = ReadValue(rows, c, table, [&] { return PairText(from, to); });
+}
+
+void CInputDataManager::CountMissingPair(const std::string& table, int origin, int destination) {
+    // An empty name: the directory names no table at all (the load refuses that).
+    if (!table.empty()) m_missingPairs[table].Add(origin, destination);
+}
+
+void CInputDataManager::EndRun() {
+    m_pMessages->AddMissingPairs(m_missingPairs);
+    m_missingPairs.clear();
 }
 
 namespace {

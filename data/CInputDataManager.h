@@ -20,6 +20,7 @@
 #include "data/CZoneData.h"
 #include "platform/CRecordset.h"
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <string>
@@ -75,19 +76,32 @@ public:
     CInputMessages& GetInputMessages() const { return *m_pMessages; }
 
     // Field `field` of the row: its number, or 0.0 for a value that is not a
-    // number, of which the first of each table and column is reported with
-    // the key that key() gives (made only then). tableColumn is the field's
-    // position in the table when the query picks columns (-1: the same).
+    // number. The first value of each table and column that is not a number,
+    // and the first that is infinite, is reported with the key that key()
+    // gives (made only then); an infinite value is kept, since a number in
+    // its place could turn "unreachable" into "near". tableColumn is the
+    // field's position in the table when the query picks columns (-1: the same).
     template <typename Key>
     double ReadValue(const CRecordset& row, int field, const std::string& table, Key&& key, int tableColumn = -1) {
-        if (!row.IsFieldNotANumber(field)) return row.GetDouble(field);
-        ReportNotANumber(row, field, table, key(), tableColumn);
-        return 0.0;
+        const double value = row.GetDouble(field);
+        if (std::isfinite(value) && !row.IsFieldNotANumber(field)) return value;
+        return ReportUnsoundValue(row, field, table, key(), tableColumn);
     }
-    void ReportNotANumber(const CRecordset& row, int field, const std::string& table, const std::string& key,
-                          int tableColumn = -1);
+    // Reports a value that is not a number (it reads 0.0) or infinite (kept),
+    // once per table and column, and gives what the value reads.
+    double ReportUnsoundValue(const CRecordset& row, int field, const std::string& table, const std::string& key,
+                              int tableColumn = -1);
     // The key of a level-of-service or zone-to-zone row in those reports.
     static std::string PairText(int origin, int destination);
+
+    // Counts a lookup of a zone pair that the table holds no row for: every
+    // lookup path (the cache, the store of origin columns, the database)
+    // calls it. The counts are the thread's own until EndRun.
+    void CountMissingPair(const std::string& table, int origin, int destination);
+    // Hands the run's counts of missing pairs to the input messages (the last
+    // manager of a run posts them) and starts counting afresh. Called once at
+    // the end of every run of the thread, however it ended.
+    void EndRun();
 
     // Fill the in-memory tables; database errors pass to the caller.
     void LoadLOSDirectory();
@@ -125,8 +139,12 @@ public:
 
     // Level-of-service table name of every period, by end time (minutes).
     const std::map<int, std::string>& GetLOSDirectory() const { return m_losDirectory; }
+    // The distinct tables of the directory, in directory order.
+    const std::vector<std::string>& GetLOSTableNames() const { return m_losTableNames; }
     // Zone id -> columns 1 to n-1 of the zone's row.
     const std::map<int, std::vector<double>>& GetZoneTable() const { return m_zones; }
+    // The zone ids, ascending.
+    const std::vector<int>& GetZoneIds() const { return m_zoneIds; }
     // Key type x 10 + age -> the VehicleMake rows of that key (all columns).
     const std::map<int, std::vector<std::vector<double>>>& GetVehicleMakeTable() const { return m_vehicleMake; }
     // The rows of one key; null when the table has none.
@@ -254,7 +272,23 @@ private:
     // Checks of the rows just read; false skips the household.
     bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
     bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
-    static void CheckPersonCount(const CHouseholdObject& household, const std::string& idText);
+    // The persons columns whose zone the member's day may read.
+    static std::vector<int> ZoneColumnsOfTheDay(const CPersonObject& person);
+    // Whether zone is a zone id of the zones table loaded.
+    bool IsZone(int zone) const;
+    void PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
+                         const std::string& idText, const std::string& member);
+    // What the tables hold as a whole, when they load: a level-of-service
+    // table or zone2zone without rows fails the load (std::invalid_argument);
+    // empty households and persons tables, household rows without a usable
+    // id and persons of no household are reported, once per run.
+    void CheckTableContents();
+    bool TableHasRows(const std::string& table);
+    // One message for the households rows whose id is NULL or not a whole number.
+    void ReportUnsoundHouseholdIds();
+    // One message for the persons rows whose hid names no household.
+    void ReportPersonsOfNoHousehold();
+    void CheckPersonCount(const CHouseholdObject& household, const std::string& idText);
     // type x 10 + age of a VehicleMake row; std::invalid_argument when it is none.
     static int VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber);
     // Table columns 0 to 13 of the level-of-service row from -> to at time
@@ -267,12 +301,18 @@ private:
     // origin that is no zone.
     bool ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
                           std::vector<double>& values);
+    // A destination's value in a column held; one without a row is counted and reads 0.0.
+    double HeldValue(const COriginColumn& held, int table, int origin, int destination);
     // A single value of the memo, or false; Remember keeps one read.
     bool ValueFromMemo(int table, int column, int origin, int destination, double& value);
     void Remember(int table, int column, int origin, int destination, double value);
 
     CLookupMemo m_lookupMemo;
     COriginColumnReader m_columns{*this};
+    // The distinct table names of the directory, in directory order.
+    std::vector<std::string> m_losTableNames;
+    // The zone ids, ascending.
+    std::vector<int> m_zoneIds;
     bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
@@ -298,6 +338,10 @@ private:
     // Household ids that occur more than once -> position of their first row
     // in the order of the id pages.
     std::map<long long, long long> m_firstDuplicateRow;
+    // Whether the persons table held no rows when the tables loaded.
+    bool m_bNoPersons = false;
+    // This run's lookups of zone pairs without a row, by table.
+    CInputMessages::MissingPairCounts m_missingPairs;
     CInputMessages m_ownMessages;
     CInputMessages* m_pMessages = &m_ownMessages;
 };

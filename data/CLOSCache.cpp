@@ -191,7 +191,11 @@ void CLOSCache::GetLOSValues(std::vector<double>& values, int column, double tim
     if (destinations.empty()) return;
     Fetch(*rows, column);
     values.reserve(destinations.size());
-    for (int destination : destinations) values.push_back(rows->Value(m_nOriginZone, destination, column));
+    for (int destination : destinations) {
+        values.push_back(rows->Value(m_nOriginZone, destination, column));
+        if (rows->Row(destination) < 0)
+            m_pManager->CountMissingPair(m_pManager->GetLOSTableForLookup(time), m_nOriginZone, destination);
+    }
 }
 
 void CLOSCache::GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column,
@@ -229,13 +233,19 @@ const std::vector<std::pair<double, int>>* CLOSCache::GetSortedDestinations(int 
 void CLOSCache::GetZone2ZoneValues(std::vector<double>& values, int column, const std::vector<int>& destinations) {
     values.clear();
     if (destinations.empty()) return;
-    const OriginRows& rows = Fetch(Zone2ZoneRows(), column);
+    Fetch(Zone2ZoneRows(), column);
     values.reserve(destinations.size());
-    for (int destination : destinations) values.push_back(rows.Value(m_nOriginZone, destination, column));
+    for (int destination : destinations) {
+        double value = 0.0;
+        GetZone2ZoneValue(value, column, destination);
+        values.push_back(value);
+    }
 }
 
 void CLOSCache::GetZone2ZoneValue(double& value, int column, int destination) {
-    value = Fetch(Zone2ZoneRows(), column).Value(m_nOriginZone, destination, column);
+    const OriginRows& rows = Fetch(Zone2ZoneRows(), column);
+    value = rows.Value(m_nOriginZone, destination, column);
+    if (rows.Row(destination) < 0) m_pManager->CountMissingPair(kZone2ZoneTable, m_nOriginZone, destination);
 }
 
 void CLOSCache::GetAdjacentZones(int zone, std::vector<int>& destinations) {

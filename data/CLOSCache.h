@@ -85,7 +85,8 @@ public:
     // period's table. Each first empties its output list(s).
 
     // Column `column` of the level-of-service table of `time` for each
-    // destination, in list order; 0.0 for a destination without a row.
+    // destination, in list order; 0.0 for a destination without a row (the
+    // manager counts it, as every lookup of a missing pair).
     void GetLOSValues(std::vector<double>& values, int column, double time, const std::vector<int>& destinations);
     // Every destination of the table of `time` with its value of `column`,
     // ascending by value and, for equal values, by destination.
@@ -95,9 +96,9 @@ public:
     // the table holds no destination.
     const std::vector<std::pair<double, int>>* GetSortedDestinations(int column, double time);
     // Column `column` of zone2zone for each destination, in list order; 0.0
-    // for a destination without a row.
+    // for a destination without a row (counted, as above).
     void GetZone2ZoneValues(std::vector<double>& values, int column, const std::vector<int>& destinations);
-    // One zone2zone value; 0.0 for a destination without a row.
+    // One zone2zone value; 0.0 for a destination without a row (counted).
     void GetZone2ZoneValue(double& value, int column, int destination);
     // The zone2zone destinations whose column 2 equals 1.0, ascending.
     void GetAdjacentZones(int zone, std::vector<int>& destinations);

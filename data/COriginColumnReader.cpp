@@ -44,17 +44,12 @@ void COriginColumnReader::Reset() {
 
 const COriginLayout& COriginColumnReader::Layout() {
     if (m_pLayout) return *m_pLayout;
-    std::vector<int> zones;
-    for (const auto& entry : m_manager.GetZoneTable()) zones.push_back(entry.first);
-    std::vector<std::string> tables;
-    for (const auto& [endTime, table] : m_manager.GetLOSDirectory())
-        if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);
     std::vector<std::string> losColumns;
     std::vector<std::string> zone2ZoneColumns;
     m_manager.GetLOSNames().GetColumnNames(losColumns);
     m_manager.GetZone2ZoneNames().GetColumnNames(zone2ZoneColumns);
-    m_pLayout = std::make_unique<COriginLayout>(std::move(zones), std::move(tables), std::move(losColumns),
-                                                std::move(zone2ZoneColumns));
+    m_pLayout = std::make_unique<COriginLayout>(m_manager.GetZoneIds(), m_manager.GetLOSTableNames(),
+                                                std::move(losColumns), std::move(zone2ZoneColumns));
     return *m_pLayout;
 }
 

@@ -3,6 +3,7 @@
 #include "data/CCommuteLOSRecord.h"
 #include "data/CInputDataManager.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "data/InputKey.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/COutputFileSet.h"
@@ -38,10 +39,17 @@ long long CPersonObject::GetHouseholdId() const {
     return id;
 }
 
-int CPersonObject::GetActivityZone() const {
-    if (CRecordLine::TruncateToInt(GetValue(3)) == 0) return CRecordLine::TruncateToInt(GetValue(5));
-    if (CRecordLine::TruncateToInt(GetValue(2)) == 0) return std::max(GetValue6(), GetValue52());
-    return CRecordLine::TruncateToInt(GetValue(5));
+int CPersonObject::GetActivityZone() const { return CRecordLine::TruncateToInt(GetValue(ActivityZoneColumn())); }
+
+int CPersonObject::ActivityZoneColumn() const {
+    using namespace InputColumns;
+    if (CRecordLine::TruncateToInt(GetValue(kStudent)) == 0) return kWorkZone;
+    if (CRecordLine::TruncateToInt(GetValue(kEmployed)) == 0) return SchoolZoneColumn();
+    return kWorkZone;
+}
+
+int CPersonObject::SchoolZoneColumn() const {
+    return GetValue52() > GetValue6() ? InputColumns::kCollegeZone : InputColumns::kSchoolZone;
 }
 
 double CPersonObject::GetActivityDuration(int activityType) const {

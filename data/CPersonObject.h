@@ -46,6 +46,12 @@ public:
     // Typed column accessors; int accessors truncate toward zero.
     long long GetHouseholdId() const;                        // column 0
     double GetPersonNumber() const { return GetValue(1); }   // column 1
+    // 1-based position in the household's person list, which the loop orders by
+    // column 1. Member sets of joint activities, primary drivers and the
+    // schedule order count members by position; column 1 is the number written
+    // to the output and the one the reseed keys read. The two differ when a
+    // household's numbers are not 1 to n. 0 for a person of no household.
+    int GetPosition() const { return m_nPosition; }
     double GetValue2() const { return GetValue(2); }         // employed
     double GetValue3() const { return GetValue(3); }         // student
     double GetValue14() const { return GetValue(14); }
@@ -58,6 +64,11 @@ public:
     // not employed (column 3 non-zero, column 2 zero), whose zone is the larger
     // of columns 6 and 52.
     int GetActivityZone() const;
+    // The column GetActivityZone reads.
+    int ActivityZoneColumn() const;
+    // The school or college zone's column: the one of columns 6 and 52 that
+    // holds the larger zone (6 when they are equal).
+    int SchoolZoneColumn() const;
 
     // Flags 0 to 11 (0: the day includes work or school, 1: goes to school,
     // 2 to 11: activity participations); std::out_of_range for another index.
@@ -105,6 +116,9 @@ protected:
     std::vector<std::string>& ColumnNameArray() const override;
 
 private:
+    // The household keeps the position up to date as it adds and orders members.
+    friend class CHouseholdObject;
+    int m_nPosition = 0;
     std::vector<double> m_values;
     std::unique_ptr<CPattern> m_pPattern;
     std::array<std::uint8_t, kFlagCount> m_flags{};

@@ -182,8 +182,8 @@ public:
 
     // Steps of the pass on one member (public so that they can be run alone).
     // The schedule order: members with a vehicle, then those without, each in
-    // person order, as 1-based positions (the person numbers, once the loader
-    // has put the persons in number order); one empty vehicle-use entry per
+    // person order, as 1-based positions in the person list (which the loader
+    // has put in person-number order); one empty vehicle-use entry per
     // member with a vehicle.
     static void OrderPersonsForSchedule(CHouseholdObject& household);
     // Gives the last stop of each tour of the person's pattern the time spent

@@ -284,8 +284,7 @@ void CHouseholdCoordinator::SimulateJointTourVehicles() {
 void CHouseholdCoordinator::CollectPersonJointActivities(CPersonObject* person, CHouseholdObject* household,
                                                          CModelSystem* models, CHouseholdCoordinator* simulator) {
     if (person == nullptr || household == nullptr || person->GetPattern() == nullptr) return;
-    const int number = static_cast<int>(decision_key::Pid(*person));
     const bool takesPart = std::any_of(household->m_jointActivities.begin(), household->m_jointActivities.end(),
-                                       [&](const CJointActivityRecord& r) { return r.IsParticipant(number); });
+                                       [&](const CJointActivityRecord& r) { return r.IsParticipant(*person); });
     if (takesPart) person->GetPattern()->AddJointActivityTours(person, household, models, simulator);
 }

@@ -61,6 +61,9 @@ struct ExtraTour {
     // count its clamp is read with.
     int homeStayModelTour = 1;
     int homeStayTourCount = 1;
+    // The tour is not made when its home stay fills its whole window: before
+    // the fixed tour it would leave when that tour leaves and take no time.
+    bool dropWithoutWindow = false;
 };
 
 // The independent-tour decision, drawn for a person with activities of their
@@ -77,7 +80,8 @@ bool DecideExtraTour(CModelSystem& models, CHouseholdObject& household, CPersonO
 
 // Adds one tour of the person's own to the pattern and makes it whole: mode,
 // stops, home stay within the window, the stops and the leg home. Returns the
-// tour and the minute the person is back home.
+// tour and the minute the person is back home; null, with the tour removed
+// again, when it is to be dropped without a window (the draws made stand).
 CTour* BuildExtraTour(const ExtraTour& spec, CNWPattern& pattern, CPersonObject& person, CHouseholdObject& household,
                       CModelSystem& models, CHouseholdCoordinator& simulator, std::vector<int>& closedModes,
                       double& backHome) {
@@ -111,6 +115,10 @@ CTour* BuildExtraTour(const ExtraTour& spec, CNWPattern& pattern, CPersonObject&
         schedule_bounds::ExpMinutes(models.HomeStayDurationBeforeTour(spec.homeStayModelTour).Predict(&tour));
     double stay = std::floor(tour.ClampHomeStay(predicted, spec.homeStayTourCount));
     stay = std::min(stay, std::max(0.0, spec.window));
+    if (spec.dropWithoutWindow && spec.window - stay <= 0.0) {
+        pattern.RemoveLastTour();
+        return nullptr;
+    }
     tour.SetPreTourTime(stay);
     tour.SetWindowLength(spec.window - stay);
 
@@ -149,7 +157,7 @@ void CHouseholdCoordinator::SimulateNonWorkerTours(CPersonObject* person, CHouse
     const std::uint32_t pid = Pid(*person);
     int jointActivities = 0;
     for (const CJointActivityRecord& record : household->m_jointActivities)
-        if (record.IsParticipant(static_cast<int>(pid))) ++jointActivities;
+        if (record.IsParticipant(*person)) ++jointActivities;
     const bool picksUp = person->m_bPicksUpChildren == 1;
     if (!picksUp && jointActivities == 0) {
         pattern->Simulate(person, models, household, simulator);
@@ -181,12 +189,14 @@ void CHouseholdCoordinator::SimulateNonWorkerTours(CPersonObject* person, CHouse
             spec.modeKey = 2 * pid + 2;
             spec.homeStayModelTour = 1;
             spec.homeStayTourCount = 2;
+            spec.dropWithoutWindow = true;
             double backHome = 0.0;
-            BuildExtraTour(spec, *pattern, *person, *household, *models, *simulator, m_closedModes, backHome);
             // The fixed tour now waits at home from this tour's return; its
-            // departure stands.
-            fixed->SetWindowStart(backHome);
-            fixed->SetPreTourTime(std::max(0.0, FirstDeparture(*fixed) - backHome));
+            // departure stands. Without the tour it keeps its window.
+            if (BuildExtraTour(spec, *pattern, *person, *household, *models, *simulator, m_closedModes, backHome)) {
+                fixed->SetWindowStart(backHome);
+                fixed->SetPreTourTime(std::max(0.0, FirstDeparture(*fixed) - backHome));
+            }
         }
     }
 

@@ -62,6 +62,26 @@ void ReportException(const char* detail) {
 // in this run (the warning is given once per run, by whichever thread meets it).
 std::atomic<bool> g_personNumbersWarned{false};
 
+std::string ThreadLabel(int threadIndex) {
+    return "Thread " + NumberText::Integer(static_cast<long long>(threadIndex) + 1);
+}
+
+// The paths of the streams the test picks, in index order, joined by commas.
+std::string PathsOf(const COutputFileSet& streams, bool (COutputFileSet::*picked)(int) const) {
+    std::string paths;
+    for (int k = 0; k < COutputFileSet::kStreamCount; ++k)
+        if ((streams.*picked)(k)) paths += (paths.empty() ? "" : ", ") + streams.GetPath(k);
+    return paths;
+}
+
+// A named file whose lines the thread cannot do without did not open; only
+// the NOGO lines may be lost.
+bool OpenFailureFailsThread(const COutputFileSet& streams) {
+    for (int k = 0; k < COutputFileSet::kStreamCount; ++k)
+        if (k != COutputFileSet::kNogo && streams.OpenFailed(k)) return true;
+    return false;
+}
+
 }  // namespace
 
 CHouseholdLoop::CHouseholdLoop(CModelSystem& models) : m_models(models) {}
@@ -99,19 +119,26 @@ bool CHouseholdLoop::SampleHousehold(double rate) {
     return static_cast<double>(DrawSampleInteger()) < rate * 32767.0;
 }
 
-std::string CHouseholdLoop::ClosedFilesMessage(const COutputFileSet& streams, int threadIndex) {
-    const std::vector<int> closed = streams.ClosedStreams();
-    if (closed.empty()) return {};
-    std::string text = "Thread " + NumberText::Integer(static_cast<long long>(threadIndex) + 1) +
-                       ": these output files could not be opened:";
-    for (size_t i = 0; i < closed.size(); ++i) {
-        const std::string& path = streams.GetPath(closed[i]);
-        text += (i == 0 ? " " : ", ") + (path.empty() ? std::string("(no name)") : path);
-    }
-    text += streams.IsOutputEnabled()
-                ? ". The households are simulated and written; the lines of the files named are lost."
-                : ". The households are simulated, but no person, schedule or vehicle line is written.";
-    return text;
+std::string CHouseholdLoop::UnopenedFilesMessage(const COutputFileSet& streams, int threadIndex) {
+    const std::string paths = PathsOf(streams, &COutputFileSet::OpenFailed);
+    if (paths.empty()) return {};
+    return ThreadLabel(threadIndex) + ": these output files could not be opened: " + paths +
+           (OpenFailureFailsThread(streams)
+                ? ". The thread fails without simulating its households."
+                : ". The households are simulated and written; the lines of the files named are lost.");
+}
+
+std::string CHouseholdLoop::UnwrittenFilesMessage(const COutputFileSet& streams, int threadIndex) {
+    const std::string paths = PathsOf(streams, &COutputFileSet::HasWriteError);
+    if (paths.empty()) return {};
+    return ThreadLabel(threadIndex) + ": these output files could not be written completely: " + paths +
+           ". The thread fails.";
+}
+
+bool CHouseholdLoop::CloseStreams(COutputFileSet& streams) const {
+    if (streams.Close()) return true;
+    MessageSink::Post(UnwrittenFilesMessage(streams, m_models.m_nThreadIndex), MessageIcon::Error);
+    return false;
 }
 
 void CHouseholdLoop::Run() {
@@ -145,11 +172,18 @@ void CHouseholdLoop::Run() {
         return;
     }
 
+    // Without output names (no output folder chosen) the households are
+    // simulated and nothing is written; the run has said so once.
     COutputFileSet streams;
     streams.Open(std::vector<std::string>(m_models.m_outputFileNames.begin(), m_models.m_outputFileNames.end()));
     const bool outputEnabled = streams.IsOutputEnabled();
-    const std::string closedFiles = ClosedFilesMessage(streams, thread);
-    if (!closedFiles.empty()) MessageSink::Post(closedFiles, MessageIcon::Warning);
+    const std::string unopened = UnopenedFilesMessage(streams, thread);
+    if (OpenFailureFailsThread(streams)) {
+        MessageSink::Post(unopened, MessageIcon::Error);
+        reportFinished(true);
+        return;
+    }
+    if (!unopened.empty()) MessageSink::Post(unopened, MessageIcon::Warning);
 
     if (progress) {
         progress->StartClock();
@@ -173,14 +207,14 @@ void CHouseholdLoop::Run() {
         manager->ReleaseHousehold();
         manager->ClearLOSCaches();
         manager->CloseHouseholdRecordset();
+        CloseStreams(streams);
         MessageSink::Post("simulation cancelled");
-        return;  // the stream block closes the files
+        return;
     }
+    // Lines lost on the way to the disk fail the thread as surely as files
+    // that never opened, so the files are closed before the thread reports.
+    if (!CloseStreams(streams)) outcome = Outcome::Failed;
     reportFinished(outcome == Outcome::Failed);
-    if (!streams.Close())
-        MessageSink::Post("Thread " + NumberText::Integer(static_cast<long long>(thread) + 1) +
-                              ": an output file could not be written completely.",
-                          MessageIcon::Error);
     manager->CloseHouseholdRecordset();
 }
 
@@ -199,6 +233,9 @@ CHouseholdLoop::Outcome CHouseholdLoop::ProcessPage(COutputFileSet& streams, boo
         if (!SampleHousehold(rate)) continue;
         if (progress && !progress->UpdateProgress(thread)) return Outcome::Cancelled;
         SimulateOne(*household, streams, outputEnabled);
+        // A stream that failed stays failed: the households after it would be
+        // simulated for nothing.
+        if (streams.HasWriteErrors()) return Outcome::Failed;
     }
     return Outcome::Finished;
 }

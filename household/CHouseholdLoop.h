@@ -21,9 +21,11 @@ public:
     explicit CHouseholdLoop(CModelSystem& models);
 
     // Runs the loop over the thread's page of households. Every way out but a
-    // cancel reports the thread finished exactly once (as failed when the
-    // tables did not load, households or persons lack a column the simulation
-    // reads, or an exception ended the loop).
+    // cancel reports the thread finished exactly once, after its output files
+    // are closed (as failed when the tables did not load, households or
+    // persons lack a column the simulation reads, a named output file other
+    // than "NOGO.out" did not open, an output file could not be written
+    // completely, or an exception ended the loop).
     void Run();
 
     // Empties the trace file and re-arms the once-per-run warnings. Called once
@@ -40,14 +42,21 @@ public:
     // skipped when it is at least rate x 32767.
     bool SampleHousehold(double rate);
 
-    // The message posted when output files of a thread did not open: the
-    // paths of the closed streams ("(no name)" for a stream without a path),
-    // and what is then not written. Empty when every stream is open.
-    static std::string ClosedFilesMessage(const COutputFileSet& streams, int threadIndex);
+    // The message posted when named output files of a thread did not open:
+    // their paths, and whether the thread fails (any file but "NOGO.out") or
+    // only the NOGO lines are lost. Empty when every named file opened; a
+    // stream without a name is no failure (the run was given no output files).
+    static std::string UnopenedFilesMessage(const COutputFileSet& streams, int threadIndex);
+    // The message posted when opened output files could not be written
+    // completely: their paths. Empty when every write succeeded.
+    static std::string UnwrittenFilesMessage(const COutputFileSet& streams, int threadIndex);
 
 private:
     enum class Outcome { Finished, Cancelled, Failed };
     Outcome ProcessPage(COutputFileSet& streams, bool outputEnabled);
+    // Flushes and closes the streams; false, with the files named, when one
+    // could not be written completely.
+    bool CloseStreams(COutputFileSet& streams) const;
     void SimulateOne(CHouseholdObject& household, COutputFileSet& streams, bool outputEnabled);
     static void Trace(long long householdId);
     // Puts the household's persons in person-number order, so that a person's

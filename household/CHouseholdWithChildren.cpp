@@ -316,10 +316,9 @@ void CHouseholdWithChildren::DecideChildIndependentActivity() {
 void CHouseholdWithChildren::FindChildInJointActivity() {
     if (m_pHouseholdObject == nullptr || m_pModelSystem == nullptr) return;
     for (const auto& person : m_pHouseholdObject->GetPersons()) {
-        const int number = static_cast<int>(Pid(*person));
         bool joint = false;
         for (const CJointActivityRecord& record : m_pHouseholdObject->m_jointActivities)
-            joint = joint || record.IsParticipant(number);
+            joint = joint || record.IsParticipant(*person);
         CPattern* pattern = person->GetPattern();
         if (!person->IsChild() || joint || pattern == nullptr) continue;
         Reseed(*m_pModelSystem, *m_pHouseholdObject, 3 * Pid(*person) + 1);

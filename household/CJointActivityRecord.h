@@ -5,11 +5,15 @@
 // record; joint travel, joint-activity scheduling and the joint-tour vehicle
 // choice complete it. Held by value in the household's list of joint activities.
 //
-// Member sets are indexed by person number: entry i stands for the member with
-// person number i + 1.
+// Member sets are indexed by position in the household's person list: entry i
+// stands for the member at position i + 1 (CPersonObject::GetPosition), whatever
+// its person number (column 1). Ask about a member through the overloads that
+// take the person, so that a number can never stand in for a position.
 
 #include <cstddef>
 #include <vector>
+
+class CPersonObject;
 
 class CJointActivityRecord {
 public:
@@ -24,16 +28,24 @@ public:
     // Number of participants.
     int GetParticipantCount() const;
 
-    // Membership by person number (1-based). A person number outside the
-    // household is in neither set; setting it throws std::out_of_range.
-    bool IsParticipant(int personNumber) const;
-    void SetParticipant(int personNumber, bool takesPart);
-    bool TravelsApart(int personNumber) const;
-    void SetTravelsApart(int personNumber, bool apart);
+    // Membership by position (1-based), for walks over the person list. A
+    // position outside the household is in neither set; setting it throws
+    // std::out_of_range.
+    bool IsParticipant(int position) const;
+    void SetParticipant(int position, bool takesPart);
+    bool TravelsApart(int position) const;
+    void SetTravelsApart(int position, bool apart);
+    // The same for a member in hand, by the member's position.
+    bool IsParticipant(const CPersonObject& person) const;
+    bool TravelsApart(const CPersonObject& person) const;
+    void SetTravelsApart(const CPersonObject& person, bool apart);
 
-    // The member's mark by person number; std::out_of_range outside the household.
-    int GetPersonMark(int personNumber) const;
-    void SetPersonMark(int personNumber, int mark);
+    // The member's mark, by position or for a member in hand; std::out_of_range
+    // outside the household.
+    int GetPersonMark(int position) const;
+    void SetPersonMark(int position, int mark);
+    int GetPersonMark(const CPersonObject& person) const;
+    void SetPersonMark(const CPersonObject& person, int mark);
 
     // 1-based position of the record in the household's list; 0 until numbered.
     int m_nId = 0;
@@ -58,7 +70,7 @@ public:
     int m_nVehicle = -1;
 
 private:
-    // Index of a person number in the member sets; -1 outside them.
-    int IndexOf(int personNumber) const;
-    std::size_t CheckedIndex(int personNumber) const;
+    // Index of a position in the member sets; -1 outside them.
+    int IndexOf(int position) const;
+    std::size_t CheckedIndex(int position) const;
 };

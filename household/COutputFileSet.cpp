@@ -59,6 +59,7 @@ void COutputFileSet::Open(const std::vector<std::string>& names) {
         m_paths[static_cast<size_t>(k)] = nameIndex < names.size() ? names[nameIndex] : std::string();
         const std::string& path = m_paths[static_cast<size_t>(k)];
         if (!path.empty()) stream.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+        m_openFailed[static_cast<size_t>(k)] = !path.empty() && !stream.is_open();
     }
 }
 
@@ -76,6 +77,8 @@ std::vector<int> COutputFileSet::ClosedStreams() const {
         if (!IsOpen(k)) closed.push_back(k);
     return closed;
 }
+
+bool COutputFileSet::OpenFailed(int stream) const { return m_openFailed[Index(stream)]; }
 
 const std::string& COutputFileSet::GetPath(int stream) const { return m_paths[Index(stream)]; }
 

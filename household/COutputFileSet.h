@@ -59,6 +59,9 @@ public:
     bool IsOutputEnabled() const;
     // The streams that did not open, in index order.
     std::vector<int> ClosedStreams() const;
+    // The last Open was given a name for the stream and could not open it
+    // (a stream without a name is not a failure).
+    bool OpenFailed(int stream) const;
     // The path stream k was opened from (empty when none was given).
     const std::string& GetPath(int stream) const;
 
@@ -85,4 +88,5 @@ private:
     std::array<std::ofstream, kStreamCount> m_streams;
     std::array<std::string, kStreamCount> m_paths;
     std::array<bool, kStreamCount> m_writeFailed{};
+    std::array<bool, kStreamCount> m_openFailed{};
 };

@@ -19,8 +19,10 @@ public:
     // Called before each sampled household; false means the run was
     // cancelled and the worker must stop.
     virtual bool UpdateProgress(int threadIndex) = 0;
-    // Called once when the worker's loop ends; failed is true when its tables
-    // did not load or an exception ended the loop.
+    // Called once when the worker's loop ends, after its output files are
+    // closed; failed is true when its tables did not load, its output files
+    // did not open or could not be written completely, or an exception ended
+    // the loop.
     virtual void ThreadFinished(int threadIndex, bool failed) = 0;
 
     // The worker's start delay, before its loop begins: false when the run was

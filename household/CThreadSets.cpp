@@ -32,6 +32,7 @@ CThreadSets::CThreadSets() : m_nColumnBudget(COriginColumnStore::kDefaultBudget)
         m_models[i]->SetDataManager(m_managers[i].get());
         m_managers[i]->SetInputMessages(&m_inputMessages);
     }
+    m_inputMessages.SetManagerCount(kThreadCount);
 }
 
 CThreadSets::~CThreadSets() {
@@ -52,6 +53,8 @@ bool CThreadSets::OpenInput(const std::string& connect) {
         MessageSink::Post("Current connection has been closed, select new connection.");
     }
     m_bCountRead = false;
+    m_inputMessages.Clear();
+    m_bInputJustChecked = true;
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->m_pDatabase = m_connections[i].get();
 
     try {
@@ -117,6 +120,13 @@ void CThreadSets::SetOutputFolder(const std::string& folder) {
     for (int i = 0; i < kThreadCount; ++i) SetDefaultOutputNames(*m_models[i], folder, i);
 }
 
+bool CThreadSets::HasOutputNames() const {
+    for (const auto& models : m_models)
+        for (const std::string& name : models->m_outputFileNames)
+            if (!name.empty()) return true;
+    return false;
+}
+
 void CThreadSets::SetSampleRate(double rate) {
     for (auto& models : m_models) models->SetSampleRate(rate);
 }
@@ -128,7 +138,12 @@ void CThreadSets::SetDecisions(bool on) {
 void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay) {
     WaitForRun();
     CHouseholdLoop::ResetTraceFile();
-    m_inputMessages.Clear();
+    // What the check on connecting has just reported, the first run does not repeat.
+    if (m_bInputJustChecked)
+        m_inputMessages.ClearCounts();
+    else
+        m_inputMessages.Clear();
+    m_bInputJustChecked = false;
     // The managers move to the new store before the last run's store goes.
     auto columns = std::make_unique<COriginColumnStore>(m_nColumnBudget);
     for (auto& manager : m_managers) manager->SetColumnStore(columns.get());
@@ -144,7 +159,10 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
                 start = progress->WaitToStart(i, delay);
             else if (delay.count() > 0)
                 std::this_thread::sleep_for(delay);
-            if (start) models->RunHouseholdLoop();
+            if (start)
+                models->RunHouseholdLoop();
+            else
+                manager->EndRun();
             // The other threads may free the columns this one last held.
             manager->LeaveColumnStore();
             if (progress) progress->WorkerReturned(i);

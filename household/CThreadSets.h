@@ -61,13 +61,16 @@ public:
     // Adults, Children, ChildStudents, workers, nonworkers, tours, stops,
     // activity, NOGO, Vehicles) in the folder, each followed by the thread number.
     void SetOutputFolder(const std::string& folder);
+    // Whether any thread has an output name: without one a run writes nothing.
+    bool HasOutputNames() const;
     void SetSampleRate(double rate);
     // The benchmark switch of every model system (CModelSystem::SetDecisions).
     void SetDecisions(bool on);
 
     // Starts the ten household loops, thread i after (i + 1) x startDelay, and
     // returns at once; WaitForRun joins them. The run reports unsound input
-    // afresh, each finding once for all threads.
+    // afresh, each finding once for all threads (the first run after
+    // OpenInput leaves out what the table check there has reported).
     void StartRun(CRunProgress* progress, std::chrono::milliseconds startDelay);
     void WaitForRun();
 
@@ -91,6 +94,8 @@ private:
     std::vector<std::thread> m_workers;
     // Messages about unsound input, posted once per run for all ten threads.
     CInputMessages m_inputMessages;
+    // Whether no run has started since the last OpenInput.
+    bool m_bInputJustChecked = false;
     bool m_bInputLoaded = false;
     bool m_bCountRead = false;
     long m_nHouseholdCount = 0;

@@ -16,6 +16,6 @@ public:
     int m_group = 0;
     // Position of the chosen make among the make rows of the vehicle's key; -1 until chosen.
     int m_make = -1;
-    // Person number (1-based) of the primary driver; -1 until chosen.
+    // Position (1-based) of the primary driver in the person list; -1 until chosen.
     int m_primaryDriver = -1;
 };

@@ -7,7 +7,6 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
-#include "data/CRecordLine.h"
 #include "data/LOSColumns.h"
 #include "household/CCurrentPersonScope.h"
 #include "household/CHouseholdCoordinator.h"
@@ -48,11 +47,6 @@ constexpr int kChildRideToSchool = 15;
 constexpr int kAtWork = 17;
 constexpr int kAtHome = 18;
 constexpr int kAtSchool = 19;
-
-int PersonNumber(const CPersonObject& person)
-{
-    return CRecordLine::TruncateToInt(person.GetPersonNumber());
-}
 
 int SchoolZone(const CPersonObject& person)
 {
@@ -164,7 +158,6 @@ void CWorkCommute::SimulateWorkToHome(CPersonObject& person, CHouseholdObject& h
     if (pattern == nullptr)
         return;
     CCurrentPersonScope current(&m_simulator, &person);
-    const int personNumber = PersonNumber(person);
     const int home = household.GetHomeZone();
     const double workStart = pattern->GetWorkStart();
     const double workEnd = workStart + pattern->GetWorkDuration();
@@ -172,7 +165,7 @@ void CWorkCommute::SimulateWorkToHome(CPersonObject& person, CHouseholdObject& h
     // The last joint activity the person reaches on their own.
     CJointActivityRecord* joint = nullptr;
     for (CJointActivityRecord& record : household.m_jointActivities) {
-        if (record.TravelsApart(personNumber))
+        if (record.TravelsApart(person))
             joint = &record;
     }
 
@@ -228,8 +221,8 @@ void CWorkCommute::SimulateWorkToHome(CPersonObject& person, CHouseholdObject& h
             direct();
         } else {
             // Home first: the person joins the others on the joint tour.
-            joint->SetPersonMark(personNumber, 1);
-            joint->SetTravelsApart(personNumber, false);
+            joint->SetPersonMark(person, 1);
+            joint->SetTravelsApart(person, false);
             pattern->SetWorkToHomeDuration(toHome);
             pattern->SetWorkToHomeStopCount(0);
             const double latest = schedule_time::kMinutesInDay - (workStart + pattern->GetWorkToHomeDuration());
@@ -282,7 +275,6 @@ void CWorkCommute::SimulateWorkToHomeStops(CPersonObject& person, CHouseholdObje
         return;
     CCurrentPersonScope current(&m_simulator, &person);
     CTour& commute = *pattern->GetTourAt(CWPattern::kWorkToHomeSlot);
-    const int personNumber = PersonNumber(person);
     const int home = household.GetHomeZone();
     const int work = WorkZoneRule1(person);
     const double workStart = pattern->GetWorkStart();
@@ -293,7 +285,7 @@ void CWorkCommute::SimulateWorkToHomeStops(CPersonObject& person, CHouseholdObje
     double available = schedule_time::kMinutesInDay;
     const CJointActivityRecord* earliest = nullptr;
     for (const CJointActivityRecord& record : household.m_jointActivities) {
-        if (record.IsParticipant(personNumber) && (earliest == nullptr || record.m_dStartTime < earliest->m_dStartTime))
+        if (record.IsParticipant(person) && (earliest == nullptr || record.m_dStartTime < earliest->m_dStartTime))
             earliest = &record;
     }
     if (earliest != nullptr)
@@ -408,11 +400,10 @@ void CWorkCommute::SimulateWorkToHomeWithChildren(CPersonObject& person, CHouseh
     pattern->SetWorkToHomeTourMode(CTourTravel::kDriveAlone);
     pattern->SetHomeToWorkTourMode(CTourTravel::kDriveAlone);
 
-    const int personNumber = PersonNumber(person);
     if (!picksUp) {
         const bool travelsApart =
             std::any_of(household.m_jointActivities.begin(), household.m_jointActivities.end(),
-                        [&](const CJointActivityRecord& record) { return record.TravelsApart(personNumber); });
+                        [&](const CJointActivityRecord& record) { return record.TravelsApart(person); });
         if (travelsApart)
             SimulateWorkToHome(person, household);
         else
@@ -423,9 +414,9 @@ void CWorkCommute::SimulateWorkToHomeWithChildren(CPersonObject& person, CHouseh
     // The pick-up takes the person home: a joint activity the person was to
     // reach on their own is reached from home with the others.
     for (CJointActivityRecord& record : household.m_jointActivities) {
-        if (record.TravelsApart(personNumber)) {
-            record.SetPersonMark(personNumber, 1);
-            record.SetTravelsApart(personNumber, false);
+        if (record.TravelsApart(person)) {
+            record.SetPersonMark(person, 1);
+            record.SetTravelsApart(person, false);
         }
     }
     SimulatePickUpWorkToHome(person, household, pickUps.front());

@@ -20,6 +20,8 @@ std::uint32_t Key(double householdColumn0, std::uint32_t offset);
 std::uint32_t Key(const CHouseholdObject& household, std::uint32_t offset);
 
 // The person number (column 1) as it enters a key: truncated toward zero.
+// For keys only: members are found in the person list and in joint-activity
+// sets by their position (CPersonObject::GetPosition).
 std::uint32_t Pid(const CPersonObject& person);
 
 // Reseeds the model system's thread with Key(household, offset).

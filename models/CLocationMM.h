@@ -1,7 +1,7 @@
 #pragma once
 // Multinomial logit over a candidate list whose explanatory values differ by
 // candidate: chooses a stop's or joint activity's zone, a vehicle's make (a
-// row of the vehicle-make table), a vehicle's primary driver (a person number)
+// row of the vehicle-make table), a vehicle's primary driver (a member position)
 // or the vehicle of a joint tour. The caller lists the candidates and fills
 // the variable matrix (one row per term, one entry per candidate); the model
 // supplies the coefficients and draws one candidate with one uniform of its

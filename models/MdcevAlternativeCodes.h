@@ -21,12 +21,12 @@ constexpr int kIndividualType = 8;
 struct Alternative {
     // Activity type 0 to 8 of the choice set.
     int type = -1;
-    // The members taking part: bit i stands for person number i + 1 (0 for a
-    // person number beyond 32 of a large household).
+    // The members taking part: bit i stands for the member at position i + 1
+    // of the person list (0 for a position beyond 32 of a large household).
     unsigned members = 0;
     // Number of members taking part.
     int memberCount = 0;
-    // Person number (1-based) of the member when memberCount is 1; 0 otherwise.
+    // Position (1-based) of the member when memberCount is 1; 0 otherwise.
     int person = 0;
     // The members undertake the activity together (two or more members, small
     // households only).

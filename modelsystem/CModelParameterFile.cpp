@@ -124,6 +124,12 @@ std::vector<const CModelModule*> CModelParameterFile::ModelsInTextOrder(const CM
     return ordered;
 }
 
+bool CModelParameterFile::LoadFailed(const std::string& message) {
+    m_lastLoad.failure = message;
+    if (m_postFailures) MessageSink::Post(message, MessageIcon::Error);
+    return false;
+}
+
 bool CModelParameterFile::LoadXml(const std::string& path, CModelSystem& system) {
     return LoadXml(path, std::vector<CModelSystem*>{&system});
 }
@@ -138,10 +144,8 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
         m_lastLoad.error = unread ? "it cannot be read: " + std::string(parsed.description())
                                   : "it is not well-formed XML: " + std::string(parsed.description()) +
                                         " at byte offset " + NumberText::Integer(parsed.offset);
-        MessageSink::Post("The model file " + Quoted(path) + " was not loaded: " + m_lastLoad.error +
-                              ". No model was changed.",
-                          MessageIcon::Error);
-        return false;
+        return LoadFailed("The model file " + Quoted(path) + " was not loaded: " + m_lastLoad.error +
+                          ". No model was changed.");
     }
 
     pugi::xpath_node_set elements = document.select_nodes("//Configuration/ModelConfig");
@@ -151,6 +155,7 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
     // Every element is read and checked for every system before anything changes.
     std::vector<Staged> staged;
     std::set<std::string> reportedUnknown;
+    std::set<const CModelModule*> read;
     bool firstSystem = true;
     for (CModelSystem* system : systems) {
         if (system == nullptr) continue;
@@ -180,22 +185,27 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
                 }
                 continue;
             }
-            if (firstSystem) ++m_lastLoad.matched;
+            if (firstSystem) {
+                ++m_lastLoad.matched;
+                read.insert(found->second);
+            }
             std::string error;
             std::unique_ptr<CModelModule::ParsedParameters> parsed = found->second->ParseXml(element, error);
-            if (!parsed) {
-                MessageSink::Post("The model file " + Quoted(path) + " was not loaded: ModelConfig element " +
-                                      NumberText::Integer(index) + " (id " + Quoted(id) + "): " + error +
-                                      ". No model was changed.",
-                                  MessageIcon::Error);
-                return false;
-            }
+            if (!parsed)
+                return LoadFailed("The model file " + Quoted(path) + " was not loaded: ModelConfig element " +
+                                  NumberText::Integer(index) + " (id " + Quoted(id) + "): " + error +
+                                  ". No model was changed.");
             staged.push_back({found->second, std::move(parsed)});
         }
         firstSystem = false;
     }
 
     for (const Staged& entry : staged) entry.model->ApplyParameters(*entry.parameters);
+
+    const auto first = std::find_if(systems.begin(), systems.end(), [](const CModelSystem* s) { return s != nullptr; });
+    if (first != systems.end())
+        for (const CModelModule* model : ModelsInFileOrder(**first))
+            if (read.count(model) == 0) m_lastLoad.missingModels.push_back(model->m_name);
 
     if (m_lastLoad.matched == 0) {
         MessageSink::Post("The model file " + Quoted(path) + " matched no model: none of its " +
@@ -219,6 +229,17 @@ bool CModelParameterFile::LoadXml(const std::string& path, const std::vector<CMo
         }
         MessageSink::Post("The model file " + Quoted(path) + " has elements for unknown models, which were skipped: " +
                               list + ".",
+                          MessageIcon::Warning);
+    }
+    // A file that matched nothing has said so above.
+    if (m_lastLoad.matched > 0 && !m_lastLoad.missingModels.empty()) {
+        std::string list;
+        for (const std::string& name : m_lastLoad.missingModels) list += (list.empty() ? "" : ", ") + Quoted(name);
+        MessageSink::Post("The model file " + Quoted(path) + " has no element for " +
+                              NumberText::Integer(static_cast<long long>(m_lastLoad.missingModels.size())) +
+                              (m_lastLoad.missingModels.size() == 1 ? " model, which keeps its"
+                                                                    : " models, which keep their") +
+                              " parameters from before the load: " + list + ".",
                           MessageIcon::Warning);
     }
     // Alternatives a file leaves without a utility function are reported once

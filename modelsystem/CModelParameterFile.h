@@ -29,17 +29,29 @@ public:
         // Ids that named a walk-mode location model, which the file does not
         // carry, once each in document order.
         std::vector<std::string> walkModelIds;
+        // Models the file can carry but has no element for, in file order:
+        // they keep the parameters they had.
+        std::vector<std::string> missingModels;
         // Why the file was not read: the parser's description, with the byte
         // offset for a file that is not well-formed; empty otherwise.
         std::string error;
+        // The message of a failed load, naming the file and what is wrong
+        // with it; empty after a load that succeeded.
+        std::string failure;
     };
+
+    // Whether a failed XML load posts its message (it does by default); a
+    // caller that reports the failure in its own message turns this off and
+    // takes the text from the load report.
+    void SetFailuresPosted(bool posted) { m_postFailures = posted; }
 
     // Reads the model-parameter file into every given model system (the ten
     // per-thread systems, or one). An element's id is matched with the model
     // names without regard to the case of ASCII letters; elements naming no
     // model are skipped and reported, and so is a file that matches no model
     // at all (the result is still true); elements naming a walk-mode location
-    // model are skipped and reported as models the file does not carry. False,
+    // model are skipped and reported as models the file does not carry; the
+    // models the file could carry but lacks are named in one warning. False,
     // with no model changed and a message, when the file cannot be read or is
     // not well-formed XML (the parser's description and the byte offset) or
     // holds an element that is not sound (the message names it).
@@ -75,5 +87,10 @@ public:
     static std::vector<const CModelModule*> ModelsInTextOrder(const CModelSystem& system);
 
 private:
+    // Keeps the failure message of the load, posts it when failures are
+    // posted, and returns false.
+    bool LoadFailed(const std::string& message);
+
     LoadReport m_lastLoad;
+    bool m_postFailures = true;
 };

@@ -229,4 +229,8 @@ CActivityGenerator& CModelSystem::ActivityGenerator() {
     return *m_pActivityGenerator;
 }
 
-void CModelSystem::RunHouseholdLoop() { CHouseholdLoop(*this).Run(); }
+void CModelSystem::RunHouseholdLoop() {
+    CHouseholdLoop(*this).Run();
+    // However the loop ended, its lookups of missing zone pairs are handed over.
+    if (m_pDataManager) m_pDataManager->EndRun();
+}

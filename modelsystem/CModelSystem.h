@@ -123,7 +123,8 @@ public:
     void SetProgressDialog(CRunProgress* progress, int threadIndex);
 
     // The whole work of the worker thread of this model system: its household
-    // loop over its share of the households.
+    // loop over its share of the households; at its end the input-data
+    // manager's counts of the run are handed over (CInputDataManager::EndRun).
     void RunHouseholdLoop();
 
     // The reseed before a simulated decision: the next draw of any model of

@@ -300,10 +300,9 @@ void CNWPattern::AddSchoolDropOffTour(CPersonObject* person, CHouseholdObject* h
     // activity of the day, or the pick-up when the same person makes it (with
     // a margin), else the end of the day.
     if (tour->GetStopCount() > 1) {
-        const int number = static_cast<int>(decision_key::Pid(*person));
         double until = schedule_time::kMinutesInDay;
         for (const CJointActivityRecord& record : household->m_jointActivities) {
-            if (record.IsParticipant(number)) {
+            if (record.IsParticipant(*person)) {
                 until = record.m_dStartTime;
                 break;
             }

@@ -8,7 +8,6 @@
 #include "data/CPersonObject.h"
 #include "household/CHouseholdCoordinator.h"
 #include "household/CJointActivityRecord.h"
-#include "household/DecisionKey.h"
 #include "modelsystem/CModelSystem.h"
 #include "schedules/CJointDiscretionaryTour.h"
 #include "schedules/CNWorkerTour.h"
@@ -49,17 +48,16 @@ void CNWPattern::AddJointActivityTours(CPersonObject* person, CHouseholdObject* 
 {
     if (person == nullptr || household == nullptr || simulator == nullptr)
         return;
-    const int number = static_cast<int>(decision_key::Pid(*person));
     const int home = household->GetHomeZone();
     const int earlierTours = GetTourCount();
     const CJointActivityRecord* previous = nullptr;
     for (const CJointActivityRecord& record : household->m_jointActivities) {
-        if (!record.IsParticipant(number))
+        if (!record.IsParticipant(*person))
             continue;
         AddTour(std::make_unique<CNWorkerTour>(m_pDataManager, this));
         CTour& tour = *GetNthTour(GetTourCount());
         // The mode is the member's mark: 1 (passenger) unless something set it.
-        tour.SetMode(record.GetPersonMark(number));
+        tour.SetMode(record.GetPersonMark(*person));
         tour.SetStopCount(1);
         tour.CreateStops();
         tour.SetJointRecordIndex(record.m_nId);

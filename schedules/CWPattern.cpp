@@ -79,9 +79,8 @@ void CWPattern::SimulateBlocks(CPersonObject& person, CModelSystem& models, CHou
     // tours leave of the work duration.
     const PeriodResult workBased =
         SimulatePeriod(Period::WorkBased, m_dWorkDuration, workEnd, person, models, household, simulator, options);
-    // A work-based tour whose closing walk (at least two minutes) runs past
-    // the work end leaves the commute a stay of 0, not a negative one; the
-    // commute's departure stays at the work end.
+    // Tours from work are back by the work end (SimulatePeriod drops one that
+    // is not), so the stay is never negative; the commute leaves at the work end.
     if (CTour* commute = GetTourAt(kWorkToHomeSlot)) {
         commute->SetPreTourTime(std::max(0.0, workBased.remaining));
         if (options.setWorkToHomeWindowStart)
@@ -95,7 +94,7 @@ void CWPattern::SimulateBlocks(CPersonObject& person, CModelSystem& models, CHou
                                                    household, simulator, options);
     if (CTour* commute = GetTourAt(kHomeToWorkSlot)) {
         const double departure = CommuteFirstDeparture(kHomeToWorkSlot);
-        // The same for a before-work tour that returns after the commute leaves.
+        // Before-work tours are back before it leaves: never a negative stay.
         commute->SetPreTourTime(std::max(0.0, beforeWork.lastArrival >= 0.0 ? departure - beforeWork.lastArrival
                                                                             : departure));
     }
@@ -155,14 +154,16 @@ CWPattern::PeriodResult CWPattern::SimulatePeriod(Period period, double availabl
     std::vector<int>& closed = m_closedModes;
     PeriodResult result{available, -1.0};
     int made = 0;
+    bool periodClosed = false;
     for (int k = 1; k <= count; ++k) {
         const int slot = firstSlot + k - 1;
         auto& held = m_tours[static_cast<std::size_t>(slot)];
         // No time is left for this tour: it is not made (nor any later one).
-        if (!(available > 0.0)) {
+        if (periodClosed || !(available > 0.0)) {
             held.reset();
             continue;
         }
+        const double availableBefore = available;
         CTour& tour = *held;
         tour.SetWindowLength(available);
 
@@ -217,6 +218,17 @@ CWPattern::PeriodResult CWPattern::SimulatePeriod(Period period, double availabl
 
         const CStop& closing = *tour.GetStopByNumber(tour.GetStopCount());
         const double arrival = closing.GetDepartureTime() + closing.GetTravelTime();
+        // Every stop's trip takes at least two minutes, so the stops can use
+        // more than the window the stay leaves, and the tour would come back
+        // after the commute that ends its period leaves. Such a tour is not
+        // made, nor any later one of the period; the draws made for it stand.
+        // After work no tour follows at a fixed time: a late return stays.
+        if (!afterWork && arrival > periodEnd) {
+            held.reset();
+            available = availableBefore;
+            periodClosed = true;
+            continue;
+        }
         available = periodEnd - arrival;
         // The next tour's window starts where this one ends.
         windowStart = tour.GetStopByNumber(1)->GetDepartureTime() + tour.GetDuration();

@@ -83,7 +83,9 @@ public:
     // The three tour blocks, in the order after-work, work-based, before-work:
     // for each period the tour count, then per tour its mode, stop count, stay
     // before it, stops and closing leg; also the stays before both commutes.
-    // A tour whose window is used up (0 or less) when it starts is not made:
+    // A tour whose window is used up (0 or less) when it starts is not made,
+    // nor is a tour before work or from work that would come back after the
+    // commute ending its period leaves (nor any later tour of the period):
     // its slot is emptied and the period's count is the tours made.
     void SimulateBlocks(CPersonObject& person, CModelSystem& models, CHouseholdObject& household,
                         CHouseholdCoordinator* simulator, const BlockOptions& options);

@@ -62,11 +62,10 @@ int CWPattern::AddJointActivityAfterWorkTours(CPersonObject& person, CModelSyste
 {
     // The joint activities the person goes to from home, in list order; only
     // three after-work slots exist (a person takes part in at most two).
-    const int number = static_cast<int>(decision_key::Pid(person));
     std::array<const CJointActivityRecord*, kToursPerPeriod> taken{};
     int n = 0;
     for (const CJointActivityRecord& record : household.m_jointActivities)
-        if (record.IsParticipant(number) && !record.TravelsApart(number) && n < kToursPerPeriod)
+        if (record.IsParticipant(person) && !record.TravelsApart(person) && n < kToursPerPeriod)
             taken[static_cast<std::size_t>(n++)] = &record;
     if (n == 0)
         return 0;

@@ -1,5 +1,8 @@
 #include "tools/COutputChecker.h"
 
+#include "household/CHouseholdLoop.h"
+#include "household/CThreadSets.h"
+#include "modelsystem/CModelSystem.h"
 #include "platform/CDatabase.h"
 #include "platform/CRecordset.h"
 #include "platform/DbError.h"
@@ -99,6 +102,11 @@ bool COutputChecker::ReadInput(CDatabase& database, std::string& error) {
         for (; !persons.IsEOF(); persons.MoveNext())
             AddPerson({static_cast<long long>(persons.GetDouble(0)), static_cast<int>(persons.GetDouble(1)),
                        persons.GetDouble(8), persons.GetDouble(2) != 0.0});
+        // The order of the household loops' pages.
+        CRecordset page(&database);
+        page.Open("SELECT hid FROM households ORDER BY zone_id, hid");
+        m_pageOrder.clear();
+        for (; !page.IsEOF(); page.MoveNext()) m_pageOrder.push_back(static_cast<long long>(page.GetDouble(0)));
     } catch (const DbError& failure) {
         error = failure.Report();
         return false;
@@ -109,6 +117,24 @@ bool COutputChecker::ReadInput(CDatabase& database, std::string& error) {
 void COutputChecker::AddHousehold(const InputHousehold& household) { m_households[household.id] = household; }
 
 void COutputChecker::AddPerson(const InputPerson& person) { m_persons[{person.household, person.number}] = person; }
+
+void COutputChecker::ReplaySample(double rate, bool singleLoop) {
+    m_skipped.clear();
+    m_sampleReplayed = true;
+    // The loop draws from its own generator; one model system serves every
+    // replayed loop, which only keeps a reference to it.
+    CModelSystem models;
+    const long count = static_cast<long>(m_pageOrder.size());
+    const int loops = singleLoop ? 1 : CThreadSets::kThreadCount;
+    const long share = count / loops;
+    for (int loop = 0; loop < loops; ++loop) {
+        const long first = loop * share;
+        const long end = loop + 1 < loops ? first + share : count;
+        CHouseholdLoop replay(models);
+        for (long k = first; k < end; ++k)
+            if (!replay.SampleHousehold(rate)) m_skipped.insert(m_pageOrder[static_cast<size_t>(k)]);
+    }
+}
 
 int COutputChecker::ReadRunFolder(const std::filesystem::path& folder) {
     const auto& names = COutputFileSet::DefaultOutputNames();
@@ -287,10 +313,32 @@ void COutputChecker::CheckTour(const InputPerson& input, const PersonOutput& out
     }
 }
 
+// Taken in the order they leave, each tour of the person arrives at its last
+// stop (home, or work for a commute and a tour from work) no later than the
+// next tour leaves. The day's end is no tour: the last one may end past it.
+void COutputChecker::CheckTourOverlap(const PersonOutput& output) {
+    std::vector<const Tour*> leaving;
+    for (const Tour& tour : output.tours)
+        if (!tour.stops.empty()) leaving.push_back(&tour);
+    std::stable_sort(leaving.begin(), leaving.end(), [](const Tour* a, const Tour* b) {
+        return a->stops.front().f[stop_field::kDeparture] < b->stops.front().f[stop_field::kDeparture];
+    });
+    for (size_t k = 1; k < leaving.size(); ++k) {
+        const Stop& end = leaving[k - 1]->stops.back();
+        const Stop& next = leaving[k]->stops.front();
+        if (Arrival(end.f) > next.f[stop_field::kDeparture])
+            Violate(kTourOverlap, end.text + " arrives after " + next.text + " leaves");
+    }
+}
+
 void COutputChecker::CheckPerson(const InputPerson& input, const InputHousehold* household, PersonOutput& output) {
     const std::string who =
         NumberText::Integer(input.household) + "\t" + NumberText::Integer(input.number) + ": ";
     const bool adult = input.age >= 16.0;
+    if (output.personLines == 0) {
+        Violate(kPersonLines, who + "no person line (" + (adult ? "adult" : "child") + ")");
+        return;
+    }
     if (output.personLines != 1 || output.adultFile != adult) {
         Violate(kPersonLines, who + NumberText::Integer(output.personLines) + " person lines, " +
                                   (output.adultFile ? "adult" : "child") + " file");
@@ -350,6 +398,7 @@ void COutputChecker::CheckPerson(const InputPerson& input, const InputHousehold*
         }
     }
 
+    CheckTourOverlap(output);
     for (const Tour& tour : output.tours)
         CheckTour(input, output, tour,
                   stream == COutputFileSet::kChildStudents && tour.f[tour_field::kPosition] <= 1.0);
@@ -504,6 +553,14 @@ void COutputChecker::CheckVehicles(const InputHousehold& household, const std::v
     }
 }
 
+bool COutputChecker::HasLines(long long household, const std::vector<const InputPerson*>& members) {
+    if (m_vehicleLines.count(household) > 0) return true;
+    return std::any_of(members.begin(), members.end(), [&](const InputPerson* person) {
+        const PersonOutput& output = m_outputs[{person->household, person->number}];
+        return output.personLines > 0 || output.patternLines > 0 || output.atHomeLines > 0 || !output.tours.empty();
+    });
+}
+
 bool COutputChecker::Check() {
     m_figures = {};
     m_positions.clear();
@@ -519,7 +576,19 @@ bool COutputChecker::Check() {
     for (const auto& [id, lines] : m_vehicleLines) {
         if (m_households.count(id) == 0) Violate(kVehicleFields, "vehicle of no household: " + lines.front().text);
     }
+    // With a replayed sample, a household is checked only when the sample
+    // keeps it: the others must have no lines, and a kept one must have some.
+    std::set<long long> unchecked;
     for (const auto& [id, household] : m_households) {
+        if (!m_sampleReplayed) break;
+        const bool skipped = m_skipped.count(id) > 0;
+        if (skipped == HasLines(id, members[id]))
+            Violate(kSampledHouseholds, NumberText::Integer(id) + (skipped ? ": skipped by the sample, but has lines"
+                                                                           : ": kept by the sample, but has no lines"));
+        if (skipped || !HasLines(id, members[id])) unchecked.insert(id);
+    }
+    for (const auto& [id, household] : m_households) {
+        if (unchecked.count(id) > 0) continue;
         ++m_figures.households;
         static const std::vector<VehicleLine> kNoVehicles;
         const auto vehicles = m_vehicleLines.find(id);
@@ -528,6 +597,7 @@ bool COutputChecker::Check() {
         CheckVehicles(household, lines);
     }
     for (const auto& [key, person] : m_persons) {
+        if (unchecked.count(key.first) > 0) continue;
         ++m_figures.persons;
         const auto household = m_households.find(key.first);
         PersonOutput& output = m_outputs[key];
@@ -537,7 +607,7 @@ bool COutputChecker::Check() {
     }
     for (const auto& [id, list] : members) {
         const auto household = m_households.find(id);
-        if (household == m_households.end()) continue;
+        if (household == m_households.end() || unchecked.count(id) > 0) continue;
         CheckEscorts(household->second, list);
         CheckJointTours(household->second, list);
     }
@@ -560,5 +630,8 @@ std::string COutputChecker::Report() const {
               "\nVehicles: " + NumberText::Integer(m_figures.vehicles) +
               "\nHouseholds whose fleet differs from their vehicle count: " +
               NumberText::Integer(m_figures.fleetSizeDiffers) + "\n";
+    const bool holds =
+        std::all_of(m_violations.begin(), m_violations.end(), [](const Violation& v) { return v.count == 0; });
+    if (holds) report += "Every rule holds.\n";
     return report;
 }

@@ -5,15 +5,17 @@
 // person line, one at-home line and the right pattern line per person, the
 // stop lines of each tour, the activity line of each stop, vehicle indices);
 // the schedules for chaining of zones, activities and times within tours, for
-// the bounds of times and tour counts, for the activity flags of the stops,
-// the tours' vehicle ids and the school escorts. Used by the
-// tolvar-check-output program and by the tests of every region.
+// tours of one person that overlap, for the bounds of times and tour counts,
+// for the activity flags of the stops, the tours' vehicle ids and the school
+// escorts. Used by the tolvar-check-output program and by the tests of every
+// region.
 
 #include "household/COutputFileSet.h"
 
 #include <array>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +45,7 @@ public:
         kTimeBounds,          // no negative time, tours leaving within the day
         kTourCountBounds,     // at most 4 non-worker tours, 2 before-work and 2 work-based
         kNonWorkerTourOrder,  // a non-worker's tours leave in the order of the day
+        kTourOverlap,         // a person's tours do not overlap: each ends by the time the next leaves
         kActivityFlag,        // a stop of activity 0-9 has its person flag set
         kTourVehicleId,       // a driven tour names the driver's vehicle, others -1
         kDropOffAdult,        // the drop-off field of an adult and its escort stop agree
@@ -50,6 +53,7 @@ public:
         kSchoolTimes,         // a child student's commutes meet the school times
         kJointTourShape,      // a joint tour: two stops from home back home, at most two a person
         kJointTourGroup,      // the tours of a joint activity share place, times and vehicle
+        kSampledHouseholds,   // a household the replayed sample keeps has lines, one it skips has none
         kRuleCount
     };
     static const char* RuleName(Rule rule);
@@ -82,10 +86,20 @@ public:
     };
 
     // Input: the households and persons tables of the database (by column
-    // position). False, with the reason, when they cannot be read.
+    // position), and the household ids in the order the run pages them (home
+    // zone, then id). False, with the reason, when they cannot be read.
     bool ReadInput(CDatabase& database, std::string& error);
     void AddHousehold(const InputHousehold& household);
     void AddPerson(const InputPerson& person);
+    // The household ids in the run's page order.
+    void SetPageOrder(std::vector<long long> ids) { m_pageOrder = std::move(ids); }
+
+    // Checks a sampled run: replays the run's sampling draw at `rate` over the
+    // pages of its household loops (ten, or one over every household), each
+    // loop starting its draw afresh and drawing once per household read. Only
+    // the households the replay keeps are checked and counted; the others must
+    // have no lines. Without a call every household is taken as simulated.
+    void ReplaySample(double rate, bool singleLoop);
 
     // Output: the files "<name><thread>" of the folder for every thread whose
     // Adults file exists; the number of threads read.
@@ -96,7 +110,8 @@ public:
     bool Check();
     const Violation& ViolationOf(Rule rule) const { return m_violations[rule]; }
     const Figures& GetFigures() const { return m_figures; }
-    // Each violated rule with its count and first examples, then the figures.
+    // Each violated rule with its count and first examples, then the figures;
+    // the last line says so when every rule holds.
     std::string Report() const;
 
 private:
@@ -138,12 +153,18 @@ private:
                              const std::vector<std::pair<Fields, std::string>>& activities);
     void CheckPerson(const InputPerson& input, const InputHousehold* household, PersonOutput& output);
     void CheckTour(const InputPerson& input, const PersonOutput& output, const Tour& tour, bool childCommute);
+    void CheckTourOverlap(const PersonOutput& output);
     void CheckEscorts(const InputHousehold& household, const std::vector<const InputPerson*>& members);
     void CheckJointTours(const InputHousehold& household, const std::vector<const InputPerson*>& members);
     void CheckVehicles(const InputHousehold& household, const std::vector<VehicleLine>& lines);
 
 
+    bool HasLines(long long household, const std::vector<const InputPerson*>& members);
+
     std::map<long long, InputHousehold> m_households;
+    std::vector<long long> m_pageOrder;
+    bool m_sampleReplayed = false;
+    std::set<long long> m_skipped;  // households the replayed sample skips
     std::map<PersonKey, InputPerson> m_persons;
     std::map<PersonKey, int> m_positions;  // 1-based position in the household by person number
     std::map<PersonKey, PersonOutput> m_outputs;

@@ -52,6 +52,7 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kTimeBounds, "times not negative, tours leaving within the day"},
     {COutputChecker::kTourCountBounds, "tour counts within their bounds"},
     {COutputChecker::kNonWorkerTourOrder, "non-worker tours in the order of the day"},
+    {COutputChecker::kTourOverlap, "a person's tours do not overlap in time"},
     {COutputChecker::kActivityFlag, "stop activity with its person flag"},
     {COutputChecker::kTourVehicleId, "tour vehicle id"},
     {COutputChecker::kDropOffAdult, "drop-off adult and its escort stop"},
@@ -59,6 +60,7 @@ constexpr std::array<RuleRow, COutputChecker::kRuleCount> kRules = {{
     {COutputChecker::kSchoolTimes, "child student's commutes at the school times"},
     {COutputChecker::kJointTourShape, "joint tour from home to its activity and back home"},
     {COutputChecker::kJointTourGroup, "joint tours of one activity share zone, times and vehicle"},
+    {COutputChecker::kSampledHouseholds, "households with lines exactly as the sample keeps them"},
 }};
 
 // Person flag of each stop activity type 0-9, and the field of that flag in

@@ -3,6 +3,7 @@
 // region and the database to write it to (an SQLite file or an ODBC connect
 // string). Kept apart from main() so that its checks can be tested.
 
+#include "platform/CCommandLine.h"
 #include "tools/SampleRegionGenerator.h"
 
 #include <string>
@@ -22,7 +23,9 @@ public:
     // Short name of the target for messages: the SQLite file, or "the ODBC data source".
     std::string TargetName() const;
 
-    static std::string Usage(const std::string& program);
+    static constexpr const char* kProgram = "tolvar-sample-region";
+    // The program's description and options, as CCommandLine uses them.
+    static const CCommandLine::SProgram& Program();
 
 private:
     bool Fail(const std::string& message);

@@ -1,6 +1,7 @@
 // tolvar-sample-region: writes a synthetic input region to an SQLite file or
 // an ODBC data source (see tools/sample-region-schema.md).
 
+#include "platform/CCommandLine.h"
 #include "platform/CDatabase.h"
 #include "platform/DbError.h"
 #include "platform/NumberText.h"
@@ -20,16 +21,11 @@ void Print(std::FILE* stream, const std::string& text) { std::fputs(text.c_str()
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string program = argc > 0 ? argv[0] : "tolvar-sample-region";
+    CCommandLine programLine(SampleRegionCommandLine::Program());
     SampleRegionCommandLine commandLine;
-    if (!commandLine.Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc))) {
-        Print(stderr, program + ": " + commandLine.Error() + "\n" + SampleRegionCommandLine::Usage(program));
-        return 2;
-    }
-    if (commandLine.HelpRequested()) {
-        Print(stdout, SampleRegionCommandLine::Usage(program));
-        return 0;
-    }
+    if (!commandLine.Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc)))
+        return programLine.Wrong(commandLine.Error());
+    if (commandLine.HelpRequested()) return programLine.ShowHelp();
 
     const auto start = std::chrono::steady_clock::now();
     try {
@@ -50,9 +46,8 @@ int main(int argc, char** argv) {
         Print(stdout, "Done in " + NumberText::Fixed(seconds, 1) + " s.\n");
         return 0;
     } catch (const DbError& error) {
-        Print(stderr, program + ": database error: " + error.Report() + "\n");
+        return programLine.Fail("database error: " + error.Report());
     } catch (const std::exception& error) {
-        Print(stderr, program + ": " + std::string(error.what()) + "\n");
+        return programLine.Fail(error.what());
     }
-    return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "vehicles/VehicleColumns.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ void CHouseholdVehicles::StoreFleetSize(CHouseholdObject& household) {
     int members = 0;
     while (members < held && static_cast<double>(members) < declared) ++members;
 
-    const auto isAdult = [](const CPersonObject& p) { return ColumnOrZero(&p.GetValues(), 8) >= 16.0; };
+    const auto isAdult = [](const CPersonObject& p) { return ColumnOrZero(&p.GetValues(), InputColumns::kAge) >= 16.0; };
     double divisor = household.GetValue(1);
     if (divisor == 0.0) {
         divisor = static_cast<double>(std::count_if(household.GetPersons().begin(), household.GetPersons().end(),

@@ -3,6 +3,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "household/CVehicleRecord.h"
 #include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
@@ -67,8 +68,8 @@ void CVehicleFleetSimulator::ComputeHouseholdValues(const CHouseholdObject& hous
         all12 = all12 && s.m_column12;
         const std::vector<double>& row = household.GetPersons()[i]->GetValues();
         const auto column = [&row](std::size_t c) { return c < row.size() ? row[c] : 0.0; };
-        any58 = any58 || column(58) == 1.0;
-        any57or56 = any57or56 || column(57) == 1.0 || column(56) != 0.0;
+        any58 = any58 || column(InputColumns::kPostgraduate) == 1.0;
+        any57or56 = any57or56 || column(InputColumns::kBachelor) == 1.0 || column(InputColumns::kSomeCollege) != 0.0;
     }
     using V = VehicleHouseholdValue;
     auto& h = m_householdValues;

@@ -4,6 +4,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "household/DecisionKey.h"
 #include "models/CBLogitMM.h"
 #include "models/CVariableSet.h"
@@ -44,23 +45,23 @@ double MakeValue(int id, const std::vector<double>* row) {
 
 bool Meets(DriverPersonCondition condition, const CPersonObject& person) {
     const std::vector<double>* row = &person.GetValues();
-    const double age = ColumnOrZero(row, 8);
+    const double age = ColumnOrZero(row, InputColumns::kAge);
     using P = DriverPersonCondition;
     switch (condition) {
     case P::Over65: return age > 65.0;
-    case P::Column2: return ColumnOrZero(row, 2) != 0.0;
-    case P::Column58: return ColumnOrZero(row, 58) != 0.0;
-    case P::Column24: return ColumnOrZero(row, 24) != 0.0;
-    case P::NoColumn13: return ColumnOrZero(row, 13) == 0.0;
-    case P::Column13: return ColumnOrZero(row, 13) != 0.0;
-    case P::Column10: return ColumnOrZero(row, 10) != 0.0;
-    case P::Column57: return ColumnOrZero(row, 57) != 0.0;
+    case P::Column2: return ColumnOrZero(row, InputColumns::kEmployed) != 0.0;
+    case P::Column58: return ColumnOrZero(row, InputColumns::kPostgraduate) != 0.0;
+    case P::Column24: return ColumnOrZero(row, InputColumns::kWorksAtHome) != 0.0;
+    case P::NoColumn13: return ColumnOrZero(row, InputColumns::kDisabled) == 0.0;
+    case P::Column13: return ColumnOrZero(row, InputColumns::kDisabled) != 0.0;
+    case P::Column10: return ColumnOrZero(row, InputColumns::kUsBorn) != 0.0;
+    case P::Column57: return ColumnOrZero(row, InputColumns::kBachelor) != 0.0;
     case P::Age15To26: return age > 15.0 && age < 26.0;
     case P::Age25To41: return age > 25.0 && age < 41.0;
     case P::Age41To66: return age > 41.0 && age < 66.0;
     case P::NotShortCommute: {
         const CCommuteLOSRecord* commute = person.GetCommuteRecord();
-        const bool longCommuter = ColumnOrZero(row, 2) == 1.0 && age > 16.0 && commute &&
+        const bool longCommuter = ColumnOrZero(row, InputColumns::kEmployed) == 1.0 && age > 16.0 && commute &&
                                   !(commute->m_fOutboundColumn4 < 10.0f);
         return !longCommuter;
     }
@@ -194,7 +195,7 @@ void CVehicleMakeAndDriver::Assign(CHouseholdObject& household, CInputDataManage
         m_driverCandidates.clear();
         for (int p = 1; p <= household.GetPersonCount(); ++p) {
             const CPersonObject* person = household.GetPerson(p);
-            if (ColumnOrZero(&person->GetValues(), 8) > 15.0 && person->m_nVehicle == -1)
+            if (ColumnOrZero(&person->GetValues(), InputColumns::kAge) > 15.0 && person->m_nVehicle == -1)
                 m_driverCandidates.push_back(p);
         }
         if (m_driverCandidates.empty()) continue;

@@ -35,7 +35,7 @@ public:
     static void EvaluateVehicleMakeAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
                                                 Matrix& matrix, const std::vector<std::vector<double>>* rows);
     // Values of the driver terms: one row per term, one value per candidate
-    // person number, from the rows of PrimaryDriverTables; `makeRow` is the
+    // (a member's position in the person list), from the rows of PrimaryDriverTables; `makeRow` is the
     // vehicle's make row (null when it has none).
     static void EvaluatePrimaryDriverAlternatives(const std::vector<int>& candidates, const CVariableSet& terms,
                                                   Matrix& matrix, const CHouseholdObject& household,

@@ -1,6 +1,8 @@
 // Draws the pictures of the window, so they can be made again: the view's
 // picture (a zone map with one person's day of tours from home) and the
-// program's icon. Usage: tolvar-make-pictures FOLDER
+// program's icon.
+
+#include "platform/CCommandLine.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -98,17 +100,34 @@ QImage Icon() {
     return image;
 }
 
+constexpr CCommandLine::SExitStatus kExitStatuses[] = {
+    {0, "both pictures were written"},
+    {1, "a picture could not be written"},
+};
+
+constexpr CCommandLine::SProgram kProgram{
+    "tolvar-make-pictures",
+    "FOLDER",
+    "Draws the window's pictures again: the view's picture (view-picture.png) and "
+    "the program's icon (tolvar-icon.png), into FOLDER (app/resources in the tree).",
+    {},
+    1,
+    "",
+    kExitStatuses,
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    CCommandLine commandLine(kProgram);
+    int status = 0;
+    if (!commandLine.ParseMain(argc, argv, status)) return status;
+    if (commandLine.Operands().empty()) return commandLine.Wrong("the folder is missing");
+
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tolvar-make-pictures FOLDER\n");
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromStdString(commandLine.Operands().front());
     const bool saved = ViewPicture().save(folder + "/view-picture.png") && Icon().save(folder + "/tolvar-icon.png");
-    if (!saved) std::fprintf(stderr, "tolvar-make-pictures: the pictures could not be written\n");
-    return saved ? 0 : 1;
+    if (!saved) return commandLine.Fail("the pictures could not be written to " + commandLine.Operands().front());
+    return 0;
 }

@@ -3,9 +3,6 @@
 // and the progress dialog at the end of a run over the region; with the
 // editors, also the hazard editor of "Children's school Start time" with its
 // baseline pages open and the top flow chart.
-//
-//   tolvar-screenshots --connect "Driver=SQLite3;Database=region.sqlite;"
-//                      --model sample/tolvar-sample.tvm --out docs [--results FOLDER]
 
 #include "app/CMainWindow.h"
 #include "app/CMessageWindow.h"
@@ -14,6 +11,7 @@
 #include "app/CWindowDialogs.h"
 #include "app/CWindowMessageSink.h"
 #include "app/CommandIds.h"
+#include "platform/CCommandLine.h"
 
 #ifdef TOLVAR_WITH_EDITORS
 #include "editors/CFlowChartDlg.h"
@@ -69,27 +67,48 @@ bool Save(QWidget& widget, const std::filesystem::path& path) {
     return saved;
 }
 
+constexpr CCommandLine::SOption kOptions[] = {
+    {"--connect", "STRING", "ODBC connect string of the region to connect to (required)"},
+    {"--model", "FILE", "model-parameter file to load (required)"},
+    {"--out", "FOLDER", "folder of the pictures (default: docs)"},
+    {"--results", "FOLDER", "output folder of the run (default: a folder in the temporary directory)"},
+};
+
+constexpr CCommandLine::SExitStatus kExitStatuses[] = {
+    {0, "every picture was written"},
+    {1, "the region or the model file could not be loaded, or a picture could not be written"},
+};
+
+constexpr CCommandLine::SProgram kProgram{
+    "tolvar-screenshots",
+    "--connect STRING --model FILE\n"
+    "[--out FOLDER] [--results FOLDER]",
+    "Takes the README's pictures of the window offscreen: the main window after "
+    "Data > Input and Models > Load, the progress dialog at the end of a run, and, "
+    "with the editors, the hazard editor and the top flow chart.",
+    kOptions,
+    0,
+    "",
+    kExitStatuses,
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    CCommandLine commandLine(kProgram);
+    int status = 0;
+    if (!commandLine.ParseMain(argc, argv, status)) return status;
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-
     GivenDialogs dialogs;
-    std::filesystem::path out = "docs";
-    std::filesystem::path results = std::filesystem::temp_directory_path() / "tolvar-screenshots";
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--connect") dialogs.connection = argv[i + 1];
-        else if (option == "--model") dialogs.modelFile = argv[i + 1];
-        else if (option == "--out") out = argv[i + 1];
-        else if (option == "--results") results = argv[i + 1];
-    }
-    if (dialogs.connection.empty() || dialogs.modelFile.empty()) {
-        std::fprintf(stderr, "usage: tolvar-screenshots --connect STRING --model FILE [--out FOLDER] [--results FOLDER]\n");
-        return 2;
-    }
+    dialogs.connection = commandLine.Value("--connect");
+    dialogs.modelFile = commandLine.Value("--model");
+    const std::filesystem::path out = commandLine.Value("--out", "docs");
+    const std::filesystem::path results =
+        commandLine.Value("--results", (std::filesystem::temp_directory_path() / "tolvar-screenshots").string());
+    if (dialogs.connection.empty() || dialogs.modelFile.empty())
+        return commandLine.Wrong("--connect and --model are required");
     std::filesystem::create_directories(out);
     std::filesystem::create_directories(results);
     dialogs.outputFolder = results.string();
@@ -108,7 +127,7 @@ int main(int argc, char* argv[]) {
     window.RunCommand(CommandIds::kDataOutput);
     if (!app.IsInputLoaded() || !app.IsModelLoaded()) {
         for (const QString& line : messages.Lines()) std::fprintf(stderr, "%s\n", qPrintable(line));
-        return 1;
+        return commandLine.Fail("the region or the model file could not be loaded");
     }
     QApplication::processEvents();
     bool saved = Save(window, out / "main-window.png");
@@ -144,5 +163,5 @@ int main(int argc, char* argv[]) {
     poll.start(20);
     window.RunCommand(CommandIds::kSimulationRun);
     for (const QString& line : messages.Lines()) std::fprintf(stderr, "%s\n", qPrintable(line));
-    return saved ? 0 : 1;
+    return saved ? 0 : commandLine.Fail("a picture could not be written");
 }

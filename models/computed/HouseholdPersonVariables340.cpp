@@ -166,7 +166,7 @@ constexpr ComputedVariableDefinition kRows[] = {
     ComputedVariableRow(30512, [](const Frame& f) { return PersonAgeIn(f, 41.0, 60.0); }),
     ComputedVariableRow(30513, [](const Frame& f) { return PersonAgeIn(f, 26.0, 40.0); }),
     ComputedVariableRow(30517, [](const Frame& f) { return PersonAgeIn(f, 5.0, 15.0); }),
-    ComputedVariableRow(30621, [](const Frame& f) { return PersonColumn(f.person, 58) + PersonColumn(f.person, 57); }),
+    ComputedVariableRow(30621, [](const Frame& f) { return PersonColumn(f.person, InputColumns::kPostgraduate) + PersonColumn(f.person, InputColumns::kBachelor); }),
     ComputedVariableRow(30530, [](const Frame& f) {
         return Indicator(f.person != nullptr && f.person->m_bPicksUpChildren != 0);
     }),

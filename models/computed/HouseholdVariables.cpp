@@ -2,6 +2,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "models/computed/ComputedVariableHelpers.h"
 #include "platform/MessageSink.h"
 
@@ -26,7 +27,7 @@ int FemaleNonWorkers(const Frame& f) { return f.household != nullptr ? f.househo
 int FemaleWorkers(const Frame& f) { return f.household != nullptr ? f.household->CountFemaleWorkers() : 0; }
 
 // Person column 35: 1.0 for a mother of the household.
-double MotherColumn(const Frame& f) { return PersonColumn(f.person, 35); }
+double MotherColumn(const Frame& f) { return PersonColumn(f.person, InputColumns::kMother); }
 bool IsMother(const Frame& f) { return MotherColumn(f) != 0.0; }
 
 // The number of school-going children for a mother, 0 for anyone else. The

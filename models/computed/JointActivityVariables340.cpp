@@ -151,14 +151,13 @@ double TimeFromWorkEndToJointActivity(const Frame& f, LevelOfServiceLookup level
     const CWPattern* p = WorkerPatternOfWorker(f);
     if (p == nullptr || f.household == nullptr) return 0.0;
     const double workEnd = p->GetWorkStart() + p->GetWorkDuration();
-    const int personNumber = static_cast<int>(PersonColumn(f.person, 1));
     double leave = kDayEnd;
     // The last joint activity of the person sets the time; a person who goes
     // with the others first travels from home to the activity's zone.
     for (const CJointActivityRecord& record : f.household->m_jointActivities) {
         if (!PersonTakesPart(f, record)) continue;
         double travel = 0.0;
-        if (!record.TravelsApart(personNumber) && record.m_nZone > 0 && levelOfService != nullptr)
+        if (!record.TravelsApart(*f.person) && record.m_nZone > 0 && levelOfService != nullptr)
             travel = levelOfService(f.manager, kAutoTimeColumn, workEnd, f.homeZone, record.m_nZone);
         leave = record.m_dStartTime - travel;
     }

@@ -16,8 +16,7 @@ bool MemberTakesPart(const Frame& f, const CJointActivityRecord& record, int i) 
 
 bool PersonTakesPart(const Frame& f, const CJointActivityRecord& record) {
     if (f.person == nullptr) return false;
-    const int personNumber = static_cast<int>(ComputedVariableHelpers::PersonColumn(f.person, 1));
-    return MemberTakesPart(f, record, personNumber);
+    return MemberTakesPart(f, record, f.person->GetPosition());
 }
 
 const CJointActivityRecord* FirstJointRecordOfPerson(const Frame& f) {

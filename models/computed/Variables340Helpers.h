@@ -7,6 +7,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "household/CJointActivityRecord.h"
 #include "models/computed/ComputedVariableHelpers.h"
 
@@ -15,18 +16,18 @@ namespace Variables340Helpers {
 using Frame = CVariableEvaluator::Frame;
 
 // Person columns read by these variables.
-inline constexpr int kEmployedColumn = 2;
-inline constexpr int kStudentColumn = 3;
-inline constexpr int kFemaleColumn = 7;
-inline constexpr int kAgeColumn = 8;
-inline constexpr int kParentColumn = 9;
-inline constexpr int kMotherColumn = 35;
-inline constexpr int kFatherColumn = 36;
+inline constexpr int kEmployedColumn = InputColumns::kEmployed;
+inline constexpr int kStudentColumn = InputColumns::kStudent;
+inline constexpr int kFemaleColumn = InputColumns::kFemale;
+inline constexpr int kAgeColumn = InputColumns::kAge;
+inline constexpr int kParentColumn = InputColumns::kParent;
+inline constexpr int kMotherColumn = InputColumns::kMother;
+inline constexpr int kFatherColumn = InputColumns::kFather;
 // Household columns.
-inline constexpr int kHouseholdSizeColumn = 1;
-inline constexpr int kVehicleCountColumn = 2;
-inline constexpr int kIncomeColumn = 7;
-inline constexpr int kSingleMemberColumn = 9;
+inline constexpr int kHouseholdSizeColumn = InputColumns::kAdultCount;
+inline constexpr int kVehicleCountColumn = InputColumns::kVehicleCount;
+inline constexpr int kIncomeColumn = InputColumns::kIncome;
+inline constexpr int kSingleMemberColumn = InputColumns::kPersonCount;
 
 // Income (thousands) by which costs are divided is never taken below this.
 inline constexpr double kIncomeFloor = 0.5;
@@ -71,9 +72,8 @@ const CJointActivityRecord* CurrentJointRecord(const Frame& f);
 // beyond the household and bits beyond the record are not participants.
 bool MemberTakesPart(const Frame& f, const CJointActivityRecord& record, int i);
 
-// The person in hand takes part in the record (bit person number - 1). False
-// without a person or household, and for a person number outside 1 .. the
-// number of members.
+// The person in hand takes part in the record (the bit of the person's
+// position in the household). False without a person or household.
 bool PersonTakesPart(const Frame& f, const CJointActivityRecord& record);
 
 // The first joint-activity record of the household, in list order, in which the

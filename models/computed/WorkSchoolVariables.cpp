@@ -4,6 +4,7 @@
 
 #include "data/CHouseholdObject.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "models/computed/ComputedVariableHelpers.h"
 #include "schedules/CWPattern.h"
 
@@ -25,8 +26,8 @@ double End(const CWPattern* p) { return p != nullptr ? p->GetWorkStart() + p->Ge
 // --- Parents' work times -------------------------------------------------------
 
 // Person column of a mother (35) or a father (36) of the household.
-constexpr int kMotherColumn = 35;
-constexpr int kFatherColumn = 36;
+constexpr int kMotherColumn = InputColumns::kMother;
+constexpr int kFatherColumn = InputColumns::kFather;
 
 bool IsWorkingParent(const CPersonObject* member, int parentColumn) {
     return PersonFlag(member, 0) && PersonColumn(member, parentColumn) == 1.0;

@@ -10,6 +10,7 @@
 #include "app/CMessageWindow.h"
 #include "app/COutputDLG.h"
 #include "app/CSampleRateDlg.h"
+#include "app/CRunState.h"
 #include "app/CThreadProgressDLG.h"
 #include "app/CTolvarApp.h"
 #include "app/CWindowDialogs.h"
@@ -22,6 +23,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -29,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -99,6 +103,40 @@ TEST(MessageWindowTest, WorkerMessagesArriveInOrderWithRepeatsCounted) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST(MessageWindowTest, LongLinesWrapAndTheWindowKeepsClearOfTheProgressDialog) {
+    CMessageWindow messages;
+    CRunState run(100);
+    CThreadProgressDLG progress(run);
+    QRect front;
+    QTimer::singleShot(0, &progress, [&] {
+        messages.Add("Thread 3: these output files could not be opened: " +
+                     QString("/a/long/output/folder/Adults.out3, ").repeated(20));
+        front = progress.frameGeometry();
+        progress.done(QDialog::Rejected);
+    });
+    progress.exec();
+    EXPECT_FALSE(messages.frameGeometry().intersects(front));
+    const QRect line = messages.List()->visualItemRect(messages.List()->item(0));
+    EXPECT_LE(line.width(), messages.List()->viewport()->width());
+    EXPECT_GT(line.height(), 3 * messages.List()->fontMetrics().height());
+}
+
+TEST(MainWindowExitTest, ExitEndsTheEventLoopWhileTheMessageWindowIsOpen) {
+    GivenAnswers dialogs;
+    CTolvarApp app(dialogs);
+    CMainWindow window(app);
+    CMessageWindow messages;
+    window.show();
+    messages.Add("a worker's message");
+    messages.showMinimized();
+    ASSERT_TRUE(messages.isVisible());
+    QTimer::singleShot(0, &window, [&window] { window.ActionFor(CommandIds::kAppExit)->trigger(); });
+    QTimer stuck;  // ends a loop that Exit left running
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
 const std::string kRunActive = "A simulation run is still in progress. Wait until all of its threads have ended.";
 
 class MainWindowRunTest : public ::testing::TestWithParam<std::string> {};
@@ -106,8 +144,9 @@ class MainWindowRunTest : public ::testing::TestWithParam<std::string> {};
 TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
     RecordingMessageSink messages;
     LoopTestRegion region(GetParam(), 25, 200);
-    const std::filesystem::path out = region.Folder() / "results";
-    std::filesystem::create_directories(out);
+    const std::filesystem::path out = region.Folder() / "results";  // made by the output dialog
+    const std::filesystem::path blocked = region.Folder() / "a-file" / "results";
+    std::ofstream(region.Folder() / "a-file") << "not a folder\n";
 
     GivenAnswers dialogs;
     dialogs.connection = region.Connect();
@@ -121,14 +160,22 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
     window.ActionFor(CommandIds::kDataInput)->trigger();
     window.ActionFor(CommandIds::kModelsLoad)->trigger();
     {
-        // The folder typed into the output dialog is the one used.
+        // The folder typed into the output dialog is the one used; one that
+        // cannot be made is said at OK, and the dialog stays open.
         ModalResponder<COutputDLG> typeFolder([&](COutputDLG& dialog) {
+            dialog.FolderField()->setText(QString::fromStdString(blocked.string()));
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible());
             dialog.FolderField()->setText(QString::fromStdString(out.string()));
             dialog.accept();
             return true;
         });
         window.ActionFor(CommandIds::kDataOutput)->trigger();
     }
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The output folder \"" + blocked.string() +
+                                                         "\" does not exist and cannot be created."});
+    ASSERT_TRUE(std::filesystem::is_directory(out));
+    messages.Clear();
     {
         // Sample rate, by its command ID: 100 % again after a look at 40 %.
         ModalResponder<CSampleRateDlg> choose([&](CSampleRateDlg& dialog) {
@@ -168,7 +215,12 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
                 app.OnSimulationRun();
                 exitAllowed = app.CanExit();
                 refusals = messages.Texts();
-                dialog.SetCancelConfirmation([] { return true; });
+                ModalResponder<QMessageBox> confirm([&](QMessageBox& box) {
+                    EXPECT_EQ(box.windowTitle(), "Confirm Cancel");
+                    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+                    box.button(QMessageBox::Yes)->click();
+                    return true;
+                });
                 QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
                 EXPECT_EQ(dialog.windowTitle(), "Simulation Cancelled");
                 EXPECT_TRUE(AppTest::WaitFor([&] { return app.GetRun()->AllReturned(); }, std::chrono::seconds(3)));

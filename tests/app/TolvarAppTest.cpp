@@ -65,17 +65,16 @@ TEST_F(TolvarAppTest, LoadIsAllOrNothingAndFailuresAreReported) {
     ExpectSystemsEqual(app);
     const std::string loaded = ParametersOf(*app.Systems()[0]);
 
-    // A file that is not XML: the parser's finding, then the failure; models,
-    // flag and view line keep the good load.
+    // A file that is not XML: models, flag and view line keep the good load.
     const std::filesystem::path broken = std::filesystem::temp_directory_path() / "tolvar-app-broken.tvm";
     std::ofstream(broken) << "<Configuration><ModelConfig id=";
     dialogs.loadPath = broken.string();
     app.OnModelsLoad();
-    // Said once for the ten systems: the parser's reason, then the failure.
-    ASSERT_EQ(messages.Texts().size(), 2u) << ::testing::PrintToString(messages.Texts());
+    // One message for the ten systems: the failure, then the parser's reason.
+    ASSERT_EQ(messages.Texts().size(), 1u) << ::testing::PrintToString(messages.Texts());
+    EXPECT_EQ(messages.Texts()[0].rfind("Problem, model file not loaded properly\n", 0), 0u);
     EXPECT_NE(messages.Texts()[0].find(broken.string()), std::string::npos);
     EXPECT_NE(messages.Texts()[0].find("byte offset"), std::string::npos) << messages.Texts()[0];
-    EXPECT_EQ(messages.Texts()[1], "Problem, model file not loaded properly");
     EXPECT_TRUE(app.IsModelLoaded());
     EXPECT_EQ(app.GetViewSettings().configFile, AppTest::SampleModelFile().string());
     EXPECT_EQ(ParametersOf(*app.Systems()[0]), loaded);
@@ -192,6 +191,17 @@ TEST_P(TolvarAppRegionTest, DataInputDividesTheHouseholdsAndReconnects) {
     messages.Clear();
     app.OnSimulationRun();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kModelMissing});
+
+    // Without Data > Output the run says once that it writes nothing, and goes ahead.
+    dialogs.loadPath = AppTest::SampleModelFile().string();
+    app.OnModelsLoad();
+    messages.Clear();
+    app.SetStartDelay(std::chrono::milliseconds(0));
+    app.OnSimulationRun();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No output folder has been chosen with Data > Output, so "
+                                                         "this run writes no output files."});
+    EXPECT_EQ(app.GetRun()->Processed(), 63);
+    EXPECT_EQ(app.GetRun()->FailedThreads(), 0);
 }
 
 TEST_P(TolvarAppRegionTest, MissingInputTablesGiveOneWarningAtDataInput) {

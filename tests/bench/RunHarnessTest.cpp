@@ -16,6 +16,7 @@
 #include "support/TestDatabase.h"
 #include "tools/SampleRegionGenerator.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -248,13 +249,29 @@ TEST_P(RunHarnessRunTest, FailingThreadsMakeTheRunFail) {
     EXPECT_NE(stdOut.find("Households processed: 0"), std::string::npos);
 }
 
+TEST_P(RunHarnessRunTest, OutputThatCannotBeOpenedOrWrittenFailsItsThreads) {
+    // Thread 3 cannot open its vehicles file; thread 5 writes its stops to a
+    // device that takes no bytes.
+    std::filesystem::create_directories(out / "Vehicles.out3");
+    std::filesystem::create_symlink("/dev/full", out / "stops.out5");
+    std::string stdOut, stdErr;
+    EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
+    EXPECT_EQ(stdErr, "tolvar-run: error: 2 of 10 threads failed\n");
+    EXPECT_THAT(messages.Texts(),
+                ::testing::UnorderedElementsAre("Thread 3: these output files could not be opened: " +
+                                                    (out / "Vehicles.out3").string() +
+                                                    ". The thread fails without simulating its households.",
+                                                "Thread 5: these output files could not be written completely: " +
+                                                    (out / "stops.out5").string() + ". The thread fails."));
+}
+
 TEST_P(RunHarnessRunTest, HouseholdsThatCannotBeCountedStopBeforeTheRun) {
     // Without the count no thread has a share; the run must not pass for a
     // successful one over zero households.
     db->Execute("DROP TABLE households");
     std::string stdOut, stdErr;
     EXPECT_EQ(RunHarness::Main({"--connect", db->Connect(), "--out", out.string()}, stdOut, stdErr), 1);
-    EXPECT_EQ(stdErr, "tolvar-run: the households could not be counted\n");
+    EXPECT_EQ(stdErr, "tolvar-run: error: the households could not be counted\n");
     EXPECT_TRUE(messages.Contains("Error reading number of hhids "));
     EXPECT_TRUE(stdOut.empty());
 
@@ -308,7 +325,7 @@ TEST(RunHarnessRun, AnInputDatabaseThatDoesNotOpenIsReported) {
     std::string stdOut, stdErr;
     const auto folder = std::filesystem::temp_directory_path() / ("tolvar-harness-bad-" + NumberText::Integer(getpid()));
     EXPECT_EQ(RunHarness::Main({"--connect", "Driver=NoSuchDriver;", "--out", folder.string()}, stdOut, stdErr), 1);
-    EXPECT_EQ(stdErr, "tolvar-run: the input database could not be opened\n");
+    EXPECT_EQ(stdErr, "tolvar-run: error: the input database could not be opened\n");
     EXPECT_FALSE(messages.Texts().empty());  // the driver manager's own report
     std::filesystem::remove_all(folder);
 }

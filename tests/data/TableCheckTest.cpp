@@ -282,16 +282,16 @@ TEST_P(TableCheckTest, DirectoryNamingAMissingTableFailsTheLoad) {
     EXPECT_NE(messages.Texts()[0].find("los_none"), std::string::npos);
 }
 
-TEST_P(TableCheckTest, DirectoryRowWithoutANameTakesTheNameOfThePreviousRow) {
+TEST_P(TableCheckTest, DirectoryRowWithoutANameFailsTheLoadNamingTheRow) {
     InputTables::Create(*db);
     // Rows come back in insertion order: 1440 los_day, 540 los_am, 2000 NULL.
     db->Execute("INSERT INTO losdir VALUES (2000, NULL)");
     Connect();
     CInputDataManager manager;
-    ASSERT_TRUE(manager.LoadTables(&connection));
-    EXPECT_EQ(manager.GetLOSDirectory(),
-              (std::map<int, std::string>{{540, "los_am"}, {1440, "los_day"}, {2000, "los_am"}}));
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_FALSE(manager.LoadTables(&connection));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("tbname (1) of row 3 (end_t 2000) holds NULL"), std::string::npos)
+        << messages.Texts()[0];
 }
 
 TEST_P(TableCheckTest, TableNameThatIsNotAPlainIdentifierFailsTheLoad) {

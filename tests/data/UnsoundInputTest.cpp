@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,6 +38,38 @@ protected:
             n += all ? 1 : 0;
         }
         return n;
+    }
+    // Loads the input tables of a fresh database with one change by two
+    // managers that share their messages, as a run's threads do; whether they loaded.
+    bool LoadChanged(const std::string& change) {
+        auto fresh = TestDatabase::Create(GetParam());
+        InputTables::Create(*fresh);
+        fresh->Execute(change);
+        CDatabase own;
+        own.OpenEx(fresh->Connect());
+        CInputDataManager first;
+        CInputDataManager second;
+        second.SetInputMessages(&first.GetInputMessages());
+        messages.Clear();
+        const bool loaded = first.LoadTables(&own);
+        EXPECT_EQ(second.LoadTables(&own), loaded);
+        return loaded;
+    }
+    void ExpectOneMessageNaming(const std::vector<std::string>& parts) const {
+        ASSERT_EQ(messages.Texts().size(), 1u) << ::testing::PrintToString(messages.Texts());
+        for (const std::string& part : parts)
+            EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
+    }
+    // Column 5 of the level-of-service pair 10 -> 20 at a time, from the
+    // database and then from the cache of zone 10.
+    static std::vector<double> FromBothPaths(CInputDataManager& manager, double time) {
+        std::vector<double> fromDatabase;
+        std::vector<double> fromCache;
+        manager.GetLOS(fromDatabase, 5, time, 10, {20});
+        manager.SetOriginZone(10);
+        manager.GetLOS(fromCache, 5, time, 10, {20});
+        fromDatabase.insert(fromDatabase.end(), fromCache.begin(), fromCache.end());
+        return fromDatabase;
     }
     // Ids of the households the page gives, loaded one by one.
     static std::vector<long long> LoadPage(CInputDataManager& manager, unsigned offset, unsigned limit) {
@@ -92,17 +125,8 @@ TEST_P(UnsoundInputTest, KeysOfTheLoadedTablesThatAreNoWholeNumberFailTheLoadNam
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.update);
-        auto fresh = TestDatabase::Create(GetParam());
-        InputTables::Create(*fresh);
-        fresh->Execute(c.update);
-        CDatabase own;
-        own.OpenEx(fresh->Connect());
-        CInputDataManager manager;
-        messages.Clear();
-        EXPECT_FALSE(manager.LoadTables(&own));
-        ASSERT_EQ(messages.Texts().size(), 1u);
-        for (const std::string& part : c.named)
-            EXPECT_NE(messages.Texts()[0].find(part), std::string::npos) << part << " in " << messages.Texts()[0];
+        EXPECT_FALSE(LoadChanged(c.update));
+        ExpectOneMessageNaming(c.named);
     }
 }
 
@@ -121,6 +145,7 @@ TEST_P(UnsoundInputTest, MissingPeriodAndInputTablesAreNamedWhenTheTablesLoad) {
 TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestColumnRead) {
     db->Execute("DROP TABLE persons");
     db->Execute("CREATE TABLE persons (hid DOUBLE PRECISION, pnum DOUBLE PRECISION, employed DOUBLE PRECISION)");
+    db->Execute("INSERT INTO persons VALUES (1, 1, 0)");
     CInputDataManager first;
     CInputDataManager second;
     second.SetInputMessages(&first.GetInputMessages());
@@ -128,7 +153,7 @@ TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestCo
     ASSERT_TRUE(Load(second));
     EXPECT_FALSE(first.CheckRowWidths());
     EXPECT_FALSE(second.CheckRowWidths());
-    EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 52 (53 columns)"}), 1);
+    EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 58 (59 columns)"}), 1);
     EXPECT_EQ(messages.Texts().size(), 1u);
 }
 
@@ -153,15 +178,79 @@ TEST_P(UnsoundInputTest, ALevelOfServiceValueThatIsNoNumberReadsZeroFromTheDatab
     db->Execute("UPDATE los_am SET autotime = 'NaN'");
     CInputDataManager manager;
     ASSERT_TRUE(Load(manager));
-    std::vector<double> fromDatabase;
-    std::vector<double> fromCache;
-    manager.GetLOS(fromDatabase, 5, 480.0, 10, {20});
-    manager.SetOriginZone(10);
-    manager.GetLOS(fromCache, 5, 480.0, 10, {20});
-    EXPECT_EQ(fromDatabase, std::vector<double>{0.0});
-    EXPECT_EQ(fromCache, std::vector<double>{0.0});
+    EXPECT_EQ(FromBothPaths(manager, 480.0), (std::vector<double>{0.0, 0.0}));
     EXPECT_EQ(Count({"\"los_am\"", "autotime (5)", "origin 10, destination 20", "nan"}), 1);
     EXPECT_EQ(messages.Texts().size(), 1u);
+}
+
+TEST_P(UnsoundInputTest, WhatTheTablesHoldAsAWholeIsNamedOnceForTheManagersOfARun) {
+    struct Case {
+        std::string change;
+        bool loads;
+        std::vector<std::string> named;
+    };
+    const bool sqlite = !db->IsPostgreSQL();
+    const Case cases[] = {
+        {"DELETE FROM zones", false, {"\"zones\" holds no rows"}},
+        {"DELETE FROM zone2zone", false, {"\"zone2zone\" holds no rows"}},
+        {"DELETE FROM los_day", false, {"\"los_day\" named in losdir holds no rows"}},
+        {"DELETE FROM losdir", false, {"(losdir) holds no rows"}},
+        {"DELETE FROM VehicleMake", true, {"holds no rows: every vehicle gets make -1"}},
+        {"DELETE FROM households", true, {"\"households\" holds no rows"}},
+        {"DELETE FROM persons", true, {"\"persons\" holds no rows"}},
+        {"ALTER TABLE VehicleMake RENAME COLUMN age TO grp", false, {"needs the columns type and age"}},
+        {"INSERT INTO losdir VALUES (540, 'los_day')", true, {"end_t 540: \"los_am\" by \"los_day\" of row 3"}},
+        {"INSERT INTO losdir VALUES (-5, 'los_day')", true, {"NULL or negative", "row 3 (end_t -5) of table"}},
+        // Text in a key column is possible in SQLite only.
+        {std::string("UPDATE persons SET hid = ") + (sqlite ? "'x5'" : "5.5") + " WHERE hid = 5", true,
+         {"1 row whose hid names no household", sqlite ? "hid \"x5\" (person 1)" : "hid 5.5 (person 1)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        EXPECT_EQ(LoadChanged(c.change), c.loads);
+        ExpectOneMessageNaming(c.named);
+    }
+}
+
+TEST_P(UnsoundInputTest, LookupsOfMissingPairsAreCountedOnEveryPathAndReportedByTheLastManagerOfTheRun) {
+    CInputDataManager cached;
+    CInputDataManager queried;
+    queried.SetInputMessages(&cached.GetInputMessages());
+    cached.GetInputMessages().SetManagerCount(2);
+    ASSERT_TRUE(Load(cached));
+    ASSERT_TRUE(Load(queried));
+    std::vector<double> values;
+    cached.SetOriginZone(10);
+    cached.GetLOS(values, 5, 480.0, 10, {30, 20});
+    EXPECT_EQ(values, (std::vector<double>{0.0, 12.5}));
+    double value = -1.0;
+    queried.GetZone2Zone(value, 3, 20, 30);  // the store of origin columns
+    EXPECT_EQ(value, 0.0);
+    queried.SetLookupMemo(false);
+    queried.GetLOS(values, 5, 480.0, 20, {10});  // the database
+    queried.GetZone2Zone(value, 3, 30, 10);
+    EXPECT_EQ(value, 0.0);
+    cached.EndRun();
+    EXPECT_TRUE(messages.Texts().empty());
+    queried.EndRun();
+    EXPECT_EQ(Count({"\"los_am\" holds no row for 2 lookups", "origin 10, destination 30"}), 1);
+    EXPECT_EQ(Count({"\"zone2zone\" holds no row for 2 lookups", "origin 20, destination 30"}), 1);
+    EXPECT_EQ(messages.Texts().size(), 2u);
+}
+
+TEST_P(UnsoundInputTest, InfiniteValuesAreKeptAndReportedOncePerTableAndColumn) {
+    const bool postgres = db->IsPostgreSQL();
+    db->Execute(std::string("UPDATE los_day SET autotime = ") + (postgres ? "'Infinity'" : "1e999"));
+    db->Execute(std::string("UPDATE households SET income = ") + (postgres ? "'-Infinity'" : "-1e999"));
+    CInputDataManager manager;
+    ASSERT_TRUE(Load(manager));
+    EXPECT_EQ(FromBothPaths(manager, 1000.0), (std::vector<double>{HUGE_VAL, HUGE_VAL}));
+    manager.LoadHouseholdIdPage(0, 5);
+    for (int n = 0; n < 2; ++n) EXPECT_EQ(manager.LoadNextHousehold()->GetValue(7), -HUGE_VAL);
+    manager.CloseHouseholdRecordset();
+    EXPECT_EQ(Count({"\"los_day\" holds an infinite value", "autotime (5)", "origin 10, destination 20: inf"}), 1);
+    EXPECT_EQ(Count({"\"households\" holds an infinite value", "income (7)", "household 2: -inf"}), 1);
+    EXPECT_EQ(messages.Texts().size(), 2u) << ::testing::PrintToString(messages.Texts());
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, UnsoundInputTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -12,7 +12,6 @@
 #include "data/CPersonObject.h"
 #include "household/CoupleNoChildrenHH.h"
 #include "household/COutputFileSet.h"
-#include "household/HouseholdSimulatorFactory.h"
 #include "data/CRecordLine.h"
 #include "models/CRandomStreams.h"
 #include "models/CRegressMM.h"
@@ -25,8 +24,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -162,35 +159,14 @@ TEST_P(HouseholdDriver, TheZeroNonWorkGateEndsTheDriverBeforeTheServePassengerDe
     EXPECT_EQ(mileage.household->m_dAnnualMileage, std::min(64.0, std::exp(CRandomStreams::DrawStandardNormal(thread))));
 }
 
-// The sample model file of the source tree.
-std::string SampleModelFile() {
-    const char* source = std::getenv("TOLVAR_SOURCE_DIR");
-    return (std::filesystem::path(source ? source : "..") / "sample" / "tolvar-sample.tvm").string();
-}
-
 TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedRegion) {
     LoopTestRegion region(GetParam(), 25, 150);
     SingleLoop loop(region.Connect(), 3);
-    ASSERT_TRUE(loop.models.LoadXml(SampleModelFile()));
-    ASSERT_TRUE(loop.manager.LoadTables(&loop.connection));
-    ASSERT_TRUE(loop.manager.LoadHouseholdIdPage(0, 150));
-    COutputFileSet streams;
+    ASSERT_TRUE(loop.models.LoadXml(LoopFiles::SampleModelFile()));
     int workers = 0, pupils = 0;
-    while (CHouseholdObject* household = loop.manager.LoadNextHousehold()) {
-        household->SortPersonsByNumber();
-        auto simulator = CreateHouseholdSimulator(household->GetHouseholdType(), &loop.models);
-        ASSERT_NE(simulator, nullptr);
-        loop.models.m_pHouseholdObject = household;
-        loop.models.m_pHousehold = simulator.get();
-        loop.models.PassSettingsToHousehold();
-        simulator->SetHousehold(household);
-        loop.manager.SetOriginZone(household->GetHomeZone());
-        simulator->SimulateHousehold(streams);
-        loop.models.m_pHousehold = nullptr;
-        loop.models.m_pHouseholdObject = nullptr;
-
+    loop.SimulateEach(150, false, [&](CHouseholdObject& household) {
         int goingAdults = 0;
-        for (const auto& person : household->GetPersons()) {
+        for (const auto& person : household.GetPersons()) {
             ASSERT_NE(person->GetPattern(), nullptr);
             if (person->IsChild()) {
                 EXPECT_EQ(person->GetFlag(0), person->GetValue(3) == 1.0);
@@ -210,13 +186,13 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 ++pupils;
                 EXPECT_TRUE(start >= 245 && start <= 365 && duration >= 255 && duration <= 560) << start << " " << duration;
                 double distance = 0.0;
-                loop.manager.GetZone2Zone(distance, 3, household->GetHomeZone(),
+                loop.manager.GetZone2Zone(distance, 3, household.GetHomeZone(),
                                           std::max(person->GetValue6(), person->GetValue52()));
                 // A parent drives the child only when some parent is the
                 // primary driver of one of the household's vehicles.
-                bool parentDrives = household->GetValue(2) >= 1.0;
-                parentDrives = parentDrives && std::any_of(household->GetPersons().begin(),
-                                                           household->GetPersons().end(), [](const auto& p) {
+                bool parentDrives = household.GetValue(2) >= 1.0;
+                parentDrives = parentDrives && std::any_of(household.GetPersons().begin(),
+                                                           household.GetPersons().end(), [](const auto& p) {
                                                                return p->IsValue9One() && p->m_nVehicle > -1;
                                                            });
                 for (const int mode : {pattern->GetWorkToHomeTourMode(), pattern->GetHomeToWorkTourMode()}) {
@@ -229,8 +205,8 @@ TEST_P(HouseholdDriver, WorkAndSchoolTimesAndModesKeepTheirBoundsOnAGeneratedReg
                 EXPECT_TRUE(start >= 220 && start <= 905 && duration >= 94 && duration <= 570) << start << " " << duration;
             }
         }
-        EXPECT_EQ(household->GetWorkOrSchoolAdultCount(), goingAdults);
-    }
+        EXPECT_EQ(household.GetWorkOrSchoolAdultCount(), goingAdults);
+    });
     EXPECT_GT(workers, 0);
     EXPECT_GT(pupils, 0);
 }

@@ -272,7 +272,7 @@ TEST_P(HouseholdLoopTest, HouseholdTypeWithoutSimulatorIsSkippedWithAMessage) {
     EXPECT_EQ(loop->models.m_pHousehold, nullptr);
 }
 
-TEST_P(HouseholdLoopTest, UnopenableOutputFileIsReportedOnceAndStopsTheLinesNotTheSimulation) {
+TEST_P(HouseholdLoopTest, UnopenableOutputFileIsReportedOnceAndFailsTheThreadBeforeItSimulates) {
     const auto children = out / "Children.out1";
     std::filesystem::create_directories(children);  // a folder cannot be opened as a file
     loop->Run();
@@ -280,9 +280,9 @@ TEST_P(HouseholdLoopTest, UnopenableOutputFileIsReportedOnceAndStopsTheLinesNotT
     ASSERT_EQ(CountContaining(messages, "could not be opened"), 1);
     EXPECT_EQ(CountContaining(messages, children.string()), 1);
     EXPECT_EQ(CountContaining(messages, "Adults.out1"), 0);
-    EXPECT_EQ(loop->progress.Count(Event::Update), kHouseholds);
+    EXPECT_EQ(loop->progress.Count(Event::Update), 0);
     EXPECT_EQ(loop->progress.Count(Event::Finished), 1);
-    EXPECT_FALSE(loop->progress.Events().back().failed);
+    EXPECT_TRUE(loop->progress.Events().back().failed);
     EXPECT_TRUE(File("Adults.out").empty());
     EXPECT_TRUE(File("activity.out").empty());
 }

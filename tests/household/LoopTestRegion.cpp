@@ -1,13 +1,20 @@
 #include "LoopTestRegion.h"
 
+#include "data/CHouseholdObject.h"
+#include "household/CHouseholdCoordinator.h"
 #include "household/CHouseholdLoop.h"
+#include "household/COutputFileSet.h"
+#include "household/HouseholdSimulatorFactory.h"
 #include "household/CThreadSets.h"
 #include "platform/CRecordset.h"
 #include "platform/NumberText.h"
 #include "tools/SampleRegionGenerator.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -124,9 +131,35 @@ void SingleLoop::Run() {
     models.RunHouseholdLoop();
 }
 
+void SingleLoop::SimulateEach(unsigned count, bool schedules, const std::function<void(CHouseholdObject&)>& check) {
+    ASSERT_TRUE(manager.LoadTables(&connection));
+    ASSERT_TRUE(manager.LoadHouseholdIdPage(0, count));
+    COutputFileSet streams;
+    while (CHouseholdObject* household = manager.LoadNextHousehold()) {
+        household->SortPersonsByNumber();
+        auto simulator = CreateHouseholdSimulator(household->GetHouseholdType(), &models);
+        ASSERT_NE(simulator, nullptr);
+        models.m_pHouseholdObject = household;
+        models.m_pHousehold = simulator.get();
+        models.PassSettingsToHousehold();
+        simulator->SetHousehold(household);
+        manager.SetOriginZone(household->GetHomeZone());
+        simulator->SimulateHousehold(streams);
+        if (schedules) simulator->GeneratePersonSchedules();
+        models.m_pHousehold = nullptr;
+        models.m_pHouseholdObject = nullptr;
+        check(*household);
+    }
+}
+
 // ---- LoopFiles ----
 
 namespace LoopFiles {
+
+std::string SampleModelFile() {
+    const char* source = std::getenv("TOLVAR_SOURCE_DIR");
+    return (std::filesystem::path(source ? source : "..") / "sample" / "tolvar-sample.tvm").string();
+}
 
 std::vector<std::string> Lines(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

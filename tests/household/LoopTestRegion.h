@@ -12,10 +12,13 @@
 #include "platform/CDatabase.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+
+class CHouseholdObject;
 
 // Records what the household loops report; optionally cancels or throws at
 // the n-th household counted.
@@ -84,6 +87,11 @@ public:
     void SetOutputFolder(const std::filesystem::path& folder);
     // Empties the trace file and runs the loop.
     void Run();
+    // Simulates the first `count` households of the database as the loop
+    // does (persons in number order, the simulator of the household's type),
+    // the driver alone or with the person schedule pass, writing nothing;
+    // `check` sees each household before the next is read.
+    void SimulateEach(unsigned count, bool schedules, const std::function<void(CHouseholdObject&)>& check);
 
     CDatabase connection;
     CInputDataManager manager;
@@ -92,6 +100,9 @@ public:
 };
 
 namespace LoopFiles {
+
+// The sample model-parameter file of the source tree.
+std::string SampleModelFile();
 
 // The lines of a text file (empty when it does not exist).
 std::vector<std::string> Lines(const std::filesystem::path& path);

@@ -32,6 +32,16 @@ CNWPattern* PickUpAt(EscortTestWorld& world, double time) {
 
 double Leave(const CTour& tour) { return tour.GetStopByNumber(1)->GetDepartureTime(); }
 
+// The k-th (from 0) of the parent's own shopping tours before noon.
+void AddMorningTour(EscortTestWorld& world, int k) {
+    CNWPattern* day = world.Adult()->GetNWPattern();
+    auto tour = std::make_unique<CNWorkerTour>(day->GetDataManager(), day);
+    tour->SetPreTourTime(60.0);
+    tour->AppendStop(0, 30.0, 60.0 + 120.0 * k, 10.0, world.HomeZone(), world.OtherZone(), 18);
+    tour->AppendStop(12, 0.0, 100.0 + 120.0 * k, 10.0, world.OtherZone(), world.HomeZone(), 0);
+    day->AddTour(std::move(tour));
+}
+
 TEST_P(NonWorkerTours, ToursBeforeAndAfterThePickUpFitTheDayInOrder) {
     EscortTestWorld world(GetParam());
     CNWPattern* day = PickUpAt(world, 880.0);
@@ -73,16 +83,29 @@ TEST_P(NonWorkerTours, NoTourAfterALateLastTourNorBeyondFourTours) {
 
     EscortTestWorld full(GetParam());
     day = full.Adult()->GetNWPattern();
-    for (int k = 0; k < 3; ++k) {
-        auto tour = std::make_unique<CNWorkerTour>(day->GetDataManager(), day);
-        tour->SetPreTourTime(60.0);
-        tour->AppendStop(0, 30.0, 60.0 + 120.0 * k, 10.0, full.HomeZone(), full.OtherZone(), 18);
-        tour->AppendStop(12, 0.0, 100.0 + 120.0 * k, 10.0, full.OtherZone(), full.HomeZone(), 0);
-        day->AddTour(std::move(tour));
-    }
+    for (int k = 0; k < 3; ++k) AddMorningTour(full, k);
     PickUpAt(full, 880.0);
     full.simulator.SimulateNonWorkerTours(full.Adult(), &full.Household(), &full.models, &full.simulator);
     EXPECT_EQ(day->GetTourCount(), 4);
+}
+
+TEST_P(NonWorkerTours, NoTourBeforeThePickUpWhenItsHomeStayFillsTheWindow) {
+    // After a morning tour, the home stay of a third tour has no bound.
+    EscortTestWorld world(GetParam());
+    AddMorningTour(world, 0);
+    WorkerDay::FixMinutes(world.models.HomeStayDurationBeforeTour(1), 1440.0);
+    CNWPattern* day = PickUpAt(world, 880.0);
+    CTour* pickUp = day->GetNthTour(2);
+    const double windowStart = pickUp->GetWindowStart();
+    const double homeStay = pickUp->GetPreTourTime();
+    world.simulator.SimulateNonWorkerTours(world.Adult(), &world.Household(), &world.models, &world.simulator);
+
+    // The pick-up keeps its window; the tour after it is still made.
+    ASSERT_EQ(day->GetTourCount(), 3);
+    EXPECT_EQ(day->GetNthTour(2), pickUp);
+    EXPECT_EQ(pickUp->GetWindowStart(), windowStart);
+    EXPECT_EQ(pickUp->GetPreTourTime(), homeStay);
+    EXPECT_EQ(day->GetNthTour(3)->GetWindowStart(), WorkerDay::Arrival(*pickUp));
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, NonWorkerTours, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -109,6 +109,23 @@ TEST_P(OwnToursTest, ATourWithoutTimeLeftIsNotMade) {
     EXPECT_EQ(pattern.GetTourCount(), 3);  // the commutes and the work-based tour
 }
 
+TEST_P(OwnToursTest, ATourWhoseStopsOutlastItsWindowIsNotMade) {
+    // Twelve minutes before the commute leaves and twelve at work: the stay
+    // leaves a window shorter than five stops of two-minute trips.
+    day->FixTourModels(2, 5, 20.0, 0);
+    const double commute =
+        std::max(2.0, std::floor(WorkerDay::AutoTime(WorkerDay::kHomeZone, WorkerDay::kWorkZone, 0.0)));
+    CWPattern& pattern = SimulateWorker(commute + 12.0, 12.0, false);
+    pattern.Simulate(worker, &day->models, day->household.get(), day->simulator.get());
+    EXPECT_EQ(pattern.GetBeforeWorkTourCount(), 0);
+    EXPECT_EQ(pattern.GetWorkBasedTourCount(), 0);
+    EXPECT_TRUE(pattern.GetTourAt(2) == nullptr && pattern.GetTourAt(5) == nullptr);
+    EXPECT_EQ(pattern.GetAfterWorkTourCount(), 1);
+    // The commutes wait the whole windows: the work, the time before leaving.
+    EXPECT_DOUBLE_EQ(pattern.GetTourAt(0)->GetPreTourTime(), 12.0);
+    EXPECT_DOUBLE_EQ(pattern.GetTourAt(1)->GetPreTourTime(), 12.0);
+}
+
 TEST_P(OwnToursTest, AfterAWalkOrTransitCommuteWorkBasedToursWalk) {
     day->FixTourModels(2, 1, 20.0, 0);
     WorkerDay::FixChoice(*day->models.m_pWHCommuteMode, 3);

@@ -61,6 +61,7 @@ TEST_P(PersonSchedulePass, PersonsAreOrderedByPersonNumberWhateverTheRowOrder) {
     EXPECT_EQ(gaps->GetPerson(1)->GetPersonNumber(), 2);
     EXPECT_EQ(gaps->GetPerson(2)->GetValue(7), 1.0);  // equal numbers keep their read order
     EXPECT_EQ(gaps->GetPerson(3)->GetValue(7), 0.0);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(gaps->GetPerson(k)->GetPosition(), k);
 }
 
 TEST_P(PersonSchedulePass, WorkerToursAreClosedByTheirSlotRules) {

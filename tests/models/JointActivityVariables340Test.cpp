@@ -74,14 +74,17 @@ TEST_P(Joint340Test, ThePersonsJointActivities) {
     EXPECT_EQ(Value(30539, Of(toddler)), 0.0);
 }
 
-TEST_P(Joint340Test, PersonNumberOutsideTheHouseholdTakesPartInNothing) {
-    // The wide record holds bits for person numbers up to 40; a person whose
-    // number lies beyond the household's members is not taken as a participant.
+TEST_P(Joint340Test, APersonNumberOutsideOneToNCountsByItsPosition) {
+    // Members numbered 12 and -1 stand at positions 6 and 7: the wide record,
+    // with bits for 40 members, holds them; the others, with five bits, do not.
     CPersonObject* stray = Rows().AddPerson(*household, {{kPersonNumber, 12}, {kAge, 30}});
+    CPersonObject* unnumbered = Rows().AddPerson(*household, {{kPersonNumber, -1}, {kAge, 30}});
+    EXPECT_EQ(Value(30540, Of(stray)), 1.0);
+    EXPECT_EQ(Value(30539, Of(stray)), 20.0);
+    EXPECT_EQ(Value(30540, Of(unnumbered)), 1.0);
+    household->m_jointActivities.pop_back();
     EXPECT_EQ(Value(30540, Of(stray)), 0.0);
     EXPECT_EQ(Value(30539, Of(stray)), 0.0);
-    CPersonObject* unnumbered = Rows().AddPerson(*household, {{kPersonNumber, -1}, {kAge, 30}});
-    EXPECT_EQ(Value(30540, Of(unnumbered)), 0.0);
 }
 
 TEST_P(Joint340Test, TheRecordBeingScheduled) {

@@ -28,12 +28,12 @@ Files GoodFiles() {
     f[COutputFileSet::kWorkers] = {"1\t1\t480\t1020\t0\t0\t1"};
     f[COutputFileSet::kChildStudents] = {"1\t3\t480\t900\t1\t0"};
     f[COutputFileSet::kNonWorkers] = {"1\t2\t2"};
-    f[COutputFileSet::kTours] = {"1\t1\t1\t450\t0\t30\t1\t0\t0\t0",  "1\t1\t0\t540\t0\t30\t1\t0\t0\t0",
+    f[COutputFileSet::kTours] = {"1\t1\t1\t450\t0\t30\t1\t0\t0\t0",  "1\t1\t0\t540\t0\t5\t1\t0\t0\t0",
                                  "1\t1\t8\t0\t0\t90\t2\t1\t2\t0",    "1\t2\t0\t460\t0\t80\t3\t0\t0\t0",
                                  "1\t2\t1\t485\t1\t90\t2\t1\t2\t0",  "1\t3\t1\t460\t4\t20\t1\t0\t0\t2",
                                  "1\t3\t0\t420\t3\t20\t1\t0\t0\t-1"};
     f[COutputFileSet::kStops] = {"1\t1\t1\t1\t13\t450\t30\t540\t7\t5\t3.5\t18",
-                                 "1\t1\t0\t1\t12\t1020\t30\t420\t5\t7\t3.5\t17",
+                                 "1\t1\t0\t1\t12\t1020\t5\t420\t5\t7\t3.5\t17",
                                  "1\t1\t8\t1\t5\t1025\t15\t60\t6\t5\t2\t18",
                                  "1\t1\t8\t2\t12\t1100\t15\t325\t5\t6\t2\t5",
                                  "1\t2\t0\t1\t10\t460\t20\t5\t8\t5\t2.5\t18",
@@ -43,7 +43,7 @@ Files GoodFiles() {
                                  "1\t2\t1\t2\t12\t1100\t15\t325\t5\t6\t2\t5",
                                  "1\t3\t1\t1\t19\t460\t20\t420\t8\t5\t2.5\t18",
                                  "1\t3\t0\t1\t12\t900\t20\t520\t5\t8\t2.5\t19"};
-    f[COutputFileSet::kActivity] = {"1\t1\t18\t0\t450\t5",   "1\t1\t13\t480\t540\t7", "1\t1\t12\t1050\t420\t5",
+    f[COutputFileSet::kActivity] = {"1\t1\t18\t0\t450\t5",   "1\t1\t13\t480\t540\t7", "1\t1\t12\t1025\t420\t5",
                                     "1\t1\t5\t1040\t60\t6",   "1\t1\t12\t1115\t325\t5", "1\t2\t18\t0\t460\t5",
                                     "1\t2\t10\t480\t5\t8",    "1\t2\t0\t495\t30\t9",    "1\t2\t12\t540\t915\t5",
                                     "1\t2\t5\t1040\t60\t6",   "1\t2\t12\t1115\t325\t5", "1\t3\t18\t0\t460\t5",
@@ -146,6 +146,13 @@ TEST(OutputChecker, EachSeededFaultIsReportedUnderItsRule) {
              f[S::kTours].insert(f[S::kTours].begin() + 4, "1\t2\t2\t0\t2\t30\t1\t0\t0\t-1");
              f[S::kStops].insert(f[S::kStops].begin() + 7, "1\t2\t2\t1\t0\t100\t10\t10\t9\t5\t1.5\t18");
              f[S::kActivity].insert(f[S::kActivity].begin() + 9, "1\t2\t0\t110\t10\t9");
+         },
+         {}},
+        // The worker is home from work after the joint tour leaves.
+        {COutputChecker::kTourOverlap,
+         [](Files& f) {
+             Set(f, S::kStops, 1, "1\t1\t0\t1\t12\t1020\t6\t420\t5\t7\t3.5\t17");
+             Set(f, S::kActivity, 2, "1\t1\t12\t1026\t420\t5");
          },
          {}},
         {COutputChecker::kActivityFlag,

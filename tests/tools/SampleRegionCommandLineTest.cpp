@@ -35,7 +35,7 @@ TEST(SampleRegionCommandLine, HelpNeedsNoTarget) {
     SampleRegionCommandLine line;
     ASSERT_TRUE(line.Parse({"--help"}));
     EXPECT_TRUE(line.HelpRequested());
-    EXPECT_NE(SampleRegionCommandLine::Usage("tolvar-sample-region").find("--sqlite FILE"), std::string::npos);
+    EXPECT_NE(CCommandLine(SampleRegionCommandLine::Program()).Help().find("--sqlite FILE"), std::string::npos);
 }
 
 TEST(SampleRegionCommandLine, RejectsMistakesWithAMessage) {
@@ -54,7 +54,7 @@ TEST(SampleRegionCommandLine, RejectsMistakesWithAMessage) {
         {{"--sqlite"}, "needs a value"},
         {{"--sqlite", "a;b.db"}, "may not contain"},
         {{"--connect", ""}, "needs an ODBC connect string"},
-        {{"--colour", "red", "--sqlite", "a.db"}, "Unknown argument \"--colour\""},
+        {{"--colour", "red", "--sqlite", "a.db"}, "unknown argument \"--colour\""},
     };
     for (const auto& [args, expected] : cases) {
         SampleRegionCommandLine line;

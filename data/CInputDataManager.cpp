@@ -901,8 +901,9 @@ bool ReadValuesByDestination(CInputDataManager& manager, const std::string& tabl
 bool CInputDataManager::ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
                                          std::vector<double>& values) {
     if (!m_bLookupMemo) return false;
-    const COriginColumn* held =
-        m_columns.Column(COriginColumnStore::Asker::OtherOrigin, table, column, origin, destinations.size() > 1);
+    // A list the destination filter cannot name reads the whole column.
+    const COriginColumn* held = m_columns.Column(COriginColumnStore::Asker::OtherOrigin, table, column, origin,
+                                                 destinations.size() > kMaxListedDestinations);
     if (held == nullptr) return false;
     values.reserve(destinations.size());
     for (int destination : destinations) values.push_back(HeldValue(*held, table, origin, destination));
@@ -1034,7 +1035,7 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
     } catch (const DbError&) {
         // the query below reports it
     }
-    if (ValueFromMemo(key, column, origin, destination, value)) return;
+    if (ValueFromMemo(CLookupMemo::kZone2ZoneFirstRow, column, origin, destination, value)) return;
     CTimedSection timing(kZone2ZoneQuerySection);
     const std::string name = m_zone2ZoneNames.GetColumnName(column);
     try {
@@ -1047,7 +1048,7 @@ void CInputDataManager::GetZone2Zone(double& value, int column, int origin, int 
             return;
         }
         value = ReadValue(rows, 0, "zone2zone", [&] { return PairText(origin, destination); }, column);
-        Remember(key, column, origin, destination, value);
+        Remember(CLookupMemo::kZone2ZoneFirstRow, column, origin, destination, value);
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Error);
         MessageSink::Post("State:" + error.SqlState() + ",Native:" + NumberText::Integer(error.NativeCode()),

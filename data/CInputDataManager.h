@@ -297,8 +297,8 @@ private:
 
     // The values of the destinations from the origin's column of a table (its
     // key), held or read for the store; false when the lookup must go to the
-    // memo or the database. A list of one destination reads no column of an
-    // origin that is no zone.
+    // memo or the database (a list the destination filter names, whose column
+    // the store neither holds nor has room for).
     bool ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
                           std::vector<double>& values);
     // A destination's value in a column held; one without a row is counted and reads 0.0.

@@ -19,6 +19,9 @@ public:
     // The table index of the zone-to-zone table; level-of-service tables
     // (even one named zone2zone) have indices from 0 on.
     static constexpr int kZone2Zone = -1;
+    // The index of single zone-to-zone values asked one by one: of a pair
+    // that has two rows they read the first, the lists the later.
+    static constexpr int kZone2ZoneFirstRow = -2;
 
     // A single value held, or null.
     const double* FindValue(int table, int column, int origin, int destination) const;

@@ -105,28 +105,27 @@ const COriginColumn* COriginColumnReader::FromLastRead(int table, int column, in
     return nullptr;
 }
 
-const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int column, int origin, bool readUnheld) {
+const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int column, int origin, bool whole) {
     const COriginLayout& layout = Layout();
     layout.ColumnName(table, column);  // refuses a column outside the table
     const int position = layout.Position(origin);
     const bool holdable = position >= 0 && COriginColumnStore::Holds(table, column) && UsesStore();
-    if (asker == Asker::OtherOrigin && !holdable && !readUnheld) return nullptr;
-    Ask(asker, table, column);
-    // Only columns asked for from other origins are ever held.
-    const bool held = holdable && IsAsked(Asker::OtherOrigin, table, column);
     if (const COriginColumn* read = FromLastRead(table, column, origin)) {
-        if (held) Store().CountHit(m_nReader);
+        if (holdable) Store().CountHit(m_nReader);
         return read;
     }
-    if (held) {
+    if (!whole && !holdable) return nullptr;
+    Ask(asker, table, column);
+    // Only columns asked for from other origins are ever held.
+    if (holdable && IsAsked(Asker::OtherOrigin, table, column)) {
         if (!m_bOnline) {
             Store().Announce(m_nReader);
             m_bOnline = true;
         }
         if (const COriginColumn* found = Store().Find(m_nReader, table, column, position)) return found;
-        // With the budget spent, a single value is not worth a column that
-        // would drop another: the memo or the database answers it alone.
-        if (asker == Asker::OtherOrigin && !readUnheld && !Store().HasRoom()) return nullptr;
+        // With the budget spent, a few values are not worth a column that
+        // would drop another: the memo or the database answers them alone.
+        if (!whole && !Store().HasRoom()) return nullptr;
     }
     Read(asker, table, column, origin, position, holdable);
     return FromLastRead(table, column, origin);

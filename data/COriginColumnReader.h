@@ -44,13 +44,13 @@ public:
     // Column `column` of a table (its key in the layout) from origin. A column
     // the store holds is taken from it; otherwise it is read with the table's
     // other columns that the same asker asked for so far in the run, and those
-    // asked for by lookups from other origins are published. Null when a
-    // lookup from another origin asks for a column that cannot be held (the
-    // origin is no zone, or the store is not used) and readUnheld is false;
-    // a column that is not held is kept until the next read. A column outside
-    // the table raises std::invalid_argument; database errors pass to the
-    // caller. Valid until the next read or announcement.
-    const COriginColumn* Column(Asker asker, int table, int column, int origin, bool readUnheld);
+    // asked for by lookups from other origins are published. `whole`: the
+    // caller needs (nearly) every destination, and the column is read whatever
+    // the store can take (what it cannot hold is kept until the next read);
+    // otherwise null when the store neither holds the column nor has room for
+    // it. A column outside the table raises std::invalid_argument; database
+    // errors pass to the caller. Valid until the next read or announcement.
+    const COriginColumn* Column(Asker asker, int table, int column, int origin, bool whole);
     // The destinations the table holds for origin, ascending, each once.
     std::vector<int> Destinations(int table, int origin);
     // The columns of a table the asker asked for so far in the run, ascending.

@@ -383,6 +383,57 @@ TEST_P(LOSQueryTest, RepeatedRowsReadAsOnTheDatabasePathThroughTheStore) {
     EXPECT_GT(direct.GetColumnStore().ColumnCount(), 0u);
 }
 
+// A store whose budget drops every column as soon as it is held answers every
+// lookup from an origin other than the cached one as the database path does:
+// single values, lists, sorted lists, a repeated destination (los_peak 4 -> 6,
+// zone2zone 1 -> 3) and missing pairs alike.
+TEST_P(LOSQueryTest, AStoreOfATinyBudgetAnswersAsTheDatabase) {
+    for (int zone : LOSRegion::Zones()) db->Execute("INSERT INTO zones VALUES (" + std::to_string(zone) + ", 1, 1, 1)");
+    db->Execute("INSERT INTO zone2zone VALUES (1, 3, 0, 0, 7.5)");
+    db->Execute("INSERT INTO los_peak VALUES (4, 6, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9)");
+    ASSERT_TRUE(direct.LoadTables(&directConnection));
+    COriginColumnStore tiny(1);
+    direct.SetColumnStore(&tiny);
+    CDatabase plainConnection;
+    plainConnection.OpenEx(db->Connect());
+    CInputDataManager plain;
+    ASSERT_TRUE(plain.LoadTables(&plainConnection));
+    plain.SetLookupMemo(false);
+    const std::vector<std::vector<int>> lists{{6}, {3}, {5, 1, 50000, 3, 99, 6, 7}};
+    for (int round = 0; round < 2; ++round)
+        for (int origin : LOSRegion::Zones()) {
+            direct.GetColumnReader().Announce();
+            for (double time : {400.0, 700.0, 1500.0})
+                for (int column : {2, 3, 5, 8}) {
+                    SCOPED_TRACE("origin " + std::to_string(origin) + " time " + std::to_string(time) + " column " +
+                                 std::to_string(column));
+                    std::vector<double> held, read;
+                    for (const auto& destinations : lists) {
+                        direct.GetLOS(held, column, time, origin, destinations);
+                        plain.GetLOS(read, column, time, origin, destinations);
+                        EXPECT_EQ(held, read);
+                        direct.GetZone2ZoneForDestinations(held, column % 5, origin, destinations);
+                        plain.GetZone2ZoneForDestinations(read, column % 5, origin, destinations);
+                        EXPECT_EQ(held, read);
+                        double heldValue = -1.0, readValue = -2.0;
+                        direct.GetZone2Zone(heldValue, column % 5, origin, destinations.front());
+                        plain.GetZone2Zone(readValue, column % 5, origin, destinations.front());
+                        EXPECT_EQ(heldValue, readValue);
+                    }
+                    std::vector<int> heldZones, readZones;
+                    direct.GetLOSAllDestinations(heldZones, held, column, time, origin);
+                    plain.GetLOSAllDestinations(readZones, read, column, time, origin);
+                    EXPECT_EQ(heldZones, readZones);
+                    EXPECT_EQ(held, read);
+                }
+        }
+    const COriginColumnStore::Figures figures = tiny.GetFigures();
+    EXPECT_GT(figures.drops, 0);
+    EXPECT_GT(figures.rereads, 0);
+    EXPECT_LE(figures.columns, 1u);
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_P(LOSQueryTest, AdjacentZonesAscendOnBothPaths) {
     for (int origin : LOSRegion::Zones()) {
         cached.SetOriginZone(origin);

@@ -88,11 +88,18 @@ void COriginColumn::Destinations(const COriginLayout& layout, std::vector<int>& 
 
 const COriginColumn::Order& COriginColumn::PlacesByValue(std::size_t& addedBytes) const {
     if (const Order* kept = m_order.load(std::memory_order_acquire)) return *kept;
-    auto made = std::make_unique<Order>(m_values.size());
-    std::iota(made->begin(), made->end(), std::uint32_t{0});
+    auto made = std::make_unique<Order>();
     // Places ascend with the zone ids, so equal values stay in zone order.
-    std::stable_sort(made->begin(), made->end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return ValueBefore(m_values[a], m_values[b]); });
+    auto sort = [&](auto& places) {
+        places.resize(m_values.size());
+        std::iota(places.begin(), places.end(), 0);
+        std::stable_sort(places.begin(), places.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return ValueBefore(m_values[a], m_values[b]); });
+    };
+    if (m_values.size() <= std::size_t{1} << 16)
+        sort(made->narrow);
+    else
+        sort(made->wide);
     const Order* expected = nullptr;
     if (!m_order.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel,
                                          std::memory_order_acquire))
@@ -109,5 +116,7 @@ std::size_t COriginColumn::ByteCount() const {
 
 std::size_t COriginColumn::OrderByteCount() const {
     const Order* order = m_order.load(std::memory_order_acquire);
-    return order != nullptr ? sizeof(Order) + order->capacity() * sizeof(std::uint32_t) : 0;
+    if (order == nullptr) return 0;
+    return sizeof(Order) + order->narrow.capacity() * sizeof(std::uint16_t) +
+           order->wide.capacity() * sizeof(std::uint32_t);
 }

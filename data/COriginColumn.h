@@ -54,8 +54,9 @@ public:
             for (const auto& [value, destination] : m_byValue) add(value, destination);
             return;
         }
-        for (std::uint32_t place : PlacesByValue(addedBytes))
-            add(m_values[place], layout.Zones()[place]);
+        const Order& order = PlacesByValue(addedBytes);
+        for (std::uint16_t place : order.narrow) add(m_values[place], layout.Zones()[place]);
+        for (std::uint32_t place : order.wide) add(m_values[place], layout.Zones()[place]);
     }
 
     // Bytes the column holds, apart from its order by value, and that order.
@@ -74,7 +75,11 @@ public:
     static void SortByValueThenZone(std::vector<std::pair<double, int>>& pairs);
 
 private:
-    using Order = std::vector<std::uint32_t>;
+    // Zone places by value: two bytes each while the zones allow.
+    struct Order {
+        std::vector<std::uint16_t> narrow;
+        std::vector<std::uint32_t> wide;
+    };
     COriginColumn() = default;
     const Order& PlacesByValue(std::size_t& addedBytes) const;
 

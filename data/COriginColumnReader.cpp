@@ -127,11 +127,12 @@ const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int col
         // would drop another: the memo or the database answers them alone.
         if (!whole && !Store().HasRoom()) return nullptr;
     }
-    Read(asker, table, column, origin, position, holdable);
+    Read(asker, table, column, origin, position, holdable, whole);
     return FromLastRead(table, column, origin);
 }
 
-void COriginColumnReader::Read(Asker asker, int table, int column, int origin, int position, bool holdable) {
+void COriginColumnReader::Read(Asker asker, int table, int column, int origin, int position, bool holdable,
+                               bool whole) {
     const COriginLayout& layout = Layout();
     // The other columns asked for come along while the store has room for
     // them; a home-zone cache takes every column asked for from home.
@@ -165,11 +166,13 @@ void COriginColumnReader::Read(Asker asker, int table, int column, int origin, i
     for (size_t i = 0; i < columns.size(); ++i) {
         auto made = COriginColumn::FromRows(std::move(read[i]), layout);
         // Held: the column asked for from another origin, and, while there is
-        // room, the others that lookups from other origins asked for.
+        // room, the others that lookups from other origins asked for. Only a
+        // column asked for whole starts as used: one read for a few values
+        // stays only if it is asked for again before the store needs room.
         const bool asked = asker == Asker::OtherOrigin && columns[i] == column;
         if (holdable && (asked || (room && IsAsked(Asker::OtherOrigin, table, columns[i])))) {
             m_last.columns.emplace_back(columns[i], &Store().Publish(m_nReader, table, columns[i], position,
-                                                                     std::move(made), asked));
+                                                                     std::move(made), asked && whole));
             continue;
         }
         m_last.columns.emplace_back(columns[i], made.get());

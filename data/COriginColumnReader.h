@@ -68,7 +68,7 @@ private:
     const COriginColumn* FromLastRead(int table, int column, int origin) const;
     // Reads the column with the asker's other columns of its table that the
     // store does not hold for the origin.
-    void Read(Asker asker, int table, int column, int origin, int position, bool holdable);
+    void Read(Asker asker, int table, int column, int origin, int position, bool holdable, bool whole);
     void ForgetLastRead();
 
     CInputDataManager& m_manager;

@@ -28,16 +28,6 @@ constexpr int kFirstStoredColumn = 2;
 // ---------------------------------------------------------------------------
 // OriginRows
 
-int CLOSCache::OriginRows::Row(int destination) const {
-    if (!m_slots.empty()) {
-        const long long offset = static_cast<long long>(destination) - m_nFirstZone;
-        if (offset < 0 || offset >= static_cast<long long>(m_slots.size())) return -1;
-        return m_slots[static_cast<size_t>(offset)];
-    }
-    const auto it = std::lower_bound(m_zones.begin(), m_zones.end(), destination);
-    return it != m_zones.end() && *it == destination ? static_cast<int>(it - m_zones.begin()) : -1;
-}
-
 void CLOSCache::OriginRows::CheckColumn(int column) const {
     if (column < 0 || column >= m_nColumns + kFirstStoredColumn)
         throw std::invalid_argument("column " + NumberText::Integer(column) +
@@ -62,30 +52,14 @@ void CLOSCache::OriginRows::Start(int key, int columns) {
     m_nColumns = std::max(columns, 0);
     m_bDestinationsKnown = false;
     m_bAllZones = false;
-    m_zones.clear();
-    m_slots.clear();
+    m_zones = CZonePlaces();
     m_columns.assign(static_cast<size_t>(m_nColumns + kFirstStoredColumn), {});
     m_held.assign(static_cast<size_t>(m_nColumns + kFirstStoredColumn), false);
 }
 
 void CLOSCache::OriginRows::SetDestinations(std::vector<int> destinations) {
-    m_zones = std::move(destinations);
+    m_zones = CZonePlaces(std::move(destinations));
     m_bDestinationsKnown = true;
-    IndexDestinations();
-}
-
-void CLOSCache::OriginRows::IndexDestinations() {
-    // Zone numbers are usually dense: index them directly when the span is
-    // not much larger than the number of destinations.
-    m_slots.clear();
-    m_nFirstZone = 0;
-    if (m_zones.empty()) return;
-    const long long span = static_cast<long long>(m_zones.back()) - m_zones.front() + 1;
-    if (span > 4 * static_cast<long long>(m_zones.size()) + 1024) return;
-    m_nFirstZone = m_zones.front();
-    m_slots.assign(static_cast<size_t>(span), -1);
-    for (size_t r = 0; r < m_zones.size(); ++r)
-        m_slots[static_cast<size_t>(static_cast<long long>(m_zones[r]) - m_nFirstZone)] = static_cast<int>(r);
 }
 
 void CLOSCache::OriginRows::TakeColumn(int column, const COriginColumn& values, const COriginLayout& layout) {
@@ -99,8 +73,9 @@ void CLOSCache::OriginRows::TakeColumn(int column, const COriginColumn& values, 
     if (m_bAllZones && values.IsDense()) {
         taken = values.ValuesByDestination();
     } else {
-        taken.resize(m_zones.size());
-        for (size_t r = 0; r < m_zones.size(); ++r) taken[r] = values.Value(m_zones[r], layout.Position(m_zones[r]));
+        const std::vector<int>& zones = m_zones.Zones();
+        taken.resize(zones.size());
+        for (size_t r = 0; r < zones.size(); ++r) taken[r] = values.Value(zones[r], layout.Position(zones[r]));
     }
     m_held[static_cast<size_t>(column)] = true;
 }

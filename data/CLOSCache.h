@@ -9,6 +9,8 @@
 // fetched then. Owned by the thread's input-data manager, which holds at most
 // one cache (the one of its current origin zone).
 
+#include "data/CZonePlaces.h"
+
 #include <map>
 #include <memory>
 #include <string>
@@ -29,12 +31,12 @@ public:
         // (the table's columns less two).
         int GetColumnCount() const { return m_nColumns; }
         // Number of destinations held.
-        int GetDestinationCount() const { return static_cast<int>(m_zones.size()); }
+        int GetDestinationCount() const { return m_zones.Count(); }
         // Destinations held, ascending.
-        const std::vector<int>& GetDestinations() const { return m_zones; }
+        const std::vector<int>& GetDestinations() const { return m_zones.Zones(); }
         // The row of a destination (its place in GetDestinations), -1 when
         // the table holds no row for it.
-        int Row(int destination) const;
+        int Row(int destination) const { return m_zones.Place(destination); }
         // Table column `column` of a destination's row: column 0 is the origin,
         // 1 the destination; 0.0 for a destination without a row. The column
         // must have been fetched (Holds).
@@ -56,15 +58,11 @@ public:
         int GetKey() const { return m_nKey; }
 
     private:
-        void IndexDestinations();
-
         int m_nKey = 0;
         int m_nColumns = 0;
         bool m_bDestinationsKnown = false;
         bool m_bAllZones = false;      // the destinations are exactly the layout's zones
-        std::vector<int> m_zones;      // ascending
-        int m_nFirstZone = 0;
-        std::vector<int> m_slots;      // destination - m_nFirstZone -> row, -1 none; empty when zones are sparse
+        CZonePlaces m_zones;  // the destinations, ascending
         std::vector<std::vector<double>> m_columns;  // by table column, row order; empty until fetched
         std::vector<bool> m_held;
     };

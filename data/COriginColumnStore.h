@@ -34,7 +34,7 @@ public:
     static constexpr int kReaderSlots = 64;
     static constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
     // The budget of a run unless one is given (tolvar-run --los-memory).
-    static constexpr std::size_t kDefaultBudget = std::size_t{448} << 20;
+    static constexpr std::size_t kDefaultBudget = std::size_t{512} << 20;
 
     // What the store did in a run.
     struct Figures {

@@ -14,32 +14,22 @@ bool IsZone2Zone(const std::string& table) { return strcasecmp(table.c_str(), kZ
 
 }  // namespace
 
-COriginLayout::COriginLayout(std::vector<int> zones, std::vector<std::string> tables,
-                             std::vector<std::string> losColumns, std::vector<std::string> zone2ZoneColumns)
-    : m_zones(std::move(zones)),
-      m_tables(std::move(tables)),
-      m_losColumns(std::move(losColumns)),
-      m_zone2ZoneColumns(std::move(zone2ZoneColumns)) {
-    std::sort(m_zones.begin(), m_zones.end());
-    m_zones.erase(std::unique(m_zones.begin(), m_zones.end()), m_zones.end());
-    if (m_zones.empty()) return;
-    const long long span = static_cast<long long>(m_zones.back()) - m_zones.front() + 1;
-    if (span > 4 * static_cast<long long>(m_zones.size()) + 1024) return;
-    m_nFirstZone = m_zones.front();
-    m_places.assign(static_cast<size_t>(span), -1);
-    for (size_t i = 0; i < m_zones.size(); ++i)
-        m_places[static_cast<size_t>(static_cast<long long>(m_zones[i]) - m_nFirstZone)] = static_cast<int>(i);
+namespace {
+
+std::vector<int> AscendingOnce(std::vector<int> zones) {
+    std::sort(zones.begin(), zones.end());
+    zones.erase(std::unique(zones.begin(), zones.end()), zones.end());
+    return zones;
 }
 
-int COriginLayout::Position(int zone) const {
-    if (!m_places.empty()) {
-        const long long offset = static_cast<long long>(zone) - m_nFirstZone;
-        return offset < 0 || offset >= static_cast<long long>(m_places.size()) ? -1
-                                                                                : m_places[static_cast<size_t>(offset)];
-    }
-    const auto it = std::lower_bound(m_zones.begin(), m_zones.end(), zone);
-    return it != m_zones.end() && *it == zone ? static_cast<int>(it - m_zones.begin()) : -1;
-}
+}  // namespace
+
+COriginLayout::COriginLayout(std::vector<int> zones, std::vector<std::string> tables,
+                             std::vector<std::string> losColumns, std::vector<std::string> zone2ZoneColumns)
+    : m_zones(AscendingOnce(std::move(zones))),
+      m_tables(std::move(tables)),
+      m_losColumns(std::move(losColumns)),
+      m_zone2ZoneColumns(std::move(zone2ZoneColumns)) {}
 
 int COriginLayout::TableKey(const std::string& table) const {
     if (IsZone2Zone(table)) return kZone2Zone;
@@ -65,6 +55,6 @@ const std::string& COriginLayout::ColumnName(int key, int column) const {
 }
 
 bool COriginLayout::operator==(const COriginLayout& other) const {
-    return m_zones == other.m_zones && m_tables == other.m_tables && m_losColumns == other.m_losColumns &&
+    return Zones() == other.Zones() && m_tables == other.m_tables && m_losColumns == other.m_losColumns &&
            m_zone2ZoneColumns == other.m_zone2ZoneColumns;
 }

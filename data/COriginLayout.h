@@ -7,6 +7,8 @@
 // by position. The threads of a run share the store of origin columns only
 // while they read the same layout.
 
+#include "data/CZonePlaces.h"
+
 #include <string>
 #include <vector>
 
@@ -25,11 +27,11 @@ public:
     COriginLayout(std::vector<int> zones, std::vector<std::string> tables, std::vector<std::string> losColumns,
                   std::vector<std::string> zone2ZoneColumns);
 
-    int ZoneCount() const { return static_cast<int>(m_zones.size()); }
+    int ZoneCount() const { return m_zones.Count(); }
     // The zone ids, ascending.
-    const std::vector<int>& Zones() const { return m_zones; }
+    const std::vector<int>& Zones() const { return m_zones.Zones(); }
     // The place of a zone among the zones; -1 for an id that is no zone.
-    int Position(int zone) const;
+    int Position(int zone) const { return m_zones.Place(zone); }
 
     int TableKey(const std::string& table) const;
     const std::string& TableName(int key) const;
@@ -44,11 +46,7 @@ public:
 private:
     const std::vector<std::string>& Columns(int key) const;
 
-    std::vector<int> m_zones;
-    // Zone ids are usually dense: zone - m_nFirstZone -> place (-1 none),
-    // empty when they are too sparse to index directly.
-    int m_nFirstZone = 0;
-    std::vector<int> m_places;
+    CZonePlaces m_zones;
     std::vector<std::string> m_tables;
     std::vector<std::string> m_losColumns;
     std::vector<std::string> m_zone2ZoneColumns;

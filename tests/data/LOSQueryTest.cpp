@@ -55,6 +55,32 @@ std::array<double, 18> ExpectedRecord(int home, int work, int outboundTable, int
             distance, out(5), flag(out(7)), out(8), out(11), out(4), back(4), out(3)};
 }
 
+// Every lookup from origin at time of column (of zone2zone: column mod 5),
+// for each list of destinations, gives the same answers from both managers.
+void ExpectSameLookups(CInputDataManager& asker, CInputDataManager& plain, int origin, double time, int column,
+                       const std::vector<std::vector<int>>& lists) {
+    SCOPED_TRACE("origin " + std::to_string(origin) + " time " + std::to_string(time) + " column " +
+                 std::to_string(column));
+    std::vector<double> asked, read;
+    for (const auto& destinations : lists) {
+        asker.GetLOS(asked, column, time, origin, destinations);
+        plain.GetLOS(read, column, time, origin, destinations);
+        EXPECT_EQ(asked, read);
+        asker.GetZone2ZoneForDestinations(asked, column % 5, origin, destinations);
+        plain.GetZone2ZoneForDestinations(read, column % 5, origin, destinations);
+        EXPECT_EQ(asked, read);
+        double askedValue = -1.0, readValue = -2.0;
+        asker.GetZone2Zone(askedValue, column % 5, origin, destinations.front());
+        plain.GetZone2Zone(readValue, column % 5, origin, destinations.front());
+        EXPECT_EQ(askedValue, readValue);
+    }
+    std::vector<int> askedZones, readZones;
+    asker.GetLOSAllDestinations(askedZones, asked, column, time, origin);
+    plain.GetLOSAllDestinations(readZones, read, column, time, origin);
+    EXPECT_EQ(askedZones, readZones);
+    EXPECT_EQ(asked, read);
+}
+
 class LOSQueryTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override { Build(LOSRegion::StandardDirectory()); }
@@ -310,29 +336,7 @@ TEST_P(LOSQueryTest, TheLookupMemoAnswersAsTheDatabaseDoes) {
         for (int origin : LOSRegion::Zones()) {
             for (double time : {100.0, 700.0, 1500.0}) {
                 for (int column : {3, 5, 7, 8}) {
-                    SCOPED_TRACE("origin " + std::to_string(origin) + " time " + std::to_string(time) + " column " +
-                                 std::to_string(column));
-                    for (const auto& destinations : lists) {
-                        std::vector<double> memo;
-                        std::vector<double> database;
-                        asker.GetLOS(memo, column, time, origin, destinations);
-                        plain.GetLOS(database, column, time, origin, destinations);
-                        EXPECT_EQ(memo, database);
-                        asker.GetZone2ZoneForDestinations(memo, column % 5, origin, destinations);
-                        plain.GetZone2ZoneForDestinations(database, column % 5, origin, destinations);
-                        EXPECT_EQ(memo, database);
-                        double memoValue = -1.0;
-                        double databaseValue = -2.0;
-                        asker.GetZone2Zone(memoValue, column % 5, origin, destinations.front());
-                        plain.GetZone2Zone(databaseValue, column % 5, origin, destinations.front());
-                        EXPECT_EQ(memoValue, databaseValue);
-                    }
-                    std::vector<int> memoZones, databaseZones;
-                    std::vector<double> memoValues, databaseValues;
-                    asker.GetLOSAllDestinations(memoZones, memoValues, column, time, origin);
-                    plain.GetLOSAllDestinations(databaseZones, databaseValues, column, time, origin);
-                    EXPECT_EQ(memoZones, databaseZones);
-                    EXPECT_EQ(memoValues, databaseValues);
+                    ExpectSameLookups(asker, plain, origin, time, column, lists);
                 }
             }
         }
@@ -404,28 +408,7 @@ TEST_P(LOSQueryTest, AStoreOfATinyBudgetAnswersAsTheDatabase) {
         for (int origin : LOSRegion::Zones()) {
             direct.GetColumnReader().Announce();
             for (double time : {400.0, 700.0, 1500.0})
-                for (int column : {2, 3, 5, 8}) {
-                    SCOPED_TRACE("origin " + std::to_string(origin) + " time " + std::to_string(time) + " column " +
-                                 std::to_string(column));
-                    std::vector<double> held, read;
-                    for (const auto& destinations : lists) {
-                        direct.GetLOS(held, column, time, origin, destinations);
-                        plain.GetLOS(read, column, time, origin, destinations);
-                        EXPECT_EQ(held, read);
-                        direct.GetZone2ZoneForDestinations(held, column % 5, origin, destinations);
-                        plain.GetZone2ZoneForDestinations(read, column % 5, origin, destinations);
-                        EXPECT_EQ(held, read);
-                        double heldValue = -1.0, readValue = -2.0;
-                        direct.GetZone2Zone(heldValue, column % 5, origin, destinations.front());
-                        plain.GetZone2Zone(readValue, column % 5, origin, destinations.front());
-                        EXPECT_EQ(heldValue, readValue);
-                    }
-                    std::vector<int> heldZones, readZones;
-                    direct.GetLOSAllDestinations(heldZones, held, column, time, origin);
-                    plain.GetLOSAllDestinations(readZones, read, column, time, origin);
-                    EXPECT_EQ(heldZones, readZones);
-                    EXPECT_EQ(held, read);
-                }
+                for (int column : {2, 3, 5, 8}) ExpectSameLookups(direct, plain, origin, time, column, lists);
         }
     const COriginColumnStore::Figures figures = tiny.GetFigures();
     EXPECT_GT(figures.drops, 0);

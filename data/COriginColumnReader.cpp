@@ -110,6 +110,12 @@ const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int col
     layout.ColumnName(table, column);  // refuses a column outside the table
     const int position = layout.Position(origin);
     const bool holdable = position >= 0 && COriginColumnStore::Holds(table, column) && UsesStore();
+    if (holdable && !m_bOnline) {
+        // From now on until the next announcement, nothing found or
+        // published is freed under this thread.
+        Store().Announce(m_nReader);
+        m_bOnline = true;
+    }
     if (const COriginColumn* read = FromLastRead(table, column, origin)) {
         if (holdable) Store().CountHit(m_nReader);
         return read;
@@ -118,10 +124,6 @@ const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int col
     Ask(asker, table, column);
     // Only columns asked for from other origins are ever held.
     if (holdable && IsAsked(Asker::OtherOrigin, table, column)) {
-        if (!m_bOnline) {
-            Store().Announce(m_nReader);
-            m_bOnline = true;
-        }
         if (const COriginColumn* found = Store().Find(m_nReader, table, column, position)) return found;
         // With the budget spent, a few values are not worth a column that
         // would drop another: the memo or the database answers them alone.

@@ -12,6 +12,7 @@
 #include "data/CInputMessages.h"
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
+#include "data/CLOSLookups.h"
 #include "data/CLookupMemo.h"
 #include "data/COriginColumnReader.h"
 #include "data/COriginColumnStore.h"
@@ -173,7 +174,8 @@ public:
 
     // ---- Level-of-service and zone-to-zone queries ----
     // Each answers from the cache when the origin is the cached one, else
-    // from the database; both give the same answers. Every query first
+    // from the run's store of origin columns, the thread's memo of single
+    // values or the database (CLOSLookups); all give the same answers. Every query first
     // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
     // time at or past the directory's last end time reads the last period's
     // table. A destination without a row reads 0.0, and so does a value that
@@ -184,11 +186,15 @@ public:
     // Column `column` of the level-of-service table of `time`, origin to each
     // destination, in list order. An empty list sends no query.
     void GetLOS(std::vector<double>& values, int column, double time, int origin,
-                const std::vector<int>& destinations);
+                const std::vector<int>& destinations) {
+        m_lookups.GetLOS(values, column, time, origin, destinations);
+    }
     // Every destination of the origin with its value of `column` at `time`,
     // ascending by value, then by destination.
     void GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column, double time,
-                               int origin);
+                               int origin) {
+        m_lookups.GetLOSAllDestinations(destinations, values, column, time, origin);
+    }
     // GetLOSAllDestinations as (value, destination) pairs held by the cache
     // of the origin, without a copy: valid until the cache is dropped. Null
     // when the origin is not the cached one (ask GetLOSAllDestinations) or
@@ -196,26 +202,34 @@ public:
     const std::vector<std::pair<double, int>>* GetCachedSortedDestinations(int column, double time, int origin);
     // One zone2zone value (0.0 without a row). A database error is reported
     // (its message, then its state and native code) and gives 0.0.
-    void GetZone2Zone(double& value, int column, int origin, int destination);
+    void GetZone2Zone(double& value, int column, int origin, int destination) {
+        m_lookups.GetZone2Zone(value, column, origin, destination);
+    }
     // Column `column` of zone2zone, origin to each destination, in list order.
     void GetZone2ZoneForDestinations(std::vector<double>& values, int column, int origin,
-                                     const std::vector<int>& destinations);
+                                     const std::vector<int>& destinations) {
+        m_lookups.GetZone2ZoneForDestinations(values, column, origin, destinations);
+    }
     // The zones adjacent to the origin (zone2zone adjacent = 1), ascending.
-    void GetAdjacentZones(int origin, std::vector<int>& destinations);
+    void GetAdjacentZones(int origin, std::vector<int>& destinations) {
+        m_lookups.GetAdjacentZones(origin, destinations);
+    }
     // Gives person a new commute record: the level-of-service rows home ->
     // activity zone at outboundTime and back at returnTime, and the distance
     // from the activity zone to home. A pair without a row reads 0.0. A
     // database error is reported and leaves the person's previous record.
     void GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
-                      double returnTime);
+                      double returnTime) {
+        m_lookups.GetLOSRecord(person, homeZone, activityZone, outboundTime, returnTime);
+    }
 
     // Whether the lookups from origins other than the cached one keep their
     // answers: whole origin columns in the store of origin columns, single
     // values of origins that are not zones in the thread's memo (on unless
     // switched off); the answers are the same either way. Switching it
     // changes nothing already held.
-    void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
-    const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
+    void SetLookupMemo(bool enabled) { m_lookups.SetMemo(enabled); }
+    const CLookupMemo& GetLookupMemo() const { return m_lookups.Memo(); }
     // The origin columns are kept in a store shared by the threads of a run
     // (not owned; it must outlive the lookups until LeaveColumnStore or the
     // next SetColumnStore), or with null in the manager's own.
@@ -291,29 +305,12 @@ private:
     void CheckPersonCount(const CHouseholdObject& household, const std::string& idText);
     // type x 10 + age of a VehicleMake row; std::invalid_argument when it is none.
     static int VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber);
-    // Table columns 0 to 13 of the level-of-service row from -> to at time
-    // (already capped), read from the database; zeros for a missing row or column.
-    void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
-
-    // The values of the destinations from the origin's column of a table (its
-    // key), held or read for the store; false when the lookup must go to the
-    // memo or the database (a list the destination filter names, whose column
-    // the store neither holds nor has room for).
-    bool ValuesFromColumn(int table, int column, int origin, const std::vector<int>& destinations,
-                          std::vector<double>& values);
-    // A destination's value in a column held; one without a row is counted and reads 0.0.
-    double HeldValue(const COriginColumn& held, int table, int origin, int destination);
-    // A single value of the memo, or false; Remember keeps one read.
-    bool ValueFromMemo(int table, int column, int origin, int destination, double& value);
-    void Remember(int table, int column, int origin, int destination, double value);
-
-    CLookupMemo m_lookupMemo;
+    CLOSLookups m_lookups{*this};
     COriginColumnReader m_columns{*this};
     // The distinct table names of the directory, in directory order.
     std::vector<std::string> m_losTableNames;
     // The zone ids, ascending.
     std::vector<int> m_zoneIds;
-    bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
     std::map<int, std::vector<std::vector<double>>> m_vehicleMake;

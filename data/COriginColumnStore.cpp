@@ -204,7 +204,8 @@ const COriginColumn& COriginColumnStore::Publish(int reader, int table, int colu
 
 bool COriginColumnStore::HasRoom() const {
     const COriginLayout* layout = Layout();
-    const std::size_t column = sizeof(COriginColumn) + sizeof(double) * static_cast<std::size_t>(layout ? layout->ZoneCount() : 0);
+    const std::size_t zones = static_cast<std::size_t>(layout != nullptr ? layout->ZoneCount() : 0);
+    const std::size_t column = sizeof(COriginColumn) + sizeof(double) * zones;
     const std::size_t held = m_heldBytes.load(std::memory_order_relaxed);
     return held <= m_nBudget && m_nBudget - held >= column;
 }
@@ -214,10 +215,12 @@ void COriginColumnStore::AddBytes(std::size_t bytes) {
 }
 
 void COriginColumnStore::CountBytes(std::ptrdiff_t held, std::ptrdiff_t waiting) {
-    const std::size_t now = m_slotBytes.load(std::memory_order_relaxed) + m_heldBytes.fetch_add(static_cast<std::size_t>(held), std::memory_order_relaxed) +
-                            static_cast<std::size_t>(held) +
-                            m_waitingBytes.fetch_add(static_cast<std::size_t>(waiting), std::memory_order_relaxed) +
-                            static_cast<std::size_t>(waiting);
+    // Negative changes wrap around, as unsigned sums do, to the right total.
+    const std::size_t heldChange = static_cast<std::size_t>(held);
+    const std::size_t waitingChange = static_cast<std::size_t>(waiting);
+    const std::size_t heldNow = m_heldBytes.fetch_add(heldChange, std::memory_order_relaxed) + heldChange;
+    const std::size_t waitingNow = m_waitingBytes.fetch_add(waitingChange, std::memory_order_relaxed) + waitingChange;
+    const std::size_t now = m_slotBytes.load(std::memory_order_relaxed) + heldNow + waitingNow;
     std::size_t peak = m_peakBytes.load(std::memory_order_relaxed);
     while (now > peak && !m_peakBytes.compare_exchange_weak(peak, now, std::memory_order_relaxed)) {
     }

@@ -28,7 +28,8 @@ const COriginLayout& Zones(int count) {
 // A column of every zone, its values made from the key.
 std::unique_ptr<COriginColumn> DenseColumn(int zones, int table, int column, int origin) {
     std::vector<std::pair<double, int>> rows;
-    for (int place = zones - 1; place >= 0; --place) rows.emplace_back(table * 1e6 + column * 1e3 + origin + place, place * 3 + 3);
+    for (int place = zones - 1; place >= 0; --place)
+        rows.emplace_back(table * 1e6 + column * 1e3 + origin + place, place * 3 + 3);
     return COriginColumn::FromRows(std::move(rows), Zones(zones));
 }
 
@@ -81,8 +82,9 @@ TEST(OriginColumnStoreTest, RacingThreadsShareTheFirstPublishedColumn) {
             for (int table : {COriginLayout::kZone2Zone, 0, 3})
                 for (int zone = 0; zone < kZones; ++zone) {
                     const auto* found = store.Find(reader, table, 5, zone);
-                    kept[t].push_back(found ? found
-                                            : &store.Publish(reader, table, 5, zone, DenseColumn(kZones, table, 5, zone), true));
+                    if (found == nullptr)
+                        found = &store.Publish(reader, table, 5, zone, DenseColumn(kZones, table, 5, zone), true);
+                    kept[t].push_back(found);
                 }
             store.Leave(reader);
         });
@@ -130,8 +132,8 @@ TEST(OriginColumnStoreTest, ColumnsDroppedWhileOthersReadAreFreedOnlyWhenNoReade
                     const int origin = (household + step * 5) % 8;
                     const COriginColumn* found = store.Find(reader, table, column, origin);
                     if (found == nullptr)
-                        found = &store.Publish(reader, table, column, origin, DenseColumn(kZones, table, column, origin),
-                                               true);
+                        found = &store.Publish(reader, table, column, origin,
+                                               DenseColumn(kZones, table, column, origin), true);
                     held.push_back(found);
                     // Read every column this household was given, dropped or not.
                     for (const COriginColumn* column2 : held) {

@@ -124,6 +124,11 @@ void CLOSLookups::GetLOS(std::vector<double>& values, int column, double time, i
         return;
     }
     const int key = m_bMemo ? Columns().Layout().TableKey(table) : 0;
+    ValuesFromOtherOrigin(key, table, column, origin, destinations, values);
+}
+
+void CLOSLookups::ValuesFromOtherOrigin(int key, const std::string& table, int column, int origin,
+                                        const std::vector<int>& destinations, std::vector<double>& values) {
     if (ValuesFromColumn(key, column, origin, destinations, values)) return;
     double value = 0.0;
     if (destinations.size() == 1 && ValueFromMemo(key, column, origin, destinations.front(), value)) {
@@ -132,9 +137,12 @@ void CLOSLookups::GetLOS(std::vector<double>& values, int column, double time, i
     }
     bool found;
     {
-        CTimedSection timing(kLOSQuerySection);
-        const std::string name = m_manager.GetLOSNames().GetColumnName(column);
-        found = ReadValuesByDestination(m_manager, table, column, "SELECT " + name + ", dest_zon FROM " + table,
+        const bool zone2Zone = key == COriginLayout::kZone2Zone;
+        CTimedSection timing(zone2Zone ? kZone2ZoneListQuerySection : kLOSQuerySection);
+        const std::string name = zone2Zone ? m_manager.GetZone2ZoneNames().GetColumnName(column)
+                                           : m_manager.GetLOSNames().GetColumnName(column);
+        const char* rest = zone2Zone ? " , dest_zon FROM " : ", dest_zon FROM ";
+        found = ReadValuesByDestination(m_manager, table, column, "SELECT " + name + rest + table,
                                         CInputDataManager::DestinationFilter(origin, destinations), origin,
                                         destinations, values);
     }
@@ -238,22 +246,7 @@ void CLOSLookups::GetZone2ZoneForDestinations(std::vector<double>& values, int c
         cache->GetZone2ZoneValues(values, column, destinations);
         return;
     }
-    const int key = COriginLayout::kZone2Zone;
-    if (ValuesFromColumn(key, column, origin, destinations, values)) return;
-    double value = 0.0;
-    if (destinations.size() == 1 && ValueFromMemo(key, column, origin, destinations.front(), value)) {
-        values.push_back(value);
-        return;
-    }
-    bool found;
-    {
-        CTimedSection timing(kZone2ZoneListQuerySection);
-        const std::string name = m_manager.GetZone2ZoneNames().GetColumnName(column);
-        found = ReadValuesByDestination(m_manager, "zone2zone", column, "SELECT " + name + " , dest_zon FROM zone2zone",
-                                        CInputDataManager::DestinationFilter(origin, destinations), origin,
-                                        destinations, values);
-    }
-    if (destinations.size() == 1 && found) Remember(key, column, origin, destinations.front(), values.front());
+    ValuesFromOtherOrigin(COriginLayout::kZone2Zone, "zone2zone", column, origin, destinations, values);
 }
 
 void CLOSLookups::GetAdjacentZones(int origin, std::vector<int>& destinations) {

@@ -8,6 +8,7 @@
 
 #include "data/CLookupMemo.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,10 @@ private:
     // Table columns 0 to 13 of the level-of-service row from -> to at time
     // (already capped), read from the database; zeros for a missing row or column.
     void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
+    // GetLOS and GetZone2ZoneForDestinations from an origin that is not the
+    // cached one: key and name of the table.
+    void ValuesFromOtherOrigin(int key, const std::string& table, int column, int origin,
+                               const std::vector<int>& destinations, std::vector<double>& values);
     // The values of the destinations from the origin's column of a table (its
     // key), held or read for the store; false when the lookup must go to the
     // memo or the database (a list the destination filter names, whose column

@@ -231,3 +231,10 @@ void CLOSCache::GetAdjacentZones(int zone, std::vector<int>& destinations) {
     for (int destination : rows.GetDestinations())
         if (rows.Value(zone, destination, kAdjacentColumn) == 1.0) destinations.push_back(destination);
 }
+
+bool CLOSCache::GetLOSRow(double time, int destination, const std::vector<int>& columns, double* row) {
+    OriginRows* rows = FindLOSRows(time);
+    if (rows == nullptr || rows->Row(destination) < 0) return false;
+    for (int column : columns) row[column] = Fetch(*rows, column).Value(m_nOriginZone, destination, column);
+    return true;
+}

@@ -101,6 +101,11 @@ public:
     // The zone2zone destinations whose column 2 equals 1.0, ascending.
     void GetAdjacentZones(int zone, std::vector<int>& destinations);
 
+    // Table columns `columns` of the level-of-service row of `time` for a
+    // destination, into row[column]; false, with row untouched, when the
+    // table holds no row for it.
+    bool GetLOSRow(double time, int destination, const std::vector<int>& columns, double* row);
+
     int GetOriginZone() const { return m_nOriginZone; }
 
     // A zone column value as the int zone number, truncated toward zero (held

@@ -269,8 +269,14 @@ void CLOSLookups::GetAdjacentZones(int origin, std::vector<int>& destinations) {
     destinations.erase(std::unique(destinations.begin(), destinations.end()), destinations.end());
 }
 
-void CLOSLookups::ReadCommuteRow(double time, int from, int to, double (&columns)[14]) {
+void CLOSLookups::ReadCommuteRow(double time, int from, int to, double (&columns)[14],
+                                 const std::vector<int>* cachedColumns) {
     std::fill(std::begin(columns), std::end(columns), 0.0);
+    if (CLOSCache* cache = cachedColumns != nullptr ? m_manager.GetCache(from) : nullptr) {
+        if (!cache->GetLOSRow(time, to, *cachedColumns, columns))
+            m_manager.CountMissingPair(m_manager.GetLOSTableForLookup(time), from, to);
+        return;
+    }
     const std::string table = m_manager.GetLOSTableForLookup(time);
     if (table.empty()) return;
     CRecordset rows(m_manager.GetDatabase());
@@ -298,12 +304,12 @@ void CLOSLookups::GetLOSRecord(CPersonObject* person, int homeZone, int activity
     auto record = std::make_unique<CCommuteLOSRecord>();
     double back[14];
     double out[14];
-    // Both rows come from the database, also from a cached home zone: the
-    // cache holds only the columns the lookups ask for, and reading the
-    // record's columns for every home zone would cost more than its rows.
+    // The outbound row comes from the home zone's cache when it is cached
+    // (the columns the record reads of it); the return row from the database.
+    static const std::vector<int> kOutboundColumns{3, 4, 5, 7, 8, 11};
     try {
-        ReadCommuteRow(CInputDataManager::CapTime(returnTime), activityZone, homeZone, back);
-        ReadCommuteRow(CInputDataManager::CapTime(outboundTime), homeZone, activityZone, out);
+        ReadCommuteRow(CInputDataManager::CapTime(returnTime), activityZone, homeZone, back, nullptr);
+        ReadCommuteRow(CInputDataManager::CapTime(outboundTime), homeZone, activityZone, out, &kOutboundColumns);
     } catch (const DbError& error) {
         MessageSink::Post(error.Message(), MessageIcon::Warning);
         return;

@@ -42,8 +42,9 @@ public:
 private:
     COriginColumnReader& Columns();
     // Table columns 0 to 13 of the level-of-service row from -> to at time
-    // (already capped), read from the database; zeros for a missing row or column.
-    void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
+    // (already capped); zeros for a missing row or column. A row from the
+    // cached origin gives only cachedColumns (null: read from the database).
+    void ReadCommuteRow(double time, int from, int to, double (&columns)[14], const std::vector<int>* cachedColumns);
     // GetLOS and GetZone2ZoneForDestinations from an origin that is not the
     // cached one: key and name of the table.
     void ValuesFromOtherOrigin(int key, const std::string& table, int column, int origin,

@@ -1,8 +1,9 @@
 #pragma once
 // A worker thread's memo of single level-of-service and zone-to-zone values
 // for origins other than the cached home zone, keyed by table, column, origin
-// and destination (the columns of every destination of an origin are in the
-// run's COriginColumnStore). It is bounded: when it is full it is emptied and
+// and destination: the values the run's COriginColumnStore does not answer
+// (an origin that is not a zone, or a column the store has no room for once
+// its budget is spent). It is bounded: when it is full it is emptied and
 // filled afresh, so a thread's memory stays fixed whatever the number of
 // zones. The answers are those the database gives; the memo only saves
 // asking again. Owned by the thread's input-data manager; nothing in it is

@@ -1,10 +1,10 @@
 #pragma once
 // A worker thread's way to the level-of-service and zone-to-zone columns of
 // origin zones: finds a column in the run's store of origin columns, or reads
-// it on the thread's connection, together with every other column of the
-// same table asked for so far in the run (one query), and publishes what it
-// read. The home-zone cache fills from it, and the lookups from other origins
-// answer from it. Owned by the thread's input-data manager.
+// it on the thread's connection, together with the other columns of the
+// same table asked for so far in the run (one query), and publishes what the
+// store is to hold. The home-zone cache fills from it, and the lookups from
+// other origins answer from it. Owned by the thread's input-data manager.
 //
 // A thread whose zones or tables differ from the store's layout (the input
 // changed between the threads' starts) does not use the store: it reads what

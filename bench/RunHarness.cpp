@@ -1,7 +1,5 @@
 #include "bench/RunHarness.h"
 
-#include "data/COriginColumnStore.h"
-
 #include "platform/CSectionTimer.h"
 
 #include "bench/CAtomicRunProgress.h"
@@ -17,6 +15,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sys/resource.h>
 #include <system_error>
 
 namespace {
@@ -85,6 +84,7 @@ RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
     sets.SetOutputFolder(options.out);
     sets.SetSampleRate(options.sampleRate);
     sets.SetDecisions(options.decisions);
+    sets.SetColumnBudget(options.losMemory);
 
     CAtomicRunProgress progress;
     const auto start = std::chrono::steady_clock::now();
@@ -92,10 +92,7 @@ RunHarness::Result RunHarness::Run(const RunHarnessOptions& options) {
     sets.WaitForRun();
     result.seconds = SecondsSince(start);
     result.threads = CThreadSets::kThreadCount;
-    if (const COriginColumnStore* store = sets.ColumnStore()) {
-        result.originColumns = store->ColumnCount();
-        result.originColumnBytes = store->ByteCount();
-    }
+    if (const COriginColumnStore* store = sets.ColumnStore()) result.columns = store->GetFigures();
     TakeCounts(progress, result);
     return result;
 }
@@ -113,6 +110,8 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
         return result;
     }
     CInputDataManager manager;
+    COriginColumnStore columns(options.losMemory);
+    manager.SetColumnStore(&columns);
     CModelSystem models;
     models.SetDataManager(&manager);
     models.m_pDatabase = &connection;
@@ -136,16 +135,32 @@ RunHarness::Result RunHarness::RunSingleLoop(const RunHarnessOptions& options) {
     models.RunHouseholdLoop();
     result.seconds = SecondsSince(start);
     result.threads = 1;
-    result.originColumns = manager.GetColumnStore().ColumnCount();
-    result.originColumnBytes = manager.GetColumnStore().ByteCount();
+    manager.LeaveColumnStore();
+    result.columns = columns.GetFigures();
     TakeCounts(progress, result);
     return result;
+}
+
+std::size_t RunHarness::PeakResidentBytes() {
+    struct rusage usage {};
+    if (getrusage(RUSAGE_SELF, &usage) != 0) return 0;
+    return static_cast<std::size_t>(usage.ru_maxrss) * 1024;  // kilobytes on Linux
 }
 
 std::string RunHarness::Report(const Result& result) {
     return "Households processed: " + NumberText::Integer(result.processed) + "\n" +
            "Wall time: " + NumberText::Fixed(result.seconds, 3) + " s\n" +
+           "Peak memory: " + NumberText::Fixed(static_cast<double>(PeakResidentBytes()) / 1e6, 1) + " MB\n" +
            "Households per second: " + NumberText::Fixed(result.HouseholdsPerSecond(), 1) + "\n";
+}
+
+std::string RunHarness::ColumnReport(const COriginColumnStore::Figures& figures) {
+    auto mebibytes = [](std::size_t bytes) { return NumberText::Fixed(static_cast<double>(bytes) / 1048576.0, 1); };
+    return "Origin columns: " + NumberText::Integer(figures.reads) + " read, " + NumberText::Integer(figures.drops) +
+           " dropped, " + NumberText::Integer(figures.rereads) + " read again; hit rate " +
+           NumberText::Fixed(100.0 * figures.HitRate(), 1) + " %; held at the end " +
+           NumberText::Integer(static_cast<long long>(figures.columns)) + " (" + mebibytes(figures.bytes) +
+           " MiB), peak " + mebibytes(figures.peakBytes) + " MiB\n";
 }
 
 int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
@@ -166,9 +181,7 @@ int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out
     }
     out = Report(result);
     if (options.timers)
-        out += "Origin columns held: " + NumberText::Integer(static_cast<long long>(result.originColumns)) + ", " +
-               NumberText::Fixed(static_cast<double>(result.originColumnBytes) / (1024.0 * 1024.0), 1) + " MiB\n" +
-               CSectionTimer::ReportTimers();
+        out += ColumnReport(result.columns) + CSectionTimer::ReportTimers();
     if (result.Succeeded()) return 0;
     std::string failure = NumberText::Integer(result.failedThreads) + " of " + NumberText::Integer(result.threads) +
                           " threads failed";

@@ -6,6 +6,7 @@
 // count). Kept apart from main() so that tests and benchmarks can drive it.
 
 #include "bench/RunHarnessOptions.h"
+#include "data/COriginColumnStore.h"
 
 #include <cstddef>
 #include <string>
@@ -24,8 +25,7 @@ public:
         int failedThreads = 0;        // of those, loops whose tables or households failed
         bool cancelled = false;
         double seconds = 0.0;         // wall time of the loops
-        std::size_t originColumns = 0;      // origin columns the lookups held at the end
-        std::size_t originColumnBytes = 0;  // and their bytes
+        COriginColumnStore::Figures columns;  // what the store of origin columns did
 
         // The run took place and every loop finished without failing.
         bool Succeeded() const;
@@ -42,9 +42,14 @@ public:
     // the benchmarks and a reference for the ten-thread output.
     static Result RunSingleLoop(const RunHarnessOptions& options);
 
-    // "Households processed: ...", "Wall time: ... s", "Households per second: ...",
-    // one per line.
+    // "Households processed: ...", "Wall time: ... s", "Peak memory: ... MB"
+    // (the process's resident set so far), "Households per second: ...", one
+    // per line.
     static std::string Report(const Result& result);
+    // The figures of the store of origin columns, one line.
+    static std::string ColumnReport(const COriginColumnStore::Figures& figures);
+    // The most resident memory the process has held, in bytes (0 unknown).
+    static std::size_t PeakResidentBytes();
 
     // Reads the model-parameter file into every model system given, as
     // Models > Load does. False, with the reason, when it cannot.

@@ -56,12 +56,25 @@ bool TakeLoops(RunHarnessOptions& options, const std::string& value, std::string
     return why.empty();
 }
 
+bool TakeLOSMemory(RunHarnessOptions& options, const std::string& value, std::string& why) {
+    long long megabytes = 0;
+    if (!NumberText::Parse(value, megabytes) || megabytes < 0 || megabytes > (1LL << 40))
+        why = "--los-memory takes a whole number of megabytes (0: no bound), not \"" + value + "\"";
+    options.losMemory =
+        megabytes <= 0 ? COriginColumnStore::kUnbounded : static_cast<std::size_t>(megabytes) << 20;
+    return why.empty();
+}
+
 bool TakeTimers(RunHarnessOptions& options, const std::string&, std::string&) {
     options.timers = true;
     return true;
 }
 
-const std::array<SOptionRow, 7> kOptionRows = {{
+const std::string kLOSMemoryHelp =
+    "memory budget of the level-of-service columns held for the run, in megabytes (default " +
+    NumberText::Integer(static_cast<long long>(COriginColumnStore::kDefaultBudget >> 20)) + "; 0: no bound)";
+
+const std::array<SOptionRow, 8> kOptionRows = {{
     {{"--connect", "STRING",
       "ODBC connect string of the input database (required),\n"
       "for example \"Driver=SQLite3;Database=/tmp/region.db;\""},
@@ -80,9 +93,12 @@ const std::array<SOptionRow, 7> kOptionRows = {{
       "10 (default): the ten household loops on their threads;\n"
       "1: one loop over every household, writing the files of thread 1"},
      TakeLoops},
+    {{"--los-memory", "MB", kLOSMemoryHelp}, TakeLOSMemory},
     {{"--timers", "",
-      "after the run, the section timer's report: calls and milliseconds of "
-      "each timed section (the lookups), all threads together"},
+      "after the run, the figures of the level-of-service columns held (columns "
+      "read, dropped and read again, hit rate, peak size) and the section timer's "
+      "report: calls and milliseconds of each timed section (the lookups), all "
+      "threads together"},
      TakeTimers},
 }};
 
@@ -105,9 +121,9 @@ const CCommandLine::SProgram& RunHarnessOptions::Program() {
         kProgram,
         "--connect STRING [--model FILE] [--out FOLDER]\n"
         "[--sample-rate RATE] [--decisions on|off] [--loops 1|10]\n"
-        "[--timers]",
+        "[--los-memory MB] [--timers]",
         "Runs a simulation without a window: the ten household loops of the run, and "
-        "prints the households processed, the wall time and the households per second.",
+        "prints the households processed, the wall time, the peak memory and the households per second.",
         options,
         0,
         "The trace file debug1.txt is written to the working directory; messages go "

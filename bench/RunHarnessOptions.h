@@ -7,6 +7,9 @@
 
 #include "platform/CCommandLine.h"
 
+#include "data/COriginColumnStore.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,8 @@ public:
     bool singleLoop = false;  // --loops 1: one household loop over every household (10: the ten threads)
     bool decisions = true;    // --decisions on|off: off loads and writes the households only
     bool timers = false;      // --timers: print the section timer's report after the run
+    // --los-memory MB: the memory budget of the origin columns (0: no bound)
+    std::size_t losMemory = COriginColumnStore::kDefaultBudget;
 
 private:
     bool Fail(const std::string& message);

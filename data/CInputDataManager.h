@@ -12,7 +12,9 @@
 #include "data/CInputMessages.h"
 #include "data/CLOSCache.h"
 #include "data/CLOSData.h"
+#include "data/CLOSLookups.h"
 #include "data/CLookupMemo.h"
+#include "data/COriginColumnReader.h"
 #include "data/COriginColumnStore.h"
 #include "data/CVehMData.h"
 #include "data/CZone2ZoneData.h"
@@ -138,8 +140,12 @@ public:
 
     // Level-of-service table name of every period, by end time (minutes).
     const std::map<int, std::string>& GetLOSDirectory() const { return m_losDirectory; }
+    // The distinct tables of the directory, in directory order.
+    const std::vector<std::string>& GetLOSTableNames() const { return m_losTableNames; }
     // Zone id -> columns 1 to n-1 of the zone's row.
     const std::map<int, std::vector<double>>& GetZoneTable() const { return m_zones; }
+    // The zone ids, ascending.
+    const std::vector<int>& GetZoneIds() const { return m_zoneIds; }
     // Key type x 10 + age -> the VehicleMake rows of that key (all columns).
     const std::map<int, std::vector<std::vector<double>>>& GetVehicleMakeTable() const { return m_vehicleMake; }
     // The rows of one key; null when the table has none.
@@ -157,6 +163,8 @@ public:
     // Makes zone the cached origin: when it differs from the current origin
     // zone, the cache is dropped and filled with the rows of zone. A database
     // error passes to the caller and leaves no cache and no current origin.
+    // Called once per household, before it is simulated: the thread then
+    // holds no origin column of the store it found before.
     void SetOriginZone(int zone);
     // The cache when zone is the cached origin, else null.
     CLOSCache* GetCache(int zone) const;
@@ -166,7 +174,8 @@ public:
 
     // ---- Level-of-service and zone-to-zone queries ----
     // Each answers from the cache when the origin is the cached one, else
-    // from the database; both give the same answers. Every query first
+    // from the run's store of origin columns, the thread's memo of single
+    // values or the database (CLOSLookups); all give the same answers. Every query first
     // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
     // time at or past the directory's last end time reads the last period's
     // table. A destination without a row reads 0.0, and so does a value that
@@ -177,11 +186,15 @@ public:
     // Column `column` of the level-of-service table of `time`, origin to each
     // destination, in list order. An empty list sends no query.
     void GetLOS(std::vector<double>& values, int column, double time, int origin,
-                const std::vector<int>& destinations);
+                const std::vector<int>& destinations) {
+        m_lookups.GetLOS(values, column, time, origin, destinations);
+    }
     // Every destination of the origin with its value of `column` at `time`,
     // ascending by value, then by destination.
     void GetLOSAllDestinations(std::vector<int>& destinations, std::vector<double>& values, int column, double time,
-                               int origin);
+                               int origin) {
+        m_lookups.GetLOSAllDestinations(destinations, values, column, time, origin);
+    }
     // GetLOSAllDestinations as (value, destination) pairs held by the cache
     // of the origin, without a copy: valid until the cache is dropped. Null
     // when the origin is not the cached one (ask GetLOSAllDestinations) or
@@ -189,30 +202,43 @@ public:
     const std::vector<std::pair<double, int>>* GetCachedSortedDestinations(int column, double time, int origin);
     // One zone2zone value (0.0 without a row). A database error is reported
     // (its message, then its state and native code) and gives 0.0.
-    void GetZone2Zone(double& value, int column, int origin, int destination);
+    void GetZone2Zone(double& value, int column, int origin, int destination) {
+        m_lookups.GetZone2Zone(value, column, origin, destination);
+    }
     // Column `column` of zone2zone, origin to each destination, in list order.
     void GetZone2ZoneForDestinations(std::vector<double>& values, int column, int origin,
-                                     const std::vector<int>& destinations);
+                                     const std::vector<int>& destinations) {
+        m_lookups.GetZone2ZoneForDestinations(values, column, origin, destinations);
+    }
     // The zones adjacent to the origin (zone2zone adjacent = 1), ascending.
-    void GetAdjacentZones(int origin, std::vector<int>& destinations);
+    void GetAdjacentZones(int origin, std::vector<int>& destinations) {
+        m_lookups.GetAdjacentZones(origin, destinations);
+    }
     // Gives person a new commute record: the level-of-service rows home ->
     // activity zone at outboundTime and back at returnTime, and the distance
     // from the activity zone to home. A pair without a row reads 0.0. A
     // database error is reported and leaves the person's previous record.
     void GetLOSRecord(CPersonObject* person, int homeZone, int activityZone, double outboundTime,
-                      double returnTime);
+                      double returnTime) {
+        m_lookups.GetLOSRecord(person, homeZone, activityZone, outboundTime, returnTime);
+    }
 
     // Whether the lookups from origins other than the cached one keep their
     // answers: whole origin columns in the store of origin columns, single
     // values of origins that are not zones in the thread's memo (on unless
     // switched off); the answers are the same either way. Switching it
     // changes nothing already held.
-    void SetLookupMemo(bool enabled) { m_bLookupMemo = enabled; }
-    const CLookupMemo& GetLookupMemo() const { return m_lookupMemo; }
+    void SetLookupMemo(bool enabled) { m_lookups.SetMemo(enabled); }
+    const CLookupMemo& GetLookupMemo() const { return m_lookups.Memo(); }
     // The origin columns are kept in a store shared by the threads of a run
-    // (not owned; it outlives the lookups), or with null in the manager's own.
-    void SetColumnStore(COriginColumnStore* shared) { m_pSharedColumns = shared; }
-    const COriginColumnStore& GetColumnStore() { return ColumnStore(); }
+    // (not owned; it must outlive the lookups until LeaveColumnStore or the
+    // next SetColumnStore), or with null in the manager's own.
+    void SetColumnStore(COriginColumnStore* shared) { m_columns.SetStore(shared); }
+    COriginColumnStore& GetColumnStore() { return m_columns.Store(); }
+    // The thread's run is over: it holds no column of the store.
+    void LeaveColumnStore() { m_columns.Leave(); }
+    // Where the cache and the lookups from other origins get origin columns.
+    COriginColumnReader& GetColumnReader() { return m_columns; }
 
     // The WHERE clause of the list queries: "orig_zon = 7 AND ( ( dest_zon = 5
     // ) OR ( dest_zon = 9 ) ) " for origin 7 and destinations 5, 9.
@@ -279,35 +305,12 @@ private:
     void CheckPersonCount(const CHouseholdObject& household, const std::string& idText);
     // type x 10 + age of a VehicleMake row; std::invalid_argument when it is none.
     static int VehicleMakeKey(const CRecordset& rows, int typeColumn, int ageColumn, long long rowNumber);
-    // Table columns 0 to 13 of the level-of-service row from -> to at time
-    // (already capped); zeros for a missing row or column.
-    void ReadCommuteRow(double time, int from, int to, double (&columns)[14]);
-
-    // Every destination of an origin with its value of a column, from the
-    // memo or read into it: `table` the memo's index, `from` the table name.
-    // A column of an origin that is not a zone is read afresh every time.
-    const COriginColumnStore::OriginColumn& MemoColumn(int table, const std::string& from,
-                                                       const std::string& columnName, int column, int origin);
-    COriginColumnStore& ColumnStore();
-    // The column held for an origin, or null (not read yet, or the origin is
-    // not a zone); zoneIndex is set to the origin's place among the zones, or -1.
-    const COriginColumnStore::OriginColumn* HeldColumn(int table, int column, int origin, int& zoneIndex);
-    // A destination's value in a held column; one without a row is counted and reads 0.0.
-    double ColumnValue(const COriginColumnStore::OriginColumn& rows, const std::string& table, int origin,
-                       int destination);
-    // The index of a level-of-service table in the stores: its place among
-    // the distinct names of the directory, the same in every thread.
-    int LOSTableIndex(const std::string& table) const;
-
-    CLookupMemo m_lookupMemo;
-    COriginColumnStore* m_pSharedColumns = nullptr;
-    std::unique_ptr<COriginColumnStore> m_pOwnColumns;
-    std::unique_ptr<COriginColumnStore::OriginColumn> m_pUnheldColumn;
+    CLOSLookups m_lookups{*this};
+    COriginColumnReader m_columns{*this};
     // The distinct table names of the directory, in directory order.
     std::vector<std::string> m_losTableNames;
-    // The zone ids, ascending: an origin's place is its index in the stores.
+    // The zone ids, ascending.
     std::vector<int> m_zoneIds;
-    bool m_bLookupMemo = true;
     std::map<int, std::string> m_losDirectory;
     std::map<int, std::vector<double>> m_zones;
     std::map<int, std::vector<std::vector<double>>> m_vehicleMake;

@@ -1,8 +1,9 @@
 #pragma once
 // A worker thread's memo of single level-of-service and zone-to-zone values
 // for origins other than the cached home zone, keyed by table, column, origin
-// and destination (the columns of every destination of an origin are in the
-// run's COriginColumnStore). It is bounded: when it is full it is emptied and
+// and destination: the values the run's COriginColumnStore does not answer
+// (an origin that is not a zone, or a column the store has no room for once
+// its budget is spent). It is bounded: when it is full it is emptied and
 // filled afresh, so a thread's memory stays fixed whatever the number of
 // zones. The answers are those the database gives; the memo only saves
 // asking again. Owned by the thread's input-data manager; nothing in it is
@@ -19,6 +20,9 @@ public:
     // The table index of the zone-to-zone table; level-of-service tables
     // (even one named zone2zone) have indices from 0 on.
     static constexpr int kZone2Zone = -1;
+    // The index of single zone-to-zone values asked one by one: of a pair
+    // that has two rows they read the first, the lists the later.
+    static constexpr int kZone2ZoneFirstRow = -2;
 
     // A single value held, or null.
     const double* FindValue(int table, int column, int origin, int destination) const;

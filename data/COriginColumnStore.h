@@ -1,77 +1,147 @@
 #pragma once
-// The level-of-service and zone-to-zone columns of origins other than the
-// cached home zone, one column for every (table, column, origin zone): every
-// destination of the origin with its value. One store serves the ten worker
-// threads of a run: a thread that misses reads the column on its own
-// connection and publishes it; the first published copy stays and every
-// thread answers from it. Published columns never change and live as long as
-// the store. Finding and publishing take no lock.
+// The level-of-service and zone-to-zone columns of one run held in memory,
+// one for every (table, column, origin zone) that the lookups from origins
+// other than a thread's home zone ask for; the home-zone caches copy from it
+// the columns of their zone it holds. One store serves the ten worker threads
+// of a run: a thread that misses reads the column on its own connection and
+// publishes it; the first published copy stays and every thread answers from
+// it. Finding and publishing take no lock.
+//
+// The columns held keep to a budget of bytes. Past it, columns not used since
+// the clock hand last passed them are dropped (a column is read again when
+// next asked). A dropped column is freed only when no thread can still read it:
+// every thread that reads the store is a reader with a slot, and a reader
+// announces the points at which it holds no column it found (its household
+// is done); a column dropped before every reader has announced since, or
+// left, is kept until then.
+
+#include "data/COriginColumn.h"
+#include "data/COriginLayout.h"
 
 #include <array>
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class COriginColumnStore {
 public:
-    // Table indices: level-of-service tables from 0 to kTableSlots - 2 (their
-    // place among the distinct names of the directory), zone2zone last.
+    // Keys the store can hold: level-of-service tables 0 to kTableSlots - 2,
+    // zone2zone (COriginLayout::kZone2Zone), columns 0 to kColumnSlots - 1.
     static constexpr int kTableSlots = 64;
-    static constexpr int kZone2Zone = -1;
     static constexpr int kColumnSlots = 256;
+    static constexpr int kReaderSlots = 64;
+    static constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
+    // The budget of a run unless one is given (tolvar-run --los-memory): a
+    // region of 2,000 zones then holds nearly every column it asks for and a
+    // run stays near 620 MB; larger regions hold part of theirs.
+    static constexpr std::size_t kDefaultBudget = std::size_t{512} << 20;
 
-    // Every destination of one origin with its value of one column.
-    struct OriginColumn {
-        // Ascending by value, then by destination (as the database lists are ordered).
-        std::vector<std::pair<double, int>> byValue;
-        // Ascending by destination, one value each (the later row of a destination).
-        std::vector<std::pair<int, double>> byZone;
-        // Whether some destination has more than one row.
-        bool repeatedDestination = false;
-        // The value of a destination; 0.0 without a row.
-        double Value(int destination) const;
-        // The value of a destination; null without a row.
-        const double* Find(int destination) const;
-        // Made of the rows of one query, in the order read (value, destination).
-        static std::unique_ptr<OriginColumn> FromRows(std::vector<std::pair<double, int>> rows);
+    // What the store did in a run.
+    struct Figures {
+        long long hits = 0;     // columns asked and found, without a query
+        long long misses = 0;   // columns asked and read
+        long long reads = 0;    // columns read from the database
+        long long rereads = 0;  // of those, columns read again after they were dropped
+        long long drops = 0;    // columns dropped to keep to the budget
+        std::size_t columns = 0;    // columns held now
+        std::size_t bytes = 0;      // bytes held now, dropped columns not yet freed included
+        std::size_t peakBytes = 0;  // the most bytes held at once
+        // Share of the columns asked that were found, 0 to 1.
+        double HitRate() const;
     };
 
-    COriginColumnStore() = default;
+    explicit COriginColumnStore(std::size_t budget = kDefaultBudget);
     ~COriginColumnStore();
     COriginColumnStore(const COriginColumnStore&) = delete;
     COriginColumnStore& operator=(const COriginColumnStore&) = delete;
 
-    // Whether a column may be held: table and column within the slots, and
-    // the origin's place among the zones (zoneIndex) below zoneCount.
-    static bool Holds(int table, int column, int zoneIndex, int zoneCount);
-    // The column published for the key, or null.
-    const OriginColumn* Find(int table, int column, int zoneIndex) const;
-    // Publishes a column for a held key and returns the one the store keeps:
-    // the given one, or the copy another thread published first (the given
-    // one is then freed). zoneCount is the number of zones of the input,
-    // the same for every thread.
-    const OriginColumn& Publish(int table, int column, int zoneIndex, int zoneCount,
-                                std::unique_ptr<OriginColumn> made);
+    // The layout of the run: the first one offered is kept. True when layout
+    // equals it, so that its thread may use the store.
+    bool Adopt(const COriginLayout& layout);
+    // The kept layout; null before the first Adopt.
+    const COriginLayout* Layout() const { return m_pLayout.load(std::memory_order_acquire); }
 
-    // Forgets every column; only while no thread uses the store.
+    static bool Holds(int table, int column);
+
+    // ---- Readers ----
+    // A slot for a reader, which starts out of the store; -1 when all are taken.
+    int Join();
+    // The reader holds no column it found before (and may find more).
+    void Announce(int reader);
+    // The reader holds no column and finds none until it announces again.
+    void Leave(int reader);
+    // Leaves and gives the slot back.
+    void Release(int reader);
+
+    // ---- Columns (the reader has announced) ----
+    // The column held for a key, or null. position is the origin's place
+    // among the layout's zones. Counted as a hit when found.
+    const COriginColumn* Find(int reader, int table, int column, int position);
+    // The same without counting or marking a use.
+    const COriginColumn* Peek(int table, int column, int position) const;
+    // Counts a column the reader found without the store (in its last read).
+    void CountHit(int reader);
+    // Publishes a column read for a held key and gives the one the store
+    // keeps: made, or the copy another thread published first. `asked` marks
+    // it used, as a column the reader asked for (not one read along with it).
+    // The column stays readable by this reader until it next announces, also
+    // when the budget drops it at once.
+    const COriginColumn& Publish(int reader, int table, int column, int position, std::unique_ptr<COriginColumn> made,
+                                 bool asked);
+    // Whether a column of every zone fits in the budget beside those held.
+    bool HasRoom() const;
+    // Counts bytes that a column took on after it was published (its order
+    // by value); they count until the column is freed.
+    void AddBytes(std::size_t bytes);
+
+    // Who asked for a column: a home-zone cache, whose copies of its zone's
+    // columns answer the lookups from the home zone, or a lookup from another
+    // origin, which the store itself answers. Only the columns asked for by
+    // the latter are held.
+    enum class Asker { HomeZone, OtherOrigin };
+    // The columns of a table asked for so far in the run, ascending.
+    void Ask(Asker asker, int table, int column);
+    bool IsAsked(Asker asker, int table, int column) const;
+    std::vector<int> AskedColumns(Asker asker, int table) const;
+
+    Figures GetFigures() const;
+    std::size_t Budget() const { return m_nBudget; }
+    std::size_t ColumnCount() const { return m_columnCount.load(std::memory_order_relaxed); }
+
+    // Forgets every column and the layout; only while no thread uses the store.
     void Clear();
 
-    std::size_t ColumnCount() const { return m_columnCount.load(std::memory_order_relaxed); }
-    // Bytes held by the published columns and their slots.
-    std::size_t ByteCount() const { return m_byteCount.load(std::memory_order_relaxed); }
-
 private:
-    // The slots of the origins of one (table, column).
-    struct Block {
-        explicit Block(int zones);
-        int zoneCount;
-        std::unique_ptr<std::atomic<const OriginColumn*>[]> origins;
-    };
+    struct Block;
+    struct ReaderSlot;
     static std::size_t BlockIndex(int table, int column);
+    Block* FindBlock(int table, int column) const;
+    Block& MakeBlock(int table, int column, int zones);
+    void CountBytes(std::ptrdiff_t held, std::ptrdiff_t waiting);
+    // Drops columns until the held bytes are within the budget (or no column
+    // can go); they wait in the reader's list until they can be freed.
+    void Evict(int reader);
+    void FreeWhatNoReaderHolds(int reader);
 
+    const std::size_t m_nBudget;
+    std::atomic<const COriginLayout*> m_pLayout{nullptr};
     std::array<std::atomic<Block*>, static_cast<std::size_t>(kTableSlots) * kColumnSlots> m_blocks{};
+    // Block indices in the order made, for the clock hand.
+    std::array<std::atomic<int>, static_cast<std::size_t>(kTableSlots) * kColumnSlots> m_blockOrder{};
+    std::atomic<int> m_blockCount{0};
+    std::atomic<std::uint64_t> m_hand{0};
+    std::atomic<std::uint64_t> m_epoch{1};
+    std::unique_ptr<ReaderSlot[]> m_readers;
+    using ColumnBits = std::array<std::array<std::atomic<std::uint64_t>, kColumnSlots / 64>, kTableSlots>;
+    std::array<ColumnBits, 2> m_asked{};
     std::atomic<std::size_t> m_columnCount{0};
-    std::atomic<std::size_t> m_byteCount{0};
+    // Bytes of the origin slots, of the columns held (the budget's share) and
+    // of the columns dropped but not yet freed.
+    std::atomic<std::size_t> m_slotBytes{0};
+    std::atomic<std::size_t> m_heldBytes{0};
+    std::atomic<std::size_t> m_waitingBytes{0};
+    std::atomic<std::size_t> m_peakBytes{0};
 };

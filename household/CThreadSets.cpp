@@ -24,7 +24,7 @@ std::string WithoutOdbcPrefix(std::string connect) {
 
 }  // namespace
 
-CThreadSets::CThreadSets() {
+CThreadSets::CThreadSets() : m_nColumnBudget(COriginColumnStore::kDefaultBudget) {
     for (int i = 0; i < kThreadCount; ++i) {
         m_connections[i] = std::make_unique<CDatabase>();
         m_managers[i] = std::make_unique<CInputDataManager>();
@@ -144,12 +144,15 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
     else
         m_inputMessages.Clear();
     m_bInputJustChecked = false;
-    m_pColumns = std::make_unique<COriginColumnStore>();
-    for (auto& manager : m_managers) manager->SetColumnStore(m_pColumns.get());
+    // The managers move to the new store before the last run's store goes.
+    auto columns = std::make_unique<COriginColumnStore>(m_nColumnBudget);
+    for (auto& manager : m_managers) manager->SetColumnStore(columns.get());
+    m_pColumns = std::move(columns);
     for (int i = 0; i < kThreadCount; ++i) m_models[i]->SetProgressDialog(progress, i);
     for (int i = 0; i < kThreadCount; ++i) {
         CModelSystem* models = m_models[i].get();
-        m_workers.emplace_back([models, progress, i, startDelay] {
+        CInputDataManager* manager = m_managers[i].get();
+        m_workers.emplace_back([models, manager, progress, i, startDelay] {
             const std::chrono::milliseconds delay = startDelay * (i + 1);
             bool start = true;
             if (progress)
@@ -158,8 +161,10 @@ void CThreadSets::StartRun(CRunProgress* progress, std::chrono::milliseconds sta
                 std::this_thread::sleep_for(delay);
             if (start)
                 models->RunHouseholdLoop();
-            else if (models->m_pDataManager)
-                models->m_pDataManager->EndRun();
+            else
+                manager->EndRun();
+            // The other threads may free the columns this one last held.
+            manager->LeaveColumnStore();
             if (progress) progress->WorkerReturned(i);
         });
     }

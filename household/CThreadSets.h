@@ -11,6 +11,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <thread>
@@ -78,6 +79,9 @@ public:
     CModelSystem& Models(int i) { return *m_models.at(i); }
     // The origin columns of the last run started (null before the first).
     const COriginColumnStore* ColumnStore() const { return m_pColumns.get(); }
+    // The memory budget of the origin columns of the runs started from now
+    // on, in bytes (COriginColumnStore::kDefaultBudget unless set).
+    void SetColumnBudget(std::size_t bytes) { m_nColumnBudget = bytes; }
 
 private:
     void CloseConnections();
@@ -86,6 +90,7 @@ private:
     std::array<std::unique_ptr<CModelSystem>, kThreadCount> m_models;
     // The origin columns shared by the ten managers, made afresh for every run.
     std::unique_ptr<COriginColumnStore> m_pColumns;
+    std::size_t m_nColumnBudget;
     std::vector<std::thread> m_workers;
     // Messages about unsound input, posted once per run for all ten threads.
     CInputMessages m_inputMessages;

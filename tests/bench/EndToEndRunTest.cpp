@@ -71,9 +71,11 @@ public:
         fs::remove_all(folder);
     }
 
-    fs::path Run(const std::string& name, bool oneThread = false, double sampleRate = 1.0) {
+    fs::path Run(const std::string& name, bool oneThread = false, double sampleRate = 1.0,
+                 std::size_t losMemory = COriginColumnStore::kDefaultBudget) {
         RunHarnessOptions options;
         options.sampleRate = sampleRate;
+        options.losMemory = losMemory;
         options.connect = db->Connect();
         const char* source = std::getenv("TOLVAR_SOURCE_DIR");
         options.model = std::string(source != nullptr ? source : ".") + "/sample/tolvar-sample.tvm";
@@ -129,12 +131,13 @@ class EndToEndRunTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EndToEndRunTest, EveryRuleHoldsAndRunsRepeatOnAnyThreadCount) {
     SampleRegionRun region(GetParam());
-    const fs::path ten = region.Run("ten");
+    const fs::path ten = region.Run("ten", false, 1.0, COriginColumnStore::kUnbounded);
     ExpectEveryRuleHolds(region, ten, SampleRegionGenerator::Options{}.households);
 
-    // A second run writes the same bytes; one loop over every household
-    // writes the same lines as the ten.
-    const fs::path again = region.Run("again");
+    // A second run, whose level-of-service columns are dropped as soon as they
+    // are held (a budget of 1 MB), writes the same bytes; one loop over every
+    // household writes the same lines as the ten.
+    const fs::path again = region.Run("again", false, 1.0, std::size_t{1} << 20);
     for (const auto name : COutputFileSet::DefaultOutputNames())
         for (int t = 1; t <= 10; ++t) {
             const std::string file = std::string(name) + NumberText::Integer(t);

@@ -52,6 +52,10 @@ TEST(RunHarnessOptions, TakesEveryOptionInBothSpellings) {
     EXPECT_DOUBLE_EQ(options.sampleRate, 1.0);
     EXPECT_EQ(options.out, ".");
     EXPECT_TRUE(options.model.empty());
+    EXPECT_EQ(options.losMemory, COriginColumnStore::kDefaultBudget);
+
+    EXPECT_EQ(Parsed({"--connect", "c", "--los-memory", "64"}).losMemory, std::size_t{64} << 20);
+    EXPECT_EQ(Parsed({"--connect", "c", "--los-memory=0"}).losMemory, COriginColumnStore::kUnbounded);
 }
 
 TEST(RunHarnessOptions, RefusesWrongArgumentsWithAReason) {
@@ -74,6 +78,8 @@ TEST(RunHarnessOptions, RefusesWrongArgumentsWithAReason) {
         {{"--connect", "c", "--decisions", "no"}, "--decisions takes on or off"},
         {{"--connect", "c", "--loops", "2"}, "--loops takes 1 or 10"},
         {{"--connect", "c", "--model"}, "--model needs a value"},
+        {{"--connect", "c", "--los-memory", "-1"}, "--los-memory takes a whole number of megabytes"},
+        {{"--connect", "c", "--los-memory", "1.5"}, "--los-memory takes a whole number of megabytes"},
     };
     for (const auto& c : cases) {
         RunHarnessOptions options;

@@ -1,53 +1,161 @@
 // The store of origin columns shared by the worker threads: whatever the
-// order in which threads publish, every thread answers from one copy per key.
+// order in which threads publish, every thread answers from one copy per key,
+// and a column dropped to keep to the budget is freed only once no thread can
+// read it (this file is also built with the address sanitizer).
 
 #include "data/COriginColumnStore.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <thread>
 #include <vector>
 
 namespace {
 
-std::unique_ptr<COriginColumnStore::OriginColumn> Column(int origin) {
-    return COriginColumnStore::OriginColumn::FromRows({{2.0, 7}, {1.0 * origin, 3}, {5.0, 7}, {1.0, 9}});
+const COriginLayout& Zones(int count) {
+    static std::vector<std::unique_ptr<COriginLayout>> layouts(100);
+    auto& layout = layouts[static_cast<size_t>(count)];
+    if (!layout) {
+        std::vector<int> zones;
+        for (int zone = 1; zone <= count; ++zone) zones.push_back(zone * 3);
+        layout = std::make_unique<COriginLayout>(zones, std::vector<std::string>{"los_am"},
+                                                 std::vector<std::string>(8, "c"), std::vector<std::string>(8, "c"));
+    }
+    return *layout;
+}
+
+// A column of every zone, its values made from the key.
+std::unique_ptr<COriginColumn> DenseColumn(int zones, int table, int column, int origin) {
+    std::vector<std::pair<double, int>> rows;
+    for (int place = zones - 1; place >= 0; --place)
+        rows.emplace_back(table * 1e6 + column * 1e3 + origin + place, place * 3 + 3);
+    return COriginColumn::FromRows(std::move(rows), Zones(zones));
+}
+
+std::vector<std::pair<double, int>> ByValue(const COriginColumn& column, const COriginLayout& layout) {
+    std::vector<std::pair<double, int>> rows;
+    std::size_t added = 0;
+    column.ForEachByValue(layout, added, [&](double value, int zone) { rows.emplace_back(value, zone); });
+    return rows;
 }
 
 }  // namespace
 
 TEST(OriginColumnStoreTest, ColumnsKeepTheLaterRowOfADestinationAndTheValueOrder) {
-    const auto column = Column(4);
-    EXPECT_EQ(column->Value(7), 5.0);
-    EXPECT_EQ(column->Value(3), 4.0);
-    EXPECT_EQ(column->Value(8), 0.0);
-    const std::vector<std::pair<double, int>> byValue{{1.0, 9}, {2.0, 7}, {4.0, 3}, {5.0, 7}};
-    EXPECT_EQ(column->byValue, byValue);
+    const COriginLayout& layout = Zones(3);  // zones 3, 6, 9
+    // A repeated destination: held as read, the later row answering alone.
+    const auto asRead = COriginColumn::FromRows({{2.0, 6}, {4.0, 3}, {5.0, 6}, {1.0, 9}}, layout);
+    EXPECT_FALSE(asRead->IsDense());
+    EXPECT_TRUE(asRead->HasRepeatedDestination());
+    EXPECT_EQ(asRead->Value(6, 1), 5.0);
+    EXPECT_EQ(asRead->Value(3, 0), 4.0);
+    EXPECT_EQ(asRead->Find(8, -1), nullptr);
+    EXPECT_EQ(ByValue(*asRead, layout), (std::vector<std::pair<double, int>>{{1.0, 9}, {2.0, 6}, {4.0, 3}, {5.0, 6}}));
+    // Every zone once: one value per zone; ties by zone, values that are not numbers last.
+    const auto dense = COriginColumn::FromRows({{NAN, 9}, {2.0, 6}, {2.0, 3}}, layout);
+    EXPECT_TRUE(dense->IsDense());
+    EXPECT_EQ(dense->Value(6, 1), 2.0);
+    EXPECT_EQ(dense->Find(7, -1), nullptr);
+    const auto sorted = ByValue(*dense, layout);
+    ASSERT_EQ(sorted.size(), 3u);
+    EXPECT_EQ(sorted[0], std::make_pair(2.0, 3));
+    EXPECT_EQ(sorted[1], std::make_pair(2.0, 6));
+    EXPECT_TRUE(std::isnan(sorted[2].first));
+    // A destination that is no zone, or a zone without a row: held as read.
+    EXPECT_FALSE(COriginColumn::FromRows({{1.0, 3}, {1.0, 6}, {1.0, 10}}, layout)->IsDense());
+    EXPECT_FALSE(COriginColumn::FromRows({{1.0, 3}, {1.0, 6}}, layout)->IsDense());
 }
 
 TEST(OriginColumnStoreTest, RacingThreadsShareTheFirstPublishedColumn) {
     constexpr int kZones = 50;
     constexpr int kThreads = 10;
-    COriginColumnStore store;
-    std::vector<std::vector<const COriginColumnStore::OriginColumn*>> kept(kThreads);
+    COriginColumnStore store(COriginColumnStore::kUnbounded);
+    ASSERT_TRUE(store.Adopt(Zones(kZones)));
+    EXPECT_FALSE(store.Adopt(Zones(kZones - 1)));
+    std::vector<std::vector<const COriginColumn*>> kept(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t)
         threads.emplace_back([&, t] {
-            for (int table : {COriginColumnStore::kZone2Zone, 0, 3})
+            const int reader = store.Join();
+            store.Announce(reader);
+            for (int table : {COriginLayout::kZone2Zone, 0, 3})
                 for (int zone = 0; zone < kZones; ++zone) {
-                    const auto* found = store.Find(table, 5, zone);
-                    kept[t].push_back(found ? found : &store.Publish(table, 5, zone, kZones, Column(zone)));
+                    const auto* found = store.Find(reader, table, 5, zone);
+                    if (found == nullptr)
+                        found = &store.Publish(reader, table, 5, zone, DenseColumn(kZones, table, 5, zone), true);
+                    kept[t].push_back(found);
                 }
+            store.Leave(reader);
         });
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(store.ColumnCount(), 3u * kZones);
+    EXPECT_EQ(store.GetFigures().drops, 0);
     for (int t = 1; t < kThreads; ++t) EXPECT_EQ(kept[t], kept[0]);
-    for (int zone = 0; zone < kZones; ++zone) EXPECT_EQ(store.Find(0, 5, zone)->Value(3), 1.0 * zone);
-    EXPECT_EQ(store.Find(0, 6, 0), nullptr);
-    EXPECT_FALSE(COriginColumnStore::Holds(0, 5, kZones, kZones));
-    EXPECT_FALSE(COriginColumnStore::Holds(COriginColumnStore::kTableSlots - 1, 5, 0, kZones));
-    EXPECT_TRUE(COriginColumnStore::Holds(COriginColumnStore::kZone2Zone, 5, 0, kZones));
+    EXPECT_EQ(store.Peek(0, 5, 7)->Value(6, 1), 5007.0 + 1);
+    EXPECT_EQ(store.Peek(0, 6, 0), nullptr);
+    EXPECT_FALSE(COriginColumnStore::Holds(COriginColumnStore::kTableSlots - 1, 5));
+    EXPECT_TRUE(COriginColumnStore::Holds(COriginLayout::kZone2Zone, 5));
+    using Asker = COriginColumnStore::Asker;
+    EXPECT_EQ(store.AskedColumns(Asker::OtherOrigin, 0), std::vector<int>{});
+    store.Ask(Asker::OtherOrigin, 0, 5);
+    store.Ask(Asker::OtherOrigin, 0, 130);
+    store.Ask(Asker::HomeZone, 0, 7);
+    EXPECT_EQ(store.AskedColumns(Asker::OtherOrigin, 0), (std::vector<int>{5, 130}));
+    EXPECT_EQ(store.AskedColumns(Asker::HomeZone, 0), std::vector<int>{7});
     store.Clear();
     EXPECT_EQ(store.ColumnCount(), 0u);
-    EXPECT_EQ(store.Find(0, 5, 0), nullptr);
+    EXPECT_EQ(store.Layout(), nullptr);
+}
+
+// Ten threads find, publish and read columns under a budget of a few columns:
+// columns are dropped all the time, and every value read must still be the
+// one published (a freed column would be caught by the address sanitizer).
+TEST(OriginColumnStoreTest, ColumnsDroppedWhileOthersReadAreFreedOnlyWhenNoReaderHoldsThem) {
+    constexpr int kZones = 64;
+    constexpr int kThreads = 10;
+    const std::size_t columnBytes = DenseColumn(kZones, 0, 0, 0)->ByteCount();
+    COriginColumnStore store(8 * columnBytes);
+    ASSERT_TRUE(store.Adopt(Zones(kZones)));
+    std::vector<int> wrong(kThreads, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            const int reader = store.Join();
+            std::vector<const COriginColumn*> held;
+            for (int household = 0; household < 200; ++household) {
+                store.Announce(reader);  // nothing found before is held now
+                held.clear();
+                for (int step = 0; step < 12; ++step) {
+                    const int table = step % 2;
+                    const int column = (t + step / 2) % 2;
+                    const int origin = (household + step * 5) % 8;
+                    const COriginColumn* found = store.Find(reader, table, column, origin);
+                    if (found == nullptr)
+                        found = &store.Publish(reader, table, column, origin,
+                                               DenseColumn(kZones, table, column, origin), true);
+                    held.push_back(found);
+                    // Read every column this household was given, dropped or not.
+                    for (const COriginColumn* column2 : held) {
+                        std::size_t added = 0;
+                        double first = 0.0;
+                        column2->ForEachByValue(Zones(kZones), added, [&](double value, int zone) {
+                            if (zone == 3) first = value;
+                        });
+                        store.AddBytes(added);
+                        if (first != column2->Value(3, 0)) ++wrong[t];
+                    }
+                    if (found->Value(6, 1) != table * 1e6 + column * 1e3 + origin + 1) ++wrong[t];
+                }
+            }
+            store.Leave(reader);
+        });
+    for (auto& thread : threads) thread.join();
+    for (int t = 0; t < kThreads; ++t) EXPECT_EQ(wrong[t], 0) << "thread " << t;
+    const COriginColumnStore::Figures figures = store.GetFigures();
+    EXPECT_GT(figures.drops, 0);
+    EXPECT_GT(figures.rereads, 0);
+    EXPECT_LE(figures.columns, 8u + kThreads);
+    EXPECT_GT(figures.HitRate(), 0.0);
+    EXPECT_LT(figures.HitRate(), 1.0);
 }

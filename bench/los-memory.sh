@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Memory and time of whole runs as the regions grow, before and after a
+# change: for each region, tolvar-run of the build before (a commit built in a
+# temporary folder) and of this build with the default budget of the
+# level-of-service columns, with no bound, with 1/8, 1/4 and 1/2 of the
+# unbounded store's peak, and (at 2,000 zones) with 64 and 256 MB. The runs
+# before and with the default budget are made twice, the faster counts. Prints
+# one table row per run: peak resident memory, wall time, persons per second, the
+# store's figures, and whether the output equals that of the default run.
+#
+#   bench/los-memory.sh BUILD_DIR REGIONS_DIR [WORK_DIR] [BEFORE_COMMIT]
+#
+# REGIONS_DIR keeps the generated regions (zZONES-hPER.db) for the next call:
+# the 3,000-zone region has 45 million level-of-service rows (about 4 GB).
+# BEFORE_COMMIT defaults to the commit where this branch left main. SQLite,
+# ten threads, the sample model file. REGIONS="250:50 1000:200" runs a subset
+# (zones:households per zone). Run it on a quiet machine: the memory figures
+# do not depend on the load, the wall times do.
+set -euo pipefail
+
+build=$(cd "${1:?build folder}" && pwd)
+regions=${2:?folder of the generated regions}
+work=${3:-$(mktemp -d /tmp/tolvar-los-memory.XXXXXX)}
+here=$(cd "$(dirname "$0")/.." && pwd)
+before=${4:-$(git -C "$here" merge-base HEAD main)}
+model=$here/sample/tolvar-sample.tvm
+sizes=${REGIONS:-"250:50 1000:50 2000:50 3000:50 1000:200"}
+mkdir -p "$regions" "$work"
+cd "$work"  # the trace file goes here
+
+# The tolvar-run of the commit before, built once in the work folder.
+beforeRun=$work/before/build/bench/tolvar-run
+if [ ! -x "$beforeRun" ]; then
+    rm -rf "$work/before"
+    mkdir -p "$work/before/src"
+    git -C "$here" archive "$before" | tar -x -C "$work/before/src"
+    launcher=()
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S "$work/before/src" -B "$work/before/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTOLVAR_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+    cmake --build "$work/before/build" --target tolvar-run >/dev/null
+fi
+
+persons() { cat "$1"/Adults.out* "$1"/Children.out* | wc -l; }
+
+# Whether two output folders hold the same files, byte for byte.
+same() {
+    local f
+    for f in "$1"/*.out*; do cmp -s "$f" "$2/$(basename "$f")" || { echo no; return; }; done
+    echo yes
+}
+
+# One run, repeated REPEAT times (the fastest counts: the wall times of a busy
+# machine vary by a sixth from run to run); prints the table row; the output
+# of the last stays in $work/$name.
+run() {
+    local name=$1 program=$2 region=$3 label=$4 reference=$5
+    shift 5
+    local report=$work/$name.report
+    local wall="" time repeat
+    for ((repeat = 0; repeat < ${REPEAT:-1}; ++repeat)); do
+        rm -rf "${work:?}/$name"
+        /usr/bin/time -f "%M" -o "$work/$name.rss" "$program" --connect "Driver=SQLite3;Database=$region;" \
+            --model "$model" --out "$work/$name" --timers "$@" >"$report"
+        time=$(sed -n 's/^Wall time: \([0-9.]*\) s$/\1/p' "$report")
+        wall=$(awk -v a="$wall" -v b="$time" 'BEGIN { print (a == "" || b + 0 < a + 0) ? b : a }')
+    done
+    local rss columns
+    rss=$(awk '{printf "%.0f", $1 * 1024 / 1e6}' "$work/$name.rss")
+    columns=$(sed -n 's/^Origin columns: \([0-9]*\) read, \([0-9]*\) dropped, \([0-9]*\) read again; hit rate \([0-9.]*\) %;.*peak \([0-9.]*\) MiB$/\1 | \2 | \3 | \4 | \5/p' "$report")
+    # The build before gives only the columns held and their size.
+    [ -n "$columns" ] || columns=$(sed -n 's/^Origin columns held: \([0-9]*\), \([0-9.]*\) MiB$/\1 | - | - | - | \2/p' "$report")
+    local output=-
+    [ "$reference" = - ] || output=$(same "$work/$reference" "$work/$name")
+    awk -v label="$label" -v rss="$rss" -v wall="$wall" -v p="$(persons "$work/$name")" -v c="$columns" \
+        -v o="$output" 'BEGIN { printf "| %s | %s | %.1f | %.0f | %s | %s |\n", label, rss, wall, p / wall, c, o }'
+}
+
+echo "uptime: $(uptime)"
+echo "before: $before ($(git -C "$here" log -1 --format=%s "$before"))"
+echo
+echo "| region, build, budget | peak MB | wall s | persons/s | columns read | dropped | read again | hit rate % | store peak MiB | same output |"
+echo "|---|---|---|---|---|---|---|---|---|---|"
+for size in $sizes; do
+    zones=${size%%:*}
+    per=${size##*:}
+    region=$regions/z$zones-h$per.db
+    [ -f "$region" ] || "$build/tools/tolvar-sample-region" --zones "$zones" --households $((zones * per)) \
+        --sqlite "$region" >/dev/null
+    cat "$region" >/dev/null  # the first run must not pay for reading the file from disk
+    tag="$zones zones, $per per zone"
+    REPEAT=2 run "z$zones-h$per-default" "$build/bench/tolvar-run" "$region" "$tag, after, default" -
+    REPEAT=2 run "z$zones-h$per-before" "$beforeRun" "$region" "$tag, before" "z$zones-h$per-default"
+    run "z$zones-h$per-unbounded" "$build/bench/tolvar-run" "$region" "$tag, after, no bound" \
+        "z$zones-h$per-default" --los-memory 0
+    peak=$(sed -n 's/^Origin columns: .* peak \([0-9.]*\) MiB$/\1/p' "$work/z$zones-h$per-unbounded.report")
+    budgets=""
+    for part in 8 4 2; do budgets="$budgets $(awk -v p="$peak" -v d="$part" 'BEGIN { b = int(p / d + 0.5); print (b < 1 ? 1 : b) }')"; done
+    [ "$zones" = 2000 ] && [ "$per" = 50 ] && budgets="$budgets 64 256"
+    for budget in $budgets; do
+        run "z$zones-h$per-$budget" "$build/bench/tolvar-run" "$region" "$tag, after, $budget MB" \
+            "z$zones-h$per-default" --los-memory "$budget"
+        rm -rf "${work:?}/z$zones-h$per-$budget"
+    done
+done
+echo
+echo "reports and outputs in $work"

@@ -86,6 +86,7 @@ void CDatabase::OpenEx(const std::string& connect, bool readOnly) {
         }
     }
     m_hdbc = hdbc;
+    m_idle = std::make_shared<IdleStatements>();
     m_connect = reinterpret_cast<const char*>(completed);
     SQLCHAR driver[256] = {0};
     SQLSMALLINT driverLength = 0;
@@ -95,6 +96,10 @@ void CDatabase::OpenEx(const std::string& connect, bool readOnly) {
 
 void CDatabase::Close() {
     if (!m_hdbc) return;
+    if (m_idle) {
+        for (void* hstmt : *m_idle) SQLFreeHandle(SQL_HANDLE_STMT, static_cast<SQLHSTMT>(hstmt));
+        m_idle.reset();
+    }
     SQLDisconnect(Hdbc(m_hdbc));
     SQLFreeHandle(SQL_HANDLE_DBC, Hdbc(m_hdbc));
     m_hdbc = nullptr;

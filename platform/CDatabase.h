@@ -2,7 +2,9 @@
 // One ODBC connection to the input database. Each worker thread owns one; a
 // connection is never shared between threads while it is in use.
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class CDatabase {
 public:
@@ -39,12 +41,23 @@ public:
     // Raw connection handle (SQLHDBC) for the recordsets of this layer.
     void* Handle() const { return m_hdbc; }
 
+    // Statement handles (SQLHSTMT) of this connection that no recordset uses,
+    // closed and kept for the next query: the driver manager serializes the
+    // allocation and freeing of statements across every connection of the
+    // process, so ten threads that allocated one per query would wait on each
+    // other. A recordset takes one from here and gives it back when it closes,
+    // unless the connection was closed first (the list is then gone).
+    using IdleStatements = std::vector<void*>;
+    std::shared_ptr<IdleStatements> GetIdleStatements() const { return m_idle; }
+    static constexpr std::size_t kIdleStatementLimit = 4;
+
     // The file a SQLite connect string names when it does not exist; empty for
     // a file that exists and for connect strings of other drivers.
     static std::string MissingSQLiteFile(const std::string& connect);
 
 private:
     void* m_hdbc = nullptr;
+    std::shared_ptr<IdleStatements> m_idle;
     std::string m_connect;
     std::string m_driver;
 };

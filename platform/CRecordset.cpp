@@ -40,8 +40,16 @@ CRecordset::~CRecordset() { Close(); }
 
 void CRecordset::Close() {
     if (m_hstmt) {
-        SQLFreeHandle(SQL_HANDLE_STMT, Hstmt(m_hstmt));
+        // Closed and kept for the connection's next query while the
+        // connection is open and keeps few; otherwise freed.
+        const std::shared_ptr<std::vector<void*>> idle = m_idle.lock();
+        if (idle && idle->size() < CDatabase::kIdleStatementLimit &&
+            Succeeded(SQLFreeStmt(Hstmt(m_hstmt), SQL_CLOSE)))
+            idle->push_back(m_hstmt);
+        else
+            SQLFreeHandle(SQL_HANDLE_STMT, Hstmt(m_hstmt));
         m_hstmt = nullptr;
+        m_idle.reset();
     }
     m_eof = true;
     m_columns.clear();
@@ -60,10 +68,17 @@ void CRecordset::Prepare() {
     Close();
     ++t_statements;
     if (!m_pDatabase || !m_pDatabase->IsOpen()) throw DbError("The recordset has no open database.");
-    SQLHSTMT hstmt = SQL_NULL_HSTMT;
-    if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_pDatabase->Handle()), &hstmt)))
-        OdbcHandles::Throw(SQL_HANDLE_DBC, m_pDatabase->Handle(), "Cannot allocate a statement");
-    m_hstmt = hstmt;
+    const std::shared_ptr<CDatabase::IdleStatements> idle = m_pDatabase->GetIdleStatements();
+    if (idle && !idle->empty()) {
+        m_hstmt = idle->back();
+        idle->pop_back();
+    } else {
+        SQLHSTMT hstmt = SQL_NULL_HSTMT;
+        if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_pDatabase->Handle()), &hstmt)))
+            OdbcHandles::Throw(SQL_HANDLE_DBC, m_pDatabase->Handle(), "Cannot allocate a statement");
+        m_hstmt = hstmt;
+    }
+    m_idle = idle;
 }
 
 void CRecordset::FailAndClose() {

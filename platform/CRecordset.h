@@ -88,6 +88,9 @@ private:
 
     CDatabase* m_pDatabase;
     void* m_hstmt = nullptr;
+    // Where the statement goes back when the recordset closes (expired once
+    // its connection is closed).
+    std::weak_ptr<std::vector<void*>> m_idle;
     bool m_eof = true;
     std::vector<Column> m_columns;
     std::vector<Cell> m_row;

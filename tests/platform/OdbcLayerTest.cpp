@@ -131,6 +131,32 @@ TEST_P(OdbcLayerTest, ReadOnlyConnectionsAndPerThreadConnectionsWork) {
     for (double sum : sums) EXPECT_EQ(sum, 30.0);
 }
 
+// Closed statements are kept for the connection's next queries: a kept one
+// answers a query of another shape, also after a failed query, and one still
+// open when its connection closes is freed, not kept for the next connection.
+TEST_P(OdbcLayerTest, StatementsKeptForTheNextQueryAnswerAsNewOnes) {
+    for (int round = 0; round < 2; ++round) {
+        CRecordset outlives(&connection);
+        outlives.Open("SELECT zid FROM zones WHERE zid = 1");
+        for (int query = 0; query < 6; ++query) {
+            CRecordset rs(&connection);
+            if (query == 2) EXPECT_THROW(rs.Open("SELECT nothing FROM zones"), DbError);
+            rs.Open(query % 2 == 0 ? "SELECT label, zid FROM zones WHERE zid = 3" : "SELECT COUNT(*) FROM zones");
+            ASSERT_FALSE(rs.IsEOF());
+            if (query % 2 == 0) {
+                EXPECT_EQ(rs.GetText(0), "c");
+                EXPECT_EQ(rs.GetDouble(1), 3.0);
+            } else {
+                EXPECT_EQ(rs.GetDouble(0), 3.0);
+            }
+        }
+        EXPECT_EQ(outlives.GetDouble(0), 1.0);
+        connection.Close();
+        outlives.Close();
+        connection.OpenEx(db->Connect());
+    }
+}
+
 TEST_P(OdbcLayerTest, ConnectionReportsItsDriverAndDatabase) {
     EXPECT_NE(connection.GetConnect(), "");
     EXPECT_EQ(connection.IsPostgreSQL(), db->IsPostgreSQL());

@@ -133,8 +133,6 @@ const CCommandLine::SProgram& RunHarnessOptions::Program() {
     return program;
 }
 
-std::string RunHarnessOptions::Usage() { return CCommandLine(Program()).Help(); }
-
 bool RunHarnessOptions::Fail(const std::string& message) {
     m_error = message;
     return false;

@@ -26,8 +26,6 @@ public:
 
     // The program's description and options, as CCommandLine uses them.
     static const CCommandLine::SProgram& Program();
-    // The --help text.
-    static std::string Usage();
 
     std::string connect;   // --connect: ODBC connect string (required)
     std::string model;     // --model: model-parameter file (optional)

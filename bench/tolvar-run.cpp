@@ -6,15 +6,13 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 int main(int argc, char** argv) {
     CHarnessMessageSink sink(RunHarnessOptions::kProgram);
     MessageSink::Install(&sink);
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string out;
     std::string err;
-    const int status = RunHarness::Main(arguments, out, err);
+    const int status = RunHarness::Main(CCommandLine::Arguments(argc, argv), out, err);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);

@@ -113,10 +113,13 @@ std::string CCommandLine::Value(std::string_view name, const std::string& fallba
     return fallback;
 }
 
-std::string CCommandLine::Usage() const {
+std::string CCommandLine::UsageLine() const {
     const std::string name(m_program.name);
-    return Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' '), false) + "Try \"" +
-           name + " --help\" for the options.\n";
+    return Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' '), false);
+}
+
+std::string CCommandLine::Usage() const {
+    return UsageLine() + "Try \"" + std::string(m_program.name) + " --help\" for the options.\n";
 }
 
 std::string CCommandLine::Help() const {
@@ -129,10 +132,7 @@ std::string CCommandLine::Help() const {
         return Indented(help, head, indent);
     };
 
-    const std::string name(m_program.name);
-    std::string text = Indented(m_program.description, "", "") + "\n" +
-                       Indented(m_program.synopsis, "Usage: " + name + " ", std::string(name.size() + 8, ' '), false) +
-                       "\nOptions:\n";
+    std::string text = Indented(m_program.description, "", "") + "\n" + UsageLine() + "\nOptions:\n";
     for (const SOption& option : m_program.options) text += optionText(option.name, option.value, option.help);
     text += optionText(kHelpOption, {}, kHelpText);
     if (!m_program.notes.empty()) text += "\n" + Indented(m_program.notes, "", "");
@@ -167,9 +167,12 @@ int CCommandLine::Fail(const std::string& what, int status) const {
     return status;
 }
 
+std::vector<std::string> CCommandLine::Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
 bool CCommandLine::ParseMain(int argc, char** argv, int& status) {
-    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    switch (Parse(arguments)) {
+    switch (Parse(Arguments(argc, argv))) {
         case EParse::kHelp:
             status = ShowHelp();
             return false;

@@ -84,12 +84,16 @@ public:
     int Wrong(const std::string& what = {}) const;
     int Fail(const std::string& what, int status = 1) const;
 
+    // The arguments that follow the program name in argv.
+    static std::vector<std::string> Arguments(int argc, char** argv);
     // Runs Parse on argv and answers --help and a wrong command line: returns
     // true when the program should go on with its work, else false with the
     // exit status in `status`.
     bool ParseMain(int argc, char** argv, int& status);
 
 private:
+    // "Usage: PROGRAM SYNOPSIS", the synopsis's lines under each other.
+    std::string UsageLine() const;
     const SOption* Find(std::string_view name) const;
     EParse Wrongly(std::string what);
 

@@ -579,13 +579,16 @@ bool COutputChecker::Check() {
     // With a replayed sample, a household is checked only when the sample
     // keeps it: the others must have no lines, and a kept one must have some.
     std::set<long long> unchecked;
-    for (const auto& [id, household] : m_households) {
-        if (!m_sampleReplayed) break;
-        const bool skipped = m_skipped.count(id) > 0;
-        if (skipped == HasLines(id, members[id]))
-            Violate(kSampledHouseholds, NumberText::Integer(id) + (skipped ? ": skipped by the sample, but has lines"
-                                                                           : ": kept by the sample, but has no lines"));
-        if (skipped || !HasLines(id, members[id])) unchecked.insert(id);
+    if (m_sampleReplayed) {
+        for (const auto& [id, household] : m_households) {
+            const bool skipped = m_skipped.count(id) > 0;
+            const bool hasLines = HasLines(id, members[id]);
+            if (skipped == hasLines)
+                Violate(kSampledHouseholds,
+                        NumberText::Integer(id) + (skipped ? ": skipped by the sample, but has lines"
+                                                           : ": kept by the sample, but has no lines"));
+            if (skipped || !hasLines) unchecked.insert(id);
+        }
     }
     for (const auto& [id, household] : m_households) {
         if (unchecked.count(id) > 0) continue;

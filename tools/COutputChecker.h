@@ -91,8 +91,6 @@ public:
     bool ReadInput(CDatabase& database, std::string& error);
     void AddHousehold(const InputHousehold& household);
     void AddPerson(const InputPerson& person);
-    // The household ids in the run's page order.
-    void SetPageOrder(std::vector<long long> ids) { m_pageOrder = std::move(ids); }
 
     // Checks a sampled run: replays the run's sampling draw at `rate` over the
     // pages of its household loops (ten, or one over every household), each

@@ -29,6 +29,11 @@ constexpr std::string_view kActivity = "activity type of the stop, 0 to 9";
 constexpr std::string_view kLogActivity = "log-minutes: e^value is the activity duration at the stop";
 constexpr std::string_view kLogTravel = "log-minutes: e^value is the travel time to the stop";
 constexpr std::string_view kStopZone = "the stop's zone, among the candidate zones";
+constexpr std::string_view kJointZone = "the joint activity's zone, among the candidate zones";
+constexpr std::string_view kHomeStay = "log-minutes: e^value is the stay at home before the tour";
+constexpr std::string_view kTourDuration = "log-minutes: e^value is the tour's duration";
+constexpr std::string_view kSchoolMode = "school mode: 2 walk or bike, 4 driven by a parent, 5 driven by another, 6 school bus";
+constexpr std::string_view kJointDeparture = "log-minutes: e^value is the departure for the joint activity";
 
 constexpr SModelMeaning kMeanings[] = {
     {"Decision to go to Work", "person", "1: the adult works today"},
@@ -49,13 +54,13 @@ constexpr SModelMeaning kMeanings[] = {
     {"Separate travel or joint travel", "household", "1: the members of a joint activity travel to it together"},
     {"BW Tour Mode", "tour", kTourMode},
     {"BW Tour Number of Stops", "tour", kStopCount},
-    {"BW Home Stay", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"BW Home Stay", "tour", kHomeStay},
     {"WB Tour Mode", "tour", kTourMode},
     {"WB Tour Number of Stops", "tour", kStopCount},
     {"WB Work Stay", "tour", "log-minutes: e^value is the stay at work before the tour"},
     {"AW Tour Mode", "tour", kTourMode},
     {"AW Tour Number of Stops", "tour", kStopCount},
-    {"AW Home Stay", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"AW Home Stay", "tour", kHomeStay},
     {"WH Commute Stop Activity Type", "stop", kActivity},
     {"WH Commute Stop Activity Duration", "stop", kLogActivity},
     {"WH Commute Stop Travel Time", "stop", kLogTravel},
@@ -79,16 +84,16 @@ constexpr SModelMeaning kMeanings[] = {
     {"Number of Tours NW", "day", "category 1 to 5: the non-worker's own tours (at most 4 with the tours already made)"},
     {"Mode for Tour 1", "tour", kTourMode},
     {"Number of Stops in Tour 1", "tour", kStopCount},
-    {"Home Stay Duration before Tour 1", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"Home Stay Duration before Tour 1", "tour", kHomeStay},
     {"Mode for Tour 2", "tour", kTourMode},
     {"Number of Stops in Tour 2", "tour", kStopCount},
-    {"Home Stay Duration before Tour 2", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"Home Stay Duration before Tour 2", "tour", kHomeStay},
     {"Mode for Tour 3", "tour", kTourMode},
     {"Number of Stops in Tour 3", "tour", kStopCount},
-    {"Home Stay Duration before Tour 3", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"Home Stay Duration before Tour 3", "tour", kHomeStay},
     {"Mode for Tour 4", "tour", kTourMode},
     {"Number of Stops in Tour 4", "tour", kStopCount},
-    {"Home Stay Duration before Tour 4", "tour", "log-minutes: e^value is the stay at home before the tour"},
+    {"Home Stay Duration before Tour 4", "tour", kHomeStay},
     {"Tour 1 Stop Activity Type", "stop", kActivity},
     {"Tour 1 Stop Activity Duration", "stop", kLogActivity},
     {"Tour 1 Stop Travel Time", "stop", kLogTravel},
@@ -117,22 +122,22 @@ constexpr SModelMeaning kMeanings[] = {
     {"Adult's Decision to go to school", "person", "1: the adult goes to school today"},
     {"Adult's school Start time", "day", "log-minutes: e^value is the school start"},
     {"Adult's School End time", "day", "log-minutes: e^value is the time at school (end = start + e^value)"},
-    {"Mode to school for children", "day", "school mode: 2 walk or bike, 4 driven by a parent, 5 driven by another, 6 school bus"},
-    {"Mode from school for children", "day", "school mode: 2 walk or bike, 4 driven by a parent, 5 driven by another, 6 school bus"},
+    {"Mode to school for children", "day", kSchoolMode},
+    {"Mode from school for children", "day", kSchoolMode},
     {"Allocation of drop off episode to parent", "household", "1: the father (column 9 parent, column 7 0) drops the children off, 0: the mother; a parent without a vehicle hands it to the other"},
     {"Allocation of pick up episode to parent", "household", "1: the father picks the children up, 0: the mother; a parent without a vehicle hands it to the other"},
     {"Decision of child to undertake independent discretionary activity", "person", "1: the child makes a discretionary tour of its own"},
     {"Non Worker's Decision to undertake independent tour before pickup", "day", "1: the non-worker makes a tour of its own before the school pick-up"},
     {"Non Worker's Decision to undertake independent tour after pickup", "day", kUnused},
     {"Number of Stops After Pickup or Dropoff", "tour", "category 1 to 4: the stops after the escort stop, the return included"},
-    {"Worker's Joint activity departure time from home", "day", "log-minutes: e^value is the departure for the joint activity"},
+    {"Worker's Joint activity departure time from home", "day", kJointDeparture},
     {"Worker's Joint activity duration at stop", "tour", "log-minutes: e^value is the time at the joint activity (workers and non-workers)"},
     {"Worker's Joint activity travel time to stop", "tour", "minutes, as predicted: the travel time to the joint activity"},
-    {"Worker's Joint activity location of stop", "stop", "the joint activity's zone, among the candidate zones"},
-    {"Non Worker's Joint activity departure time from home", "day", "log-minutes: e^value is the departure for the joint activity"},
+    {"Worker's Joint activity location of stop", "stop", kJointZone},
+    {"Non Worker's Joint activity departure time from home", "day", kJointDeparture},
     {"Non Worker's Joint activity duration at stop", "tour", kUnused},
     {"Non Worker's Joint activity travel time to stop", "tour", "log-minutes: e^value is the travel time to the joint activity"},
-    {"Non Worker's Joint activity location of stop", "stop", "the joint activity's zone, among the candidate zones"},
+    {"Non Worker's Joint activity location of stop", "stop", kJointZone},
     {"Household Annual Mileage", "household", "log of thousands of miles: e^value, at most 64, is the annual mileage"},
     {"MDCEV", "household", "activity generation of households of up to 5 persons: terms 35001-35084, satiation values"},
     {"MDCEV2", "household", "activity generation of households of 6 or more: terms 36001-36053, satiation values"},
@@ -143,18 +148,18 @@ constexpr SModelMeaning kMeanings[] = {
     {"Joint activity Start time MDCEV", "joint activity", "log-minutes: e^value is the start of the joint activity"},
     {"Joint activity travel time to stop MDCEV", "joint activity", "log-minutes: e^value is the travel time budget of its zone choice"},
     {"Joint Activity Duration MDCEV", "joint activity", kUnused},
-    {"Joint Activity Location MDCEV", "joint activity", "the joint activity's zone, among the candidate zones"},
+    {"Joint Activity Location MDCEV", "joint activity", kJointZone},
     {"Children's school duration", "day", kUnused},
     {"Work Duration", "day", kUnused},
     {"WH Commute Duration", "day", kUnused},
     {"HW Commute Duration", "day", kUnused},
-    {"BW Tour Duration", "tour", "log-minutes: e^value is the tour's duration"},
-    {"WB Tour Duration", "tour", "log-minutes: e^value is the tour's duration"},
-    {"AW Tour Duration", "tour", "log-minutes: e^value is the tour's duration"},
-    {"Duration of Tour 1", "tour", "log-minutes: e^value is the tour's duration"},
-    {"Duration of Tour 2", "tour", "log-minutes: e^value is the tour's duration"},
-    {"Duration of Tour 3", "tour", "log-minutes: e^value is the tour's duration"},
-    {"Duration of Tour 4", "tour", "log-minutes: e^value is the tour's duration"},
+    {"BW Tour Duration", "tour", kTourDuration},
+    {"WB Tour Duration", "tour", kTourDuration},
+    {"AW Tour Duration", "tour", kTourDuration},
+    {"Duration of Tour 1", "tour", kTourDuration},
+    {"Duration of Tour 2", "tour", kTourDuration},
+    {"Duration of Tour 3", "tour", kTourDuration},
+    {"Duration of Tour 4", "tour", kTourDuration},
     {"Vehicle Make", "vehicle", "the make: one of the VehicleMake rows of the vehicle's type and group"},
     {"Primary Driver", "vehicle", "the primary driver, among the adults who drive no vehicle yet"},
     {"Joint Tour Vehicle", "joint activity", "the vehicle of the joint tour, among the household's vehicles"},
@@ -179,10 +184,6 @@ std::string ClassOfTypeText(std::string_view type) {
     const size_t begin = type.find(' ') + 1;
     return std::string(type.substr(begin, type.find(' ', begin) - begin));
 }
-
-}  // namespace
-
-namespace {
 
 // The text between the markers of `list`: from `start` to `end`.
 bool FindList(const std::string& document, std::string_view list, size_t& start, size_t& end) {

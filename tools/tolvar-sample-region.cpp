@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <exception>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -23,8 +22,7 @@ void Print(std::FILE* stream, const std::string& text) { std::fputs(text.c_str()
 int main(int argc, char** argv) {
     CCommandLine programLine(SampleRegionCommandLine::Program());
     SampleRegionCommandLine commandLine;
-    if (!commandLine.Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc)))
-        return programLine.Wrong(commandLine.Error());
+    if (!commandLine.Parse(CCommandLine::Arguments(argc, argv))) return programLine.Wrong(commandLine.Error());
     if (commandLine.HelpRequested()) return programLine.ShowHelp();
 
     const auto start = std::chrono::steady_clock::now();

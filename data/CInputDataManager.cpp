@@ -69,6 +69,9 @@ private:
     std::string m_first;
 };
 
+// The persons columns that hold a zone of the member's day, in the order they are checked.
+constexpr int kPersonZoneColumns[] = {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone};
+
 // "column_name (position)" of a field of the recordset.
 std::string ColumnText(const CRecordset& row, int column) {
     return row.GetFieldName(column) + " (" + NumberText::Integer(column) + ")";
@@ -722,7 +725,7 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
     auto key = [&] {
         return "household " + idText + ", person " + NumberText::Shortest(row.GetDouble(InputColumns::kPersonNumber));
     };
-    for (int column : {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone}) {
+    for (int column : kPersonZoneColumns) {
         int zone;
         if (column >= n || InputKey::FieldToInt(row, column, zone)) continue;
         MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) +
@@ -732,7 +735,8 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
         return false;
     }
     for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
-    for (int column : ZoneColumnsOfTheDay(person)) {
+    for (int column : kPersonZoneColumns) {
+        if (!IsZoneOfTheDay(person, column)) continue;
         const int zone = CRecordLine::TruncateToInt(person.GetValue(column));
         // Zero is the data's "no zone" (a member without a school or college zone).
         if (zone == 0 || IsZone(zone)) continue;
@@ -742,24 +746,19 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
     return true;
 }
 
-std::vector<int> CInputDataManager::ZoneColumnsOfTheDay(const CPersonObject& person) {
+bool CInputDataManager::IsZoneOfTheDay(const CPersonObject& person, int column) {
     // A narrower table fails the width check before any household is simulated.
-    if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return {};
-    const auto isSet = [&](int column) { return CRecordLine::TruncateToInt(person.GetValue(column)) != 0; };
+    if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return false;
+    const auto isSet = [&](int c) { return CRecordLine::TruncateToInt(person.GetValue(c)) != 0; };
     // Who may go to work or school: an employed adult, a student of any age.
     const bool student = isSet(InputColumns::kStudent);
     const bool employed = !person.IsChild() && isSet(InputColumns::kEmployed);
-    if (!student && !employed) return {};
-    std::vector<int> columns{person.ActivityZoneColumn()};
-    if (student) {
-        // The commutes of a working student read the school zone too, and a
-        // school child is taken to the zone of its school column itself.
-        columns.push_back(person.SchoolZoneColumn());
-        if (person.IsChild()) columns.push_back(InputColumns::kSchoolZone);
-    }
-    std::sort(columns.begin(), columns.end());
-    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
-    return columns;
+    if (!student && !employed) return false;
+    if (column == person.ActivityZoneColumn()) return true;
+    // The commutes of a working student read the school zone too, and a
+    // school child is taken to the zone of its school column itself.
+    return student && (column == person.SchoolZoneColumn() ||
+                       (person.IsChild() && column == InputColumns::kSchoolZone));
 }
 
 bool CInputDataManager::IsZone(int zone) const {

@@ -286,8 +286,9 @@ private:
     // Checks of the rows just read; false skips the household.
     bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
     bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
-    // The persons columns whose zone the member's day may read.
-    static std::vector<int> ZoneColumnsOfTheDay(const CPersonObject& person);
+    // Whether the member's day may read the zone of the persons column (the
+    // work, school or college zone).
+    static bool IsZoneOfTheDay(const CPersonObject& person, int column);
     // Whether zone is a zone id of the zones table loaded.
     bool IsZone(int zone) const;
     void PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,

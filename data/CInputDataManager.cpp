@@ -696,6 +696,16 @@ CHouseholdObject* CInputDataManager::LoadNextHousehold() {
     return nullptr;
 }
 
+template <typename Object, typename Key>
+void CInputDataManager::TakeUnsoundValues(const CRecordset& row, Object& object, const std::string& table,
+                                          Key&& key) {
+    for (int c = 0; c < row.GetODBCFieldCount(); ++c) {
+        const double value = ReadValue(row, c, table, key);
+        // Other values stay as the row made them (the household type's rule among them).
+        if (row.IsFieldNotANumber(c)) object.SetValue(c, value);
+    }
+}
+
 bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::string& idText) {
     const int n = row.GetODBCFieldCount();
     if (n > InputColumns::kHomeZone) {
@@ -712,11 +722,7 @@ bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::stri
             return false;
         }
     }
-    for (int c = 0; c < n; ++c) {
-        const double value = ReadValue(row, c, "households", [&] { return "household " + idText; });
-        // Other values stay as the row made them (the household type's rule among them).
-        if (row.IsFieldNotANumber(c)) m_pHousehold->SetValue(c, value);
-    }
+    TakeUnsoundValues(row, *m_pHousehold, "households", [&] { return "household " + idText; });
     return true;
 }
 
@@ -734,7 +740,7 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
                           MessageIcon::Warning);
         return false;
     }
-    for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
+    TakeUnsoundValues(row, person, "persons", key);
     for (int column : kPersonZoneColumns) {
         if (!IsZoneOfTheDay(person, column)) continue;
         const int zone = CRecordLine::TruncateToInt(person.GetValue(column));

@@ -286,6 +286,10 @@ private:
     // Checks of the rows just read; false skips the household.
     bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
     bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
+    // Reports the row's values that are not numbers or infinite (ReadValue),
+    // and gives the object, made from the row, 0.0 for each that is not a number.
+    template <typename Object, typename Key>
+    void TakeUnsoundValues(const CRecordset& row, Object& object, const std::string& table, Key&& key);
     // Whether the member's day may read the zone of the persons column (the
     // work, school or college zone).
     static bool IsZoneOfTheDay(const CPersonObject& person, int column);

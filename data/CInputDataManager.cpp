@@ -72,6 +72,11 @@ private:
 // The persons columns that hold a zone of the member's day, in the order they are checked.
 constexpr int kPersonZoneColumns[] = {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone};
 
+// A zone id that the zones table does not hold, as a skipped household's message names it.
+std::string UnknownZoneText(int zone, const std::string& member) {
+    return "zone " + NumberText::Integer(zone) + member + ", which is not in the zones table";
+}
+
 // "column_name (position)" of a field of the recordset.
 std::string ColumnText(const CRecordset& row, int column) {
     return row.GetFieldName(column) + " (" + NumberText::Integer(column) + ")";
@@ -711,14 +716,12 @@ bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::stri
     if (n > InputColumns::kHomeZone) {
         int zone;
         if (!InputKey::FieldToInt(row, InputColumns::kHomeZone, zone)) {
-            MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, InputColumns::kHomeZone) +
-                                  " of the households table holds " +
-                                  InputKey::FieldText(row, InputColumns::kHomeZone) + ", which is not a zone id.",
-                              MessageIcon::Warning);
+            PostSkippedForZone(row, InputColumns::kHomeZone, "households", idText,
+                               InputKey::FieldText(row, InputColumns::kHomeZone) + ", which is not a zone id");
             return false;
         }
         if (!IsZone(zone)) {
-            PostUnknownZone(row, InputColumns::kHomeZone, "households", zone, idText, "");
+            PostSkippedForZone(row, InputColumns::kHomeZone, "households", idText, UnknownZoneText(zone, ""));
             return false;
         }
     }
@@ -734,10 +737,8 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
     for (int column : kPersonZoneColumns) {
         int zone;
         if (column >= n || InputKey::FieldToInt(row, column, zone)) continue;
-        MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) +
-                              " of the persons table holds " + InputKey::FieldText(row, column) + " for " + key() +
-                              ", which is not a zone id.",
-                          MessageIcon::Warning);
+        PostSkippedForZone(row, column, "persons", idText,
+                           InputKey::FieldText(row, column) + " for " + key() + ", which is not a zone id");
         return false;
     }
     TakeUnsoundValues(row, person, "persons", key);
@@ -746,7 +747,7 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
         const int zone = CRecordLine::TruncateToInt(person.GetValue(column));
         // Zero is the data's "no zone" (a member without a school or college zone).
         if (zone == 0 || IsZone(zone)) continue;
-        PostUnknownZone(row, column, "persons", zone, idText, " for " + key());
+        PostSkippedForZone(row, column, "persons", idText, UnknownZoneText(zone, " for " + key()));
         return false;
     }
     return true;
@@ -772,11 +773,10 @@ bool CInputDataManager::IsZone(int zone) const {
     return m_zoneIds.empty() || std::binary_search(m_zoneIds.begin(), m_zoneIds.end(), zone);
 }
 
-void CInputDataManager::PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
-                                        const std::string& idText, const std::string& member) {
+void CInputDataManager::PostSkippedForZone(const CRecordset& row, int column, const std::string& table,
+                                           const std::string& idText, const std::string& held) {
     MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) + " of the " + table +
-                          " table holds zone " + NumberText::Integer(zone) + member +
-                          ", which is not in the zones table.",
+                          " table holds " + held + ".",
                       MessageIcon::Warning);
 }
 

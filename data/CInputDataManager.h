@@ -295,8 +295,9 @@ private:
     static bool IsZoneOfTheDay(const CPersonObject& person, int column);
     // Whether zone is a zone id of the zones table loaded.
     bool IsZone(int zone) const;
-    void PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
-                         const std::string& idText, const std::string& member);
+    // "Household <id> skipped: column <column> of the <table> table holds <held>."
+    static void PostSkippedForZone(const CRecordset& row, int column, const std::string& table,
+                                   const std::string& idText, const std::string& held);
     // What the tables hold as a whole, when they load: a level-of-service
     // table or zone2zone without rows fails the load (std::invalid_argument);
     // empty households and persons tables, household rows without a usable

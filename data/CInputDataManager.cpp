@@ -69,6 +69,14 @@ private:
     std::string m_first;
 };
 
+// The persons columns that hold a zone of the member's day, in the order they are checked.
+constexpr int kPersonZoneColumns[] = {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone};
+
+// A zone id that the zones table does not hold, as a skipped household's message names it.
+std::string UnknownZoneText(int zone, const std::string& member) {
+    return "zone " + NumberText::Integer(zone) + member + ", which is not in the zones table";
+}
+
 // "column_name (position)" of a field of the recordset.
 std::string ColumnText(const CRecordset& row, int column) {
     return row.GetFieldName(column) + " (" + NumberText::Integer(column) + ")";
@@ -693,27 +701,31 @@ CHouseholdObject* CInputDataManager::LoadNextHousehold() {
     return nullptr;
 }
 
+template <typename Object, typename Key>
+void CInputDataManager::TakeUnsoundValues(const CRecordset& row, Object& object, const std::string& table,
+                                          Key&& key) {
+    for (int c = 0; c < row.GetODBCFieldCount(); ++c) {
+        const double value = ReadValue(row, c, table, key);
+        // Other values stay as the row made them (the household type's rule among them).
+        if (row.IsFieldNotANumber(c)) object.SetValue(c, value);
+    }
+}
+
 bool CInputDataManager::CheckHouseholdRow(const CRecordset& row, const std::string& idText) {
     const int n = row.GetODBCFieldCount();
     if (n > InputColumns::kHomeZone) {
         int zone;
         if (!InputKey::FieldToInt(row, InputColumns::kHomeZone, zone)) {
-            MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, InputColumns::kHomeZone) +
-                                  " of the households table holds " +
-                                  InputKey::FieldText(row, InputColumns::kHomeZone) + ", which is not a zone id.",
-                              MessageIcon::Warning);
+            PostSkippedForZone(row, InputColumns::kHomeZone, "households", idText,
+                               InputKey::FieldText(row, InputColumns::kHomeZone) + ", which is not a zone id");
             return false;
         }
         if (!IsZone(zone)) {
-            PostUnknownZone(row, InputColumns::kHomeZone, "households", zone, idText, "");
+            PostSkippedForZone(row, InputColumns::kHomeZone, "households", idText, UnknownZoneText(zone, ""));
             return false;
         }
     }
-    for (int c = 0; c < n; ++c) {
-        const double value = ReadValue(row, c, "households", [&] { return "household " + idText; });
-        // Other values stay as the row made them (the household type's rule among them).
-        if (row.IsFieldNotANumber(c)) m_pHousehold->SetValue(c, value);
-    }
+    TakeUnsoundValues(row, *m_pHousehold, "households", [&] { return "household " + idText; });
     return true;
 }
 
@@ -722,44 +734,38 @@ bool CInputDataManager::CheckPersonRow(const CRecordset& row, CPersonObject& per
     auto key = [&] {
         return "household " + idText + ", person " + NumberText::Shortest(row.GetDouble(InputColumns::kPersonNumber));
     };
-    for (int column : {InputColumns::kWorkZone, InputColumns::kSchoolZone, InputColumns::kCollegeZone}) {
+    for (int column : kPersonZoneColumns) {
         int zone;
         if (column >= n || InputKey::FieldToInt(row, column, zone)) continue;
-        MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) +
-                              " of the persons table holds " + InputKey::FieldText(row, column) + " for " + key() +
-                              ", which is not a zone id.",
-                          MessageIcon::Warning);
+        PostSkippedForZone(row, column, "persons", idText,
+                           InputKey::FieldText(row, column) + " for " + key() + ", which is not a zone id");
         return false;
     }
-    for (int c = 0; c < n; ++c) person.SetValue(c, ReadValue(row, c, "persons", key));
-    for (int column : ZoneColumnsOfTheDay(person)) {
+    TakeUnsoundValues(row, person, "persons", key);
+    for (int column : kPersonZoneColumns) {
+        if (!IsZoneOfTheDay(person, column)) continue;
         const int zone = CRecordLine::TruncateToInt(person.GetValue(column));
         // Zero is the data's "no zone" (a member without a school or college zone).
         if (zone == 0 || IsZone(zone)) continue;
-        PostUnknownZone(row, column, "persons", zone, idText, " for " + key());
+        PostSkippedForZone(row, column, "persons", idText, UnknownZoneText(zone, " for " + key()));
         return false;
     }
     return true;
 }
 
-std::vector<int> CInputDataManager::ZoneColumnsOfTheDay(const CPersonObject& person) {
+bool CInputDataManager::IsZoneOfTheDay(const CPersonObject& person, int column) {
     // A narrower table fails the width check before any household is simulated.
-    if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return {};
-    const auto isSet = [&](int column) { return CRecordLine::TruncateToInt(person.GetValue(column)) != 0; };
+    if (person.GetColumnCountOfRow() <= InputColumns::kCollegeZone) return false;
+    const auto isSet = [&](int c) { return CRecordLine::TruncateToInt(person.GetValue(c)) != 0; };
     // Who may go to work or school: an employed adult, a student of any age.
     const bool student = isSet(InputColumns::kStudent);
     const bool employed = !person.IsChild() && isSet(InputColumns::kEmployed);
-    if (!student && !employed) return {};
-    std::vector<int> columns{person.ActivityZoneColumn()};
-    if (student) {
-        // The commutes of a working student read the school zone too, and a
-        // school child is taken to the zone of its school column itself.
-        columns.push_back(person.SchoolZoneColumn());
-        if (person.IsChild()) columns.push_back(InputColumns::kSchoolZone);
-    }
-    std::sort(columns.begin(), columns.end());
-    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
-    return columns;
+    if (!student && !employed) return false;
+    if (column == person.ActivityZoneColumn()) return true;
+    // The commutes of a working student read the school zone too, and a
+    // school child is taken to the zone of its school column itself.
+    return student && (column == person.SchoolZoneColumn() ||
+                       (person.IsChild() && column == InputColumns::kSchoolZone));
 }
 
 bool CInputDataManager::IsZone(int zone) const {
@@ -767,11 +773,10 @@ bool CInputDataManager::IsZone(int zone) const {
     return m_zoneIds.empty() || std::binary_search(m_zoneIds.begin(), m_zoneIds.end(), zone);
 }
 
-void CInputDataManager::PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
-                                        const std::string& idText, const std::string& member) {
+void CInputDataManager::PostSkippedForZone(const CRecordset& row, int column, const std::string& table,
+                                           const std::string& idText, const std::string& held) {
     MessageSink::Post("Household " + idText + " skipped: column " + ColumnText(row, column) + " of the " + table +
-                          " table holds zone " + NumberText::Integer(zone) + member +
-                          ", which is not in the zones table.",
+                          " table holds " + held + ".",
                       MessageIcon::Warning);
 }
 

@@ -286,12 +286,18 @@ private:
     // Checks of the rows just read; false skips the household.
     bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
     bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
-    // The persons columns whose zone the member's day may read.
-    static std::vector<int> ZoneColumnsOfTheDay(const CPersonObject& person);
+    // Reports the row's values that are not numbers or infinite (ReadValue),
+    // and gives the object, made from the row, 0.0 for each that is not a number.
+    template <typename Object, typename Key>
+    void TakeUnsoundValues(const CRecordset& row, Object& object, const std::string& table, Key&& key);
+    // Whether the member's day may read the zone of the persons column (the
+    // work, school or college zone).
+    static bool IsZoneOfTheDay(const CPersonObject& person, int column);
     // Whether zone is a zone id of the zones table loaded.
     bool IsZone(int zone) const;
-    void PostUnknownZone(const CRecordset& row, int column, const std::string& table, int zone,
-                         const std::string& idText, const std::string& member);
+    // "Household <id> skipped: column <column> of the <table> table holds <held>."
+    static void PostSkippedForZone(const CRecordset& row, int column, const std::string& table,
+                                   const std::string& idText, const std::string& held);
     // What the tables hold as a whole, when they load: a level-of-service
     // table or zone2zone without rows fails the load (std::invalid_argument);
     // empty households and persons tables, household rows without a usable

@@ -46,7 +46,8 @@ public:
     // allocation and freeing of statements across every connection of the
     // process, so ten threads that allocated one per query would wait on each
     // other. A recordset takes one from here and gives it back when it closes,
-    // unless the connection was closed first (the list is then gone).
+    // unless the connection was closed first (the list is then gone, and the
+    // disconnect freed the statement).
     using IdleStatements = std::vector<void*>;
     std::shared_ptr<IdleStatements> GetIdleStatements() const { return m_idle; }
     static constexpr std::size_t kIdleStatementLimit = 4;

@@ -41,12 +41,14 @@ CRecordset::~CRecordset() { Close(); }
 void CRecordset::Close() {
     if (m_hstmt) {
         // Closed and kept for the connection's next query while the
-        // connection is open and keeps few; otherwise freed.
+        // connection is open and keeps few; otherwise freed. A connection
+        // closed first freed its statements as it disconnected: the handle
+        // is gone and must not be touched.
         const std::shared_ptr<std::vector<void*>> idle = m_idle.lock();
         if (idle && idle->size() < CDatabase::kIdleStatementLimit &&
             Succeeded(SQLFreeStmt(Hstmt(m_hstmt), SQL_CLOSE)))
             idle->push_back(m_hstmt);
-        else
+        else if (idle)
             SQLFreeHandle(SQL_HANDLE_STMT, Hstmt(m_hstmt));
         m_hstmt = nullptr;
         m_idle.reset();

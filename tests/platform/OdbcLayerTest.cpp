@@ -133,14 +133,17 @@ TEST_P(OdbcLayerTest, ReadOnlyConnectionsAndPerThreadConnectionsWork) {
 
 // Closed statements are kept for the connection's next queries: a kept one
 // answers a query of another shape, also after a failed query, and one still
-// open when its connection closes is freed, not kept for the next connection.
+// open when its connection closes (which frees it) is neither freed again nor
+// kept for the next connection.
 TEST_P(OdbcLayerTest, StatementsKeptForTheNextQueryAnswerAsNewOnes) {
     for (int round = 0; round < 2; ++round) {
         CRecordset outlives(&connection);
         outlives.Open("SELECT zid FROM zones WHERE zid = 1");
         for (int query = 0; query < 6; ++query) {
             CRecordset rs(&connection);
-            if (query == 2) EXPECT_THROW(rs.Open("SELECT nothing FROM zones"), DbError);
+            if (query == 2) {
+                EXPECT_THROW(rs.Open("SELECT nothing FROM zones"), DbError);
+            }
             rs.Open(query % 2 == 0 ? "SELECT label, zid FROM zones WHERE zid = 3" : "SELECT COUNT(*) FROM zones");
             ASSERT_FALSE(rs.IsEOF());
             if (query % 2 == 0) {

@@ -50,6 +50,12 @@ std::string Indented(std::string_view text, const std::string& first, const std:
 
 void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
+// An argument that cannot be the value of the option before it: another
+// option, or "-h". "-5" can: the program checks it as a value.
+bool IsNoValue(std::string_view argument) {
+    return argument.starts_with("--") || argument == kShortHelpOption;
+}
+
 }  // namespace
 
 CCommandLine::CCommandLine(const SProgram& program) : m_program(program) {}
@@ -89,7 +95,7 @@ CCommandLine::EParse CCommandLine::Parse(const std::vector<std::string>& argumen
         } else if (eq != std::string::npos) {
             m_given.push_back({name, argument.substr(eq + 1)});
         } else {
-            if (i + 1 >= arguments.size()) return Wrongly(name + " needs a value");
+            if (i + 1 >= arguments.size() || IsNoValue(arguments[i + 1])) return Wrongly(name + " needs a value");
             m_given.push_back({name, arguments[++i]});
         }
     }

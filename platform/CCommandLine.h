@@ -10,7 +10,9 @@
 // - a failure prints "PROGRAM: error: what failed" to standard error,
 //   normally with exit status 1.
 //
-// Options are "--name value" or "--name=value"; a switch takes no value. The
+// Options are "--name value" or "--name=value"; a switch takes no value. A
+// separate value may not begin with "--" nor be "-h": "--out --timers" lacks
+// the value of --out, and "--out=--timers" names a folder "--timers". The
 // parser only splits the arguments: each program checks the values itself,
 // in the order they were given, and says what is wrong through WrongText.
 

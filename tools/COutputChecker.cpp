@@ -14,6 +14,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <system_error>
 
 namespace {
 
@@ -141,7 +142,8 @@ int COutputChecker::ReadRunFolder(const std::filesystem::path& folder) {
     int threads = 0;
     for (int thread = 1; thread <= 10; ++thread) {
         const std::string suffix = NumberText::Integer(thread);
-        if (!std::filesystem::exists(folder / (std::string(names[0]) + suffix))) continue;
+        std::error_code unreadable;
+        if (!std::filesystem::exists(folder / (std::string(names[0]) + suffix), unreadable)) continue;
         ThreadTexts texts;
         for (int stream = 0; stream < COutputFileSet::kStreamCount; ++stream) {
             const auto name = std::string(names[static_cast<size_t>(COutputFileSet::NameIndexOfStream(stream))]);

@@ -100,7 +100,8 @@ public:
     void ReplaySample(double rate, bool singleLoop);
 
     // Output: the files "<name><thread>" of the folder for every thread whose
-    // Adults file exists; the number of threads read.
+    // Adults file exists; the number of threads read (0 for a folder that
+    // cannot be read).
     int ReadRunFolder(const std::filesystem::path& folder);
     void AddThread(const ThreadTexts& texts);
 

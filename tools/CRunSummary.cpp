@@ -7,6 +7,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -53,7 +54,8 @@ bool CRunSummary::ReadRunFolder(const std::filesystem::path& folder) {
     bool any = false;
     std::set<std::pair<double, double>> withTour;
     for (int thread = 1; thread <= 10; ++thread) {
-        if (!std::filesystem::exists(file(COutputFileSet::kAdults, thread))) continue;
+        std::error_code unreadable;
+        if (!std::filesystem::exists(file(COutputFileSet::kAdults, thread), unreadable)) continue;
         any = true;
         m_persons += static_cast<long>(ReadLines(file(COutputFileSet::kAdults, thread)).size() +
                                        ReadLines(file(COutputFileSet::kChildren, thread)).size());

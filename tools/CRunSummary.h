@@ -13,7 +13,8 @@
 class CRunSummary {
 public:
     // Reads the person, worker, tour and stop files "<name><thread>" of every
-    // thread in the folder; false when the folder holds no Adults file.
+    // thread in the folder; false when the folder holds no Adults file or
+    // cannot be read.
     bool ReadRunFolder(const std::filesystem::path& folder);
 
     long Persons() const { return m_persons; }

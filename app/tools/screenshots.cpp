@@ -33,6 +33,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -48,8 +49,9 @@ public:
 };
 
 // The widget under a plain title bar with its caption: offscreen windows
-// have no frame of their own.
-bool Save(QWidget& widget, const std::filesystem::path& path) {
+// have no frame of their own. A picture that cannot be written is a failure
+// line of the program.
+bool Save(QWidget& widget, const std::filesystem::path& path, const CCommandLine& commandLine) {
     const QPixmap content = widget.grab();
     const int bar = 28;
     QImage image(content.width(), content.height() + bar, QImage::Format_RGB32);
@@ -62,9 +64,23 @@ bool Save(QWidget& widget, const std::filesystem::path& path) {
     painter.setFont(font);
     painter.drawText(QRect(10, 0, image.width() - 20, bar), Qt::AlignVCenter | Qt::AlignLeft, widget.windowTitle());
     painter.end();
-    const bool saved = image.save(QString::fromStdString(path.string()));
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", path.string().c_str());
-    return saved;
+    if (!image.save(QString::fromStdString(path.string()))) {
+        commandLine.Fail("the picture " + path.string() + " could not be written");
+        return false;
+    }
+    std::printf("wrote %s\n", path.string().c_str());
+    return true;
+}
+
+// Creates the folder a picture or the run's output goes to, with its parents;
+// false with the reason when it is not a folder afterwards.
+bool CreateFolder(const std::filesystem::path& folder, std::string& error) {
+    std::error_code code;
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, code);
+    if (std::filesystem::is_directory(folder, ignored)) return true;
+    error = "the folder \"" + folder.string() + "\" cannot be created" + (code ? ": " + code.message() : "");
+    return false;
 }
 
 constexpr CCommandLine::SOption kOptions[] = {
@@ -76,7 +92,8 @@ constexpr CCommandLine::SOption kOptions[] = {
 
 constexpr CCommandLine::SExitStatus kExitStatuses[] = {
     {0, "every picture was written"},
-    {1, "the region or the model file could not be loaded, or a picture could not be written"},
+    {1, "a folder could not be created, the region or the model file could not be loaded, or a picture could "
+        "not be written"},
 };
 
 constexpr CCommandLine::SProgram kProgram{
@@ -99,20 +116,24 @@ int main(int argc, char* argv[]) {
     CCommandLine commandLine(kProgram);
     int status = 0;
     if (!commandLine.ParseMain(argc, argv, status)) return status;
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
     GivenDialogs dialogs;
     dialogs.connection = commandLine.Value("--connect");
     dialogs.modelFile = commandLine.Value("--model");
-    const std::filesystem::path out = commandLine.Value("--out", "docs");
-    const std::filesystem::path results =
-        commandLine.Value("--results", (std::filesystem::temp_directory_path() / "tolvar-screenshots").string());
     if (dialogs.connection.empty() || dialogs.modelFile.empty())
         return commandLine.Wrong("--connect and --model are required");
-    std::filesystem::create_directories(out);
-    std::filesystem::create_directories(results);
+    const std::filesystem::path out = commandLine.Value("--out", "docs");
+    std::filesystem::path results = commandLine.Value("--results");
+    if (results.empty()) {
+        std::error_code code;
+        results = std::filesystem::temp_directory_path(code) / "tolvar-screenshots";
+        if (code) return commandLine.Fail("no temporary directory for the run's output: " + code.message());
+    }
+    std::string error;
+    if (!CreateFolder(out, error) || !CreateFolder(results, error)) return commandLine.Fail(error);
     dialogs.outputFolder = results.string();
 
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
     CMessageWindow messages;
     CWindowMessageSink sink(messages);
     sink.SetBoxes(false);
@@ -130,7 +151,7 @@ int main(int argc, char* argv[]) {
         return commandLine.Fail("the region or the model file could not be loaded");
     }
     QApplication::processEvents();
-    bool saved = Save(window, out / "main-window.png");
+    bool saved = Save(window, out / "main-window.png", commandLine);
 
 #ifdef TOLVAR_WITH_EDITORS
     // The editors as the loaded model file and the region's columns fill them.
@@ -143,12 +164,12 @@ int main(int argc, char* argv[]) {
     editor.resize(editor.sizeHint().expandedTo(QSize(900, 0)));
     editor.show();
     QApplication::processEvents();
-    saved = Save(editor, out / "editor-hazard.png") && saved;
+    saved = Save(editor, out / "editor-hazard.png", commandLine) && saved;
     editor.hide();
     CFlowChartDlg chart(1, nullptr);
     chart.show();
     QApplication::processEvents();
-    saved = Save(chart, out / "flow-chart-top.png") && saved;
+    saved = Save(chart, out / "flow-chart-top.png", commandLine) && saved;
     chart.hide();
 #endif
 
@@ -157,11 +178,11 @@ int main(int argc, char* argv[]) {
         auto* dialog = qobject_cast<CThreadProgressDLG*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->OkButton()->isEnabled()) return;
         poll.stop();
-        saved = Save(*dialog, out / "progress-dialog.png") && saved;
+        saved = Save(*dialog, out / "progress-dialog.png", commandLine) && saved;
         dialog->accept();
     });
     poll.start(20);
     window.RunCommand(CommandIds::kSimulationRun);
     for (const QString& line : messages.Lines()) std::fprintf(stderr, "%s\n", qPrintable(line));
-    return saved ? 0 : commandLine.Fail("a picture could not be written");
+    return saved ? 0 : 1;
 }

@@ -1,12 +1,15 @@
 // Every small program answers --help (exit statuses, status 0) and an unknown
-// option ("PROGRAM: unknown argument" and the usage on standard error, status 2).
+// option ("PROGRAM: unknown argument" and the usage on standard error, status 2);
+// an option's value cannot be the next option.
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +37,38 @@ TEST(CommandLineConvention, EveryProgramAnswersHelpAndAnUnknownOption) {
         EXPECT_EQ(wrongStatus, 2) << name;
         EXPECT_EQ(wrong.rfind(name + ": unknown argument \"--bogus\"\nUsage: " + name + " ", 0), 0u) << wrong;
     }
+}
+
+// " --x" and " -h" after an option that takes a value are a missing value;
+// "=--x" and " -5" reach the program's own check of the value: its answer
+// starts with `check` and exits with `status`.
+TEST(CommandLineConvention, AValueIsNeverTheNextOption) {
+    const struct { const char *program, *before, *option, *check; int status; } rows[] = {
+        {"bench/tolvar-run", "--connect c", "--sample-rate", "tolvar-run: --sample-rate ", 2},
+        {"tools/tolvar-sample-region", "--sqlite s.db", "--zones", "tolvar-sample-region: --zones takes ", 2},
+        {"tools/tolvar-check-output", "--connect c --out o", "--sample-rate", "tolvar-check-output: --sample-rate ", 2},
+        {"app/tolvar-screenshots", "--connect c --model m", "--out", "tolvar-screenshots: error: the folder \"", 1},
+    };
+    // The programs run where "--x" and "-5" are files: no folder of those names can be made.
+    const auto folder = std::filesystem::temp_directory_path() / ("tolvar-values-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (const char* file : {"--x", "-5"}) std::ofstream(folder / file).put('\n');
+    const auto build = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+    for (const auto& row : rows) {
+        const std::filesystem::path path = build / row.program;
+        if (!std::filesystem::exists(path)) continue;  // the window's programs need Qt
+        const std::string name = path.filename().string();
+        for (const std::string value : {" --x", " -h", "=--x", " -5"}) {
+            const auto [text, status] = RunCommand("cd " + folder.string() + " && " + path.string() + " " +
+                                                   row.before + " " + row.option + value + " 2>&1 >/dev/null");
+            const bool missing = value == " --x" || value == " -h";
+            EXPECT_EQ(status, missing ? 2 : row.status) << name << value;
+            const std::string start = missing ? name + ": " + row.option + " needs a value\nUsage: " + name : row.check;
+            EXPECT_EQ(text.rfind(start, 0), 0u) << text;
+            if (!missing) { EXPECT_NE(text.find(value.substr(1)), std::string::npos) << text; }
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

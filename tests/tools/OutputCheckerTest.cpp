@@ -3,6 +3,7 @@
 // rule (and, where one fault breaks two rules, only under those).
 
 #include "tools/COutputChecker.h"
+#include "tools/CRunSummary.h"
 
 #include <gtest/gtest.h>
 
@@ -217,6 +218,12 @@ TEST(OutputChecker, FaultsThatSpanThreadsOrLineEnds) {
     const auto checker = Checked({Texts(noVehicle)});
     EXPECT_TRUE(Violated(checker).empty()) << checker.Report();
     EXPECT_EQ(checker.GetFigures().fleetSizeDiffers, 1);
+}
+
+TEST(OutputChecker, AFolderThatCannotBeReadHoldsNoRun) {
+    const std::string unreadable(300, 'a');  // longer than a file name may be
+    EXPECT_EQ(COutputChecker().ReadRunFolder(unreadable), 0);
+    EXPECT_FALSE(CRunSummary().ReadRunFolder(unreadable));
 }
 
 }  // namespace

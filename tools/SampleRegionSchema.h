@@ -4,7 +4,7 @@
 // list below is part of the input format (tools/sample-region-schema.md says
 // what each column means and which rules the values keep). Only the key
 // columns are read by name: hid, zone_id, zid, orig_zon, dest_zon, adjacent,
-// end_t, tbname, type, age and maketype.
+// end_t, tbname, and VehicleMake's type and age.
 
 #include <array>
 #include <string_view>

@@ -27,6 +27,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -61,9 +62,10 @@ struct ExtraTour {
     // count its clamp is read with.
     int homeStayModelTour = 1;
     int homeStayTourCount = 1;
-    // The tour is not made when its home stay fills its whole window: before
-    // the fixed tour it would leave when that tour leaves and take no time.
-    bool dropWithoutWindow = false;
+    // The minute the tour must be back home by: the fixed tour's departure.
+    // A tour that would come back later is not made. The tour after the last
+    // one has no such bound.
+    std::optional<double> backBy;
 };
 
 // The independent-tour decision, drawn for a person with activities of their
@@ -81,7 +83,7 @@ bool DecideExtraTour(CModelSystem& models, CHouseholdObject& household, CPersonO
 // Adds one tour of the person's own to the pattern and makes it whole: mode,
 // stops, home stay within the window, the stops and the leg home. Returns the
 // tour and the minute the person is back home; null, with the tour removed
-// again, when it is to be dropped without a window (the draws made stand).
+// again, when it would not be back by its bound (the draws made stand).
 CTour* BuildExtraTour(const ExtraTour& spec, CNWPattern& pattern, CPersonObject& person, CHouseholdObject& household,
                       CModelSystem& models, CHouseholdCoordinator& simulator, std::vector<int>& closedModes,
                       double& backHome) {
@@ -110,12 +112,13 @@ CTour* BuildExtraTour(const ExtraTour& spec, CNWPattern& pattern, CPersonObject&
     if (!spec.startBeforeMode) tour.SetWindowStart(spec.windowStart);
 
     // The home-stay bounds have no row for some tour numbers and counts; the
-    // stay never runs past the window, so the tour never overlaps the next.
+    // stay never runs past the window. A stay that fills it leaves no time for
+    // the stops, so a bounded tour is not made and its stops are not drawn.
     const double predicted =
         schedule_bounds::ExpMinutes(models.HomeStayDurationBeforeTour(spec.homeStayModelTour).Predict(&tour));
     double stay = std::floor(tour.ClampHomeStay(predicted, spec.homeStayTourCount));
     stay = std::min(stay, std::max(0.0, spec.window));
-    if (spec.dropWithoutWindow && spec.window - stay <= 0.0) {
+    if (spec.backBy && spec.window - stay <= 0.0) {
         pattern.RemoveLastTour();
         return nullptr;
     }
@@ -138,6 +141,12 @@ CTour* BuildExtraTour(const ExtraTour& spec, CNWPattern& pattern, CPersonObject&
                                                             home, leave, last->GetTimeLeft(), rules);
     tour.AppendStop(kBackHome, 0.0, leave, travel, last->GetZone(), home, last->GetActivityType());
     tour.GetDuration();
+    // Every stop's trip takes two minutes at least, so the stops can need more
+    // than the window the stay leaves: a tour back after its bound is not made.
+    if (spec.backBy && tour.GetArrival() > *spec.backBy) {
+        pattern.RemoveLastTour();
+        return nullptr;
+    }
     backHome = leave + travel;
     return &tour;
 }
@@ -189,7 +198,7 @@ void CHouseholdCoordinator::SimulateNonWorkerTours(CPersonObject* person, CHouse
             spec.modeKey = 2 * pid + 2;
             spec.homeStayModelTour = 1;
             spec.homeStayTourCount = 2;
-            spec.dropWithoutWindow = true;
+            spec.backBy = FirstDeparture(*fixed);
             double backHome = 0.0;
             // The fixed tour now waits at home from this tour's return; its
             // departure stands. Without the tour it keeps its window.

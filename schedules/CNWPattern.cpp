@@ -270,8 +270,7 @@ double ReturnFromLastTour(const CNWPattern& pattern)
     const CTour* last = pattern.GetNthTour(pattern.GetTourCount());
     if (last == nullptr || last->GetStops().empty())
         return 0.0;
-    const CStop& home = *last->GetStops().back();
-    return home.GetDepartureTime() + home.GetTravelTime();
+    return last->GetArrival();
 }
 
 // The simulator's escort episodes, when it has children.

@@ -71,6 +71,14 @@ double CTour::GetDuration()
     return m_dDuration;
 }
 
+double CTour::GetArrival() const
+{
+    if (m_stops.empty())
+        return -1.0;
+    const CStop& last = *m_stops.back();
+    return last.GetDepartureTime() + last.GetTravelTime();
+}
+
 void CTour::TrimStops()
 {
     while (!m_stops.empty() && static_cast<long long>(m_stops.size()) > m_nStopCount)

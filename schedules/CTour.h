@@ -43,6 +43,9 @@ public:
     // the first departure to the arrival at the last stop (stored); without
     // stops 0.0 (not stored).
     double GetDuration();
+    // The minute the tour is back where it ends: its last stop's departure +
+    // travel time; -1.0 without stops.
+    double GetArrival() const;
     // Destroys stops from the end until no more are held than the stop count.
     void TrimStops();
 

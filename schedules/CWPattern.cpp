@@ -216,8 +216,7 @@ CWPattern::PeriodResult CWPattern::SimulatePeriod(Period period, double availabl
         tour.AppendStop(closingActivity, 0.0, departure, travel, last->GetZone(), destination,
                         last->GetActivityType());
 
-        const CStop& closing = *tour.GetStopByNumber(tour.GetStopCount());
-        const double arrival = closing.GetDepartureTime() + closing.GetTravelTime();
+        const double arrival = tour.GetArrival();
         // Every stop's trip takes at least two minutes, so the stops can use
         // more than the window the stay leaves, and the tour would come back
         // after the commute that ends its period leaves. Such a tour is not

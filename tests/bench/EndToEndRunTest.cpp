@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -188,6 +189,22 @@ TEST(EndToEndRun, EveryRuleHoldsOnARegionOfAnotherSeed) {
     SampleRegionRun region(TestDatabase::Kinds().front(), options);
     ExpectEveryRuleHolds(region, region.Run("out"), options.households);
 }
+
+// Larger regions of several seeds, whose days hold rarer cases: among them a
+// tour fitted in before a pick-up or a joint tour, with more stops than fit.
+class GeneratedRegionTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(GeneratedRegionTest, EveryRuleHolds) {
+    SampleRegionGenerator::Options options;
+    options.zones = 80;
+    options.households = 8000;
+    options.seed = static_cast<std::uint64_t>(GetParam());
+    SampleRegionRun region(TestDatabase::Kinds().front(), options);
+    ExpectEveryRuleHolds(region, region.Run("out"), options.households);
+}
+
+INSTANTIATE_TEST_SUITE_P(Region, GeneratedRegionTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23),
+                         [](const auto& seed) { return "Seed" + NumberText::Integer(seed.param); });
 
 TEST(EndToEndRun, ASampledRunIsCheckedAgainstTheReplayedSampleAndALostHouseholdIsFound) {
     SampleRegionRun region(TestDatabase::Kinds().front());

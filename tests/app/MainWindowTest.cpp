@@ -143,12 +143,12 @@ TEST(MessageWindowTest, OwnedByTheMainWindowItWrapsLongLinesAndKeepsClearOfThePr
     // Both lines wrap inside the window's width, the one without spaces too.
     const QPlainTextEdit& text = *messages.Text();
     const int width = text.viewport()->width();
-    EXPECT_GT(text.fontMetrics().horizontalAdvance(unbroken), 3 * width);
+    EXPECT_GT(text.fontMetrics().horizontalAdvance(unbroken), width);
     EXPECT_EQ(text.horizontalScrollBar()->maximum(), 0);
     ASSERT_EQ(text.document()->blockCount(), 2);
     for (QTextBlock paragraph = text.document()->firstBlock(); paragraph.isValid(); paragraph = paragraph.next()) {
         text.document()->documentLayout()->blockBoundingRect(paragraph);
-        EXPECT_GT(paragraph.layout()->lineCount(), 3);
+        EXPECT_GT(paragraph.layout()->lineCount(), 1);
         for (int i = 0; i < paragraph.layout()->lineCount(); ++i)
             EXPECT_LE(paragraph.layout()->lineAt(i).naturalTextWidth(), width);
     }

@@ -1,5 +1,6 @@
 #include "app/CMainWindow.h"
 
+#include "app/CMessageWindow.h"
 #include "app/CTolvarApp.h"
 #include "app/CTolvarView.h"
 #include "app/CommandIds.h"
@@ -19,7 +20,13 @@
 #include <vector>
 
 CMainWindow::CMainWindow(CTolvarApp& app, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_view(new CTolvarView(app.GetViewSettings())) {
+    : QMainWindow(parent),
+      m_app(app),
+      m_view(new CTolvarView(app.GetViewSettings())),
+      // A child window of this one: a transient of the main window, which
+      // window managers keep above it, rather than a window of its own that
+      // opens, or falls, behind it.
+      m_messages(new CMessageWindow(this)) {
     setWindowTitle("Tolvar");
     setWindowIcon(QIcon(":/tolvar/tolvar-icon.png"));
     setCentralWidget(m_view);

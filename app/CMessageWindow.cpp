@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,16 +19,26 @@ constexpr QSize kDefaultSize(560, 260);
 // The height of a title bar, assumed until the window has been framed once.
 constexpr int kAssumedTitleBar = 40;
 
+// A message's text as its paragraph shows it: a line break in the message
+// breaks the line but stays inside the paragraph, so one message is one
+// paragraph.
+QString AsParagraph(const QString& text, int count) {
+    QString shown = count > 1 ? text + QString(" (%1 times)").arg(count) : text;
+    return shown.replace(QChar('\n'), QChar::LineSeparator);
+}
+
 }  // namespace
 
-CMessageWindow::CMessageWindow(QWidget* parent) : QDialog(parent), m_list(new QListWidget) {
+CMessageWindow::CMessageWindow(QWidget* parent) : QDialog(parent), m_text(new QPlainTextEdit) {
     setWindowTitle("Tolvar Messages");
     setModal(false);
-    m_list->setWordWrap(true);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_text->setReadOnly(true);
+    m_text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     auto* clear = buttons->addButton("Clear", QDialogButtonBox::ResetRole);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
+    layout->addWidget(m_text);
     layout->addWidget(buttons);
     resize(kDefaultSize);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
@@ -35,25 +48,36 @@ CMessageWindow::CMessageWindow(QWidget* parent) : QDialog(parent), m_list(new QL
 void CMessageWindow::Add(const QString& text) {
     auto found = m_rows.find(text);
     if (found == m_rows.end()) {
-        m_rows.emplace(text, std::make_pair(m_list->count(), 1));
-        m_list->addItem(text);
+        m_rows.emplace(text, std::make_pair(static_cast<int>(m_rows.size()), 1));
+        m_text->appendPlainText(AsParagraph(text, 1));
     } else {
         const int count = ++found->second.second;
-        m_list->item(found->second.first)->setText(QString("%1 (%2 times)").arg(text).arg(count));
+        QTextCursor paragraph(m_text->document()->findBlockByNumber(found->second.first));
+        paragraph.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        paragraph.insertText(AsParagraph(text, count));
     }
-    m_list->scrollToBottom();
+    m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
     KeepClearOf(QApplication::activeModalWidget());
+    ShowInFront();
+}
+
+void CMessageWindow::ShowInFront() {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     if (!isVisible()) show();
+    // raise() without activateWindow(): in front, with the focus left where it is.
+    raise();
 }
 
 QStringList CMessageWindow::Lines() const {
     QStringList lines;
-    for (int i = 0; i < m_list->count(); ++i) lines << m_list->item(i)->text();
+    QTextBlock paragraph = m_text->document()->firstBlock();
+    for (size_t row = 0; row < m_rows.size(); ++row, paragraph = paragraph.next())
+        lines << paragraph.text().replace(QChar::LineSeparator, QChar('\n'));
     return lines;
 }
 
 void CMessageWindow::Clear() {
-    m_list->clear();
+    m_text->clear();
     m_rows.clear();
 }
 

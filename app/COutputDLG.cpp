@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,10 +38,14 @@ void COutputDLG::onBrowse() {
 
 void COutputDLG::accept() {
     const QString folder = Folder();
+    const std::string shown = "\"" + QDir::toNativeSeparators(folder).toStdString() + "\"";
+    const QFileInfo path(folder);
+    if (!folder.isEmpty() && path.exists() && !path.isDir()) {
+        MessageSink::Post("The output path " + shown + " is a file, not a folder.", MessageIcon::Error);
+        return;
+    }
     if (!folder.isEmpty() && !QDir().mkpath(folder)) {
-        MessageSink::Post("The output folder \"" + QDir::toNativeSeparators(folder).toStdString() +
-                              "\" does not exist and cannot be created.",
-                          MessageIcon::Error);
+        MessageSink::Post("The output folder " + shown + " does not exist and cannot be created.", MessageIcon::Error);
         return;
     }
     QDialog::accept();

@@ -2,8 +2,8 @@
 // Data > Output: the folder the ten output files of every thread are written
 // to. The names are the default names joined to the folder (typed or chosen
 // with Browse); an empty folder is the working folder. OK creates a folder
-// that does not exist yet; one that cannot be created is said, and the dialog
-// stays open.
+// that does not exist yet; a path that names a file, or a folder that cannot
+// be created, is said, and the dialog stays open.
 
 #include <QDialog>
 

@@ -2,7 +2,6 @@
 // window, with worker messages shown in the message window.
 
 #include "app/CMainWindow.h"
-#include "app/CMessageWindow.h"
 #include "app/CTolvarApp.h"
 #include "app/CWindowDialogs.h"
 #include "app/CWindowMessageSink.h"
@@ -23,11 +22,12 @@ int main(int argc, char* argv[]) {
     // the C locale's form.
     std::setlocale(LC_NUMERIC, "C");
 
-    CMessageWindow messages;
-    CWindowMessageSink sink(messages);
     CWindowDialogs dialogs;
     CTolvarApp app(dialogs);
     CMainWindow window(app);
+    // Made after the main window, so that it is uninstalled before the main
+    // window deletes the message window.
+    CWindowMessageSink sink(*window.Messages());
     dialogs.SetParent(&window);
     sink.SetBoxParent(&window);
     ModelEditCommands::InstallHandler([&app](int commandId) { return app.OnEditModel(commandId); });

@@ -134,12 +134,12 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    CMessageWindow messages;
-    CWindowMessageSink sink(messages);
-    sink.SetBoxes(false);
     CTolvarApp app(dialogs);
     app.SetStartDelay(std::chrono::milliseconds(0));
     CMainWindow window(app);
+    CMessageWindow& messages = *window.Messages();
+    CWindowMessageSink sink(messages);
+    sink.SetBoxes(false);
     dialogs.SetParent(&window);
     window.show();
 

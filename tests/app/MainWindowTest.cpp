@@ -23,12 +23,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTextBlock>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -95,39 +99,67 @@ TEST(MessageWindowTest, WorkerMessagesArriveInOrderWithRepeatsCounted) {
     std::thread worker([] {
         for (int i = 0; i < 3; ++i) MessageSink::Post("simulation cancelled");
         MessageSink::Post("Error 2", MessageIcon::Error);
+        MessageSink::Post("Problem\nits reason");  // one message, one line of the list
     });
     worker.join();
     MessageSink::Post("simulation cancelled");  // the window's own thread, boxes off
-    ASSERT_TRUE(AppTest::WaitFor([&] { return window.Lines().size() == 2; }, std::chrono::seconds(10)));
-    EXPECT_EQ(window.Lines(), (QStringList{"simulation cancelled (4 times)", "Error 2"}));
+    ASSERT_TRUE(AppTest::WaitFor([&] { return window.Lines().size() == 3; }, std::chrono::seconds(10)));
+    EXPECT_EQ(window.Lines(), (QStringList{"simulation cancelled (4 times)", "Error 2", "Problem\nits reason"}));
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST(MessageWindowTest, LongLinesWrapAndTheWindowKeepsClearOfTheProgressDialog) {
-    CMessageWindow messages;
+TEST(MessageWindowTest, OwnedByTheMainWindowItWrapsLongLinesAndKeepsClearOfTheProgressDialog) {
+    GivenAnswers dialogs;
+    CTolvarApp app(dialogs);
+    CMainWindow window(app);
+    window.show();
+    // A window of its own that the main window owns (a transient of it, which
+    // window managers keep above it), shown without taking the focus.
+    CMessageWindow& messages = *window.Messages();
+    EXPECT_EQ(messages.parentWidget(), &window);
+    EXPECT_TRUE(messages.testAttribute(Qt::WA_ShowWithoutActivating));
+
+    // Messages of a run arrive while the modal progress dialog is in front.
+    const QString unbroken = "/" + QString("output_folder").repeated(23);  // 300 characters, no space
     CRunState run(100);
-    CThreadProgressDLG progress(run);
+    CThreadProgressDLG progress(run, &window);
     QRect front;
     QTimer::singleShot(0, &progress, [&] {
         messages.Add("Thread 3: these output files could not be opened: " +
                      QString("/a/long/output/folder/Adults.out3, ").repeated(20));
+        messages.Add(unbroken);
         front = progress.frameGeometry();
+        EXPECT_TRUE(messages.isVisible());
         progress.done(QDialog::Rejected);
     });
     progress.exec();
     EXPECT_FALSE(messages.frameGeometry().intersects(front));
-    const QRect line = messages.List()->visualItemRect(messages.List()->item(0));
-    EXPECT_LE(line.width(), messages.List()->viewport()->width());
-    EXPECT_GT(line.height(), 3 * messages.List()->fontMetrics().height());
+    ASSERT_NE(messages.windowHandle(), nullptr);
+    EXPECT_EQ(messages.windowHandle()->transientParent(), window.windowHandle());
+
+    // Both lines wrap inside the window's width, the one without spaces too.
+    const QPlainTextEdit& text = *messages.Text();
+    const int width = text.viewport()->width();
+    EXPECT_GT(text.fontMetrics().horizontalAdvance(unbroken), width);
+    EXPECT_EQ(text.horizontalScrollBar()->maximum(), 0);
+    for (QTextBlock paragraph = text.document()->firstBlock(); paragraph.isValid(); paragraph = paragraph.next()) {
+        text.document()->documentLayout()->blockBoundingRect(paragraph);
+        EXPECT_GT(paragraph.layout()->lineCount(), 1);
+        for (int i = 0; i < paragraph.layout()->lineCount(); ++i)
+            EXPECT_LE(paragraph.layout()->lineAt(i).naturalTextWidth(), width);
+    }
 }
 
 TEST(MainWindowExitTest, ExitEndsTheEventLoopWhileTheMessageWindowIsOpen) {
     GivenAnswers dialogs;
     CTolvarApp app(dialogs);
     CMainWindow window(app);
-    CMessageWindow messages;
+    CMessageWindow& messages = *window.Messages();
     window.show();
     messages.Add("a worker's message");
+    messages.showMinimized();
+    messages.Add("a second message");  // brings it back
+    EXPECT_FALSE(messages.isMinimized());
     messages.showMinimized();
     ASSERT_TRUE(messages.isVisible());
     QTimer::singleShot(0, &window, [&window] { window.ActionFor(CommandIds::kAppExit)->trigger(); });
@@ -160,9 +192,12 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
     window.ActionFor(CommandIds::kDataInput)->trigger();
     window.ActionFor(CommandIds::kModelsLoad)->trigger();
     {
-        // The folder typed into the output dialog is the one used; one that
-        // cannot be made is said at OK, and the dialog stays open.
+        // The folder typed into the output dialog is the one used; a file, or
+        // one that cannot be made, is said at OK, and the dialog stays open.
         ModalResponder<COutputDLG> typeFolder([&](COutputDLG& dialog) {
+            dialog.FolderField()->setText(QString::fromStdString((region.Folder() / "a-file").string()));
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible());
             dialog.FolderField()->setText(QString::fromStdString(blocked.string()));
             dialog.accept();
             EXPECT_TRUE(dialog.isVisible());
@@ -172,8 +207,10 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
         });
         window.ActionFor(CommandIds::kDataOutput)->trigger();
     }
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The output folder \"" + blocked.string() +
-                                                         "\" does not exist and cannot be created."});
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{
+                  "The output path \"" + (region.Folder() / "a-file").string() + "\" is a file, not a folder.",
+                  "The output folder \"" + blocked.string() + "\" does not exist and cannot be created."}));
     ASSERT_TRUE(std::filesystem::is_directory(out));
     messages.Clear();
     {

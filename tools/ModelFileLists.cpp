@@ -22,6 +22,11 @@ struct SModelMeaning {
     std::string_view result;
 };
 
+// A model no run draws, or whose draw no output depends on: the simulation
+// takes the decision otherwise (a tour's duration comes from its stops, an
+// enrolled child always goes to school) or never (the child's own
+// discretionary tour and the adult's joint discretionary tour with children
+// are never made).
 constexpr std::string_view kUnused = "read and saved, not used by the simulation";
 constexpr std::string_view kTourMode = "tour mode: 0 drive alone, 1 passenger, 2 walk/bike, 3 transit, 7 drive with passenger";
 constexpr std::string_view kStopCount = "category 1 to 5: the tour's stop count, the return included";
@@ -31,13 +36,11 @@ constexpr std::string_view kLogTravel = "log-minutes: e^value is the travel time
 constexpr std::string_view kStopZone = "the stop's zone, among the candidate zones";
 constexpr std::string_view kJointZone = "the joint activity's zone, among the candidate zones";
 constexpr std::string_view kHomeStay = "log-minutes: e^value is the stay at home before the tour";
-constexpr std::string_view kTourDuration = "log-minutes: e^value is the tour's duration";
 constexpr std::string_view kSchoolMode = "school mode: 2 walk or bike, 4 driven by a parent, 5 driven by another, 6 school bus";
-constexpr std::string_view kJointDeparture = "log-minutes: e^value is the departure for the joint activity";
 
 constexpr SModelMeaning kMeanings[] = {
     {"Decision to go to Work", "person", "1: the adult works today"},
-    {"Decision to go to School", "person", "1: the child goes to school today"},
+    {"Decision to go to School", "person", kUnused},
     {"Children's school Start time", "day", "minutes from the day's start: the school start (hazard draw)"},
     {"HH Shopping Activity Generation", "household", kUnused},
     {"Shopping Activity Allocation", "person", kUnused},
@@ -112,11 +115,11 @@ constexpr SModelMeaning kMeanings[] = {
     {"Tour 4 Stop Location (by Auto Mode)", "stop", kStopZone},
     {"School to home commute time", "day", "log-minutes: e^value is the child's travel time home from school"},
     {"Home to school commute time", "day", "log-minutes: e^value is the child's travel time to school"},
-    {"Mode for discretionary tour", "person", "1: the child walks or bikes (mode 2), 0: driven by another (mode 5)"},
-    {"Departure time from home for discretionary tour", "person", "log-minutes: e^value is the child's departure"},
-    {"Activity duration at discretionary stop", "person", "log-minutes: e^value is the child's activity duration"},
-    {"Travel time to discretionary stop", "person", "log-minutes: e^value is the child's travel time"},
-    {"Location choice for discretionary stop", "stop", "the child's activity zone, among the candidate zones"},
+    {"Mode for discretionary tour", "person", kUnused},
+    {"Departure time from home for discretionary tour", "person", kUnused},
+    {"Activity duration at discretionary stop", "person", kUnused},
+    {"Travel time to discretionary stop", "person", kUnused},
+    {"Location choice for discretionary stop", "stop", kUnused},
     {"Children's school End time", "day", "minutes from the day's start: the school end (hazard draw)"},
     {"Work-Start-End-Time", "person", "work start and end, minutes from the day's start (a pair of the 32 time windows)"},
     {"Adult's Decision to go to school", "person", "1: the adult goes to school today"},
@@ -126,18 +129,18 @@ constexpr SModelMeaning kMeanings[] = {
     {"Mode from school for children", "day", kSchoolMode},
     {"Allocation of drop off episode to parent", "household", "1: the father (column 9 parent, column 7 0) drops the children off, 0: the mother; a parent without a vehicle hands it to the other"},
     {"Allocation of pick up episode to parent", "household", "1: the father picks the children up, 0: the mother; a parent without a vehicle hands it to the other"},
-    {"Decision of child to undertake independent discretionary activity", "person", "1: the child makes a discretionary tour of its own"},
+    {"Decision of child to undertake independent discretionary activity", "person", kUnused},
     {"Non Worker's Decision to undertake independent tour before pickup", "day", "1: the non-worker makes a tour of its own before the school pick-up"},
     {"Non Worker's Decision to undertake independent tour after pickup", "day", kUnused},
     {"Number of Stops After Pickup or Dropoff", "tour", "category 1 to 4: the stops after the escort stop, the return included"},
-    {"Worker's Joint activity departure time from home", "day", kJointDeparture},
-    {"Worker's Joint activity duration at stop", "tour", "log-minutes: e^value is the time at the joint activity (workers and non-workers)"},
-    {"Worker's Joint activity travel time to stop", "tour", "minutes, as predicted: the travel time to the joint activity"},
-    {"Worker's Joint activity location of stop", "stop", kJointZone},
-    {"Non Worker's Joint activity departure time from home", "day", kJointDeparture},
+    {"Worker's Joint activity departure time from home", "day", kUnused},
+    {"Worker's Joint activity duration at stop", "tour", kUnused},
+    {"Worker's Joint activity travel time to stop", "tour", kUnused},
+    {"Worker's Joint activity location of stop", "stop", kUnused},
+    {"Non Worker's Joint activity departure time from home", "day", kUnused},
     {"Non Worker's Joint activity duration at stop", "tour", kUnused},
-    {"Non Worker's Joint activity travel time to stop", "tour", "log-minutes: e^value is the travel time to the joint activity"},
-    {"Non Worker's Joint activity location of stop", "stop", kJointZone},
+    {"Non Worker's Joint activity travel time to stop", "tour", kUnused},
+    {"Non Worker's Joint activity location of stop", "stop", kUnused},
     {"Household Annual Mileage", "household", "log of thousands of miles: e^value, at most 64, is the annual mileage"},
     {"MDCEV", "household", "activity generation of households of up to 5 persons: terms 35001-35084, satiation values"},
     {"MDCEV2", "household", "activity generation of households of 6 or more: terms 36001-36053, satiation values"},
@@ -153,16 +156,18 @@ constexpr SModelMeaning kMeanings[] = {
     {"Work Duration", "day", kUnused},
     {"WH Commute Duration", "day", kUnused},
     {"HW Commute Duration", "day", kUnused},
-    {"BW Tour Duration", "tour", kTourDuration},
-    {"WB Tour Duration", "tour", kTourDuration},
-    {"AW Tour Duration", "tour", kTourDuration},
-    {"Duration of Tour 1", "tour", kTourDuration},
-    {"Duration of Tour 2", "tour", kTourDuration},
-    {"Duration of Tour 3", "tour", kTourDuration},
-    {"Duration of Tour 4", "tour", kTourDuration},
+    {"BW Tour Duration", "tour", kUnused},
+    {"WB Tour Duration", "tour", kUnused},
+    {"AW Tour Duration", "tour", kUnused},
+    {"Duration of Tour 1", "tour", kUnused},
+    {"Duration of Tour 2", "tour", kUnused},
+    {"Duration of Tour 3", "tour", kUnused},
+    {"Duration of Tour 4", "tour", kUnused},
     {"Vehicle Make", "vehicle", "the make: one of the VehicleMake rows of the vehicle's type and group"},
     {"Primary Driver", "vehicle", "the primary driver, among the adults who drive no vehicle yet"},
-    {"Joint Tour Vehicle", "joint activity", "the vehicle of the joint tour, among the household's vehicles"},
+    {"Joint Tour Vehicle", "joint activity",
+     "the vehicle of the joint tour, among the household's vehicles; its terms read 0, each vehicle as likely, "
+     "unless the activity has more than two members and lies over 15 miles from home"},
 };
 
 const SModelMeaning& MeaningOf(const std::string& name) {
@@ -234,6 +239,8 @@ std::string ModelsTable() {
     }
     return table;
 }
+
+bool IsUnusedInRuns(const std::string& name) { return MeaningOf(name).result == kUnused; }
 
 std::string WithList(const std::string& document, std::string_view list, const std::string& table) {
     size_t start = 0, end = 0;

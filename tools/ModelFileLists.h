@@ -22,6 +22,11 @@ inline constexpr std::string_view kModels = "models";
 std::string ComputedVariablesTable();
 std::string ModelsTable();
 
+// Whether the models list says of the named model that a run never uses it
+// (its terms may change without any output changing). Throws
+// std::logic_error for a name the list lacks.
+bool IsUnusedInRuns(const std::string& name);
+
 // The document with the text between the markers of `list` replaced; the
 // document unchanged when it lacks the markers.
 std::string WithList(const std::string& document, std::string_view list, const std::string& table);

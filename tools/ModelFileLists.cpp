@@ -143,7 +143,7 @@ constexpr SModelMeaning kMeanings[] = {
     {"Non Worker's Joint activity location of stop", "stop", kUnused},
     {"Household Annual Mileage", "household", "log of thousands of miles: e^value, at most 64, is the annual mileage"},
     {"MDCEV", "household", "activity generation of households of up to 5 persons: terms 35001-35084, satiation values"},
-    {"MDCEV2", "household", "activity generation of households of 6 or more: terms 36001-36053, satiation values"},
+    {"MDCEV2", "household", "activity generation of households of 6 or more: terms 36001-36053 and 35037, satiation values"},
     {"FRACTION_SPLIT", "household", "the share of free time spent on non-work activities: terms 37001-37024"},
     {"vehicleMDCEV", "household", "the vehicle fleet (54 type and group alternatives): terms 38001-38096"},
     {"LogSum Primary Driver", "household", "the driver log-sum of the fleet: terms 90001-90034"},

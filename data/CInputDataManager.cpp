@@ -139,13 +139,26 @@ std::string CInputDataManager::DefaultSchema() {
 
 namespace {
 
-// The catalog entry a query by this name reads: among the entries of that name
-// (any letter case), the one in the default schema, else the first listed.
+// Whether an unquoted name in a query reaches the table of the catalog name.
+// SQLite compares names without regard to case; PostgreSQL folds the unquoted
+// name to lower case and compares exactly, so a table created under a quoted
+// name with capitals is out of the queries' reach.
+bool Reaches(const std::string& catalogName, const std::string& queried, bool foldsNames) {
+    if (!foldsNames) return SameName(catalogName, queried);
+    return catalogName.size() == queried.size() &&
+           std::equal(queried.begin(), queried.end(), catalogName.begin(), [](char q, char c) {
+               return std::tolower(static_cast<unsigned char>(q)) == static_cast<unsigned char>(c);
+           });
+}
+
+// The catalog entry a query by this name reads: among the entries it reaches,
+// the one in the default schema, else the first listed.
 template <typename Table>
-int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, const std::string& defaultSchema) {
+int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, const std::string& defaultSchema,
+                bool foldsNames) {
     int first = -1;
     for (size_t i = 0; i < catalog.size(); ++i) {
-        if (!SameName(catalog[i].name, name)) continue;
+        if (!Reaches(catalog[i].name, name, foldsNames)) continue;
         if (!defaultSchema.empty() && catalog[i].owner == defaultSchema) return static_cast<int>(i);
         if (first < 0) first = static_cast<int>(i);
     }
@@ -154,14 +167,33 @@ int ChooseEntry(const std::vector<Table>& catalog, const std::string& name, cons
 
 }  // namespace
 
+bool CInputDataManager::ReportUnreachedTable(const std::vector<CatalogTable>& catalog, const std::string& name,
+                                             bool namedInLosdir, MessageIcon icon) {
+    if (!m_bFoldsTableNames) return false;
+    const int held = ChooseEntry(catalog, name, {}, false);
+    if (held < 0) return false;
+    const std::string& spelling = catalog[static_cast<size_t>(held)].name;
+    m_pMessages->PostOnce("unreached table " + spelling,
+                          std::string(namedInLosdir ? "The level-of-service table \"" : "The input table \"") +
+                              spelling + (namedInLosdir ? "\" named in losdir" : "\"") +
+                              " exists only under a quoted name with capitals, which the queries do not reach "
+                              "(PostgreSQL folds their unquoted names to lower case): give it a lower-case name, "
+                              "or create it unquoted.",
+                          icon);
+    return true;
+}
+
 bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     // A new run may read other data than the cached rows came from.
     if (load) {
         ClearLOSCaches();
         m_lookups.ClearMemo();
         m_columns.Reset();
+        // The run's messages start afresh, and so does what this manager has met.
+        m_unsoundColumns.clear();
     }
     m_pDatabase = db;
+    m_bFoldsTableNames = db != nullptr && db->IsPostgreSQL();
     const char* failure = load ? "Error 2" : "Error 1";
     const MessageIcon reportIcon = load ? MessageIcon::Error : MessageIcon::Information;
 
@@ -180,14 +212,17 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
     std::array<int, InputTableCount> entry{};
     std::vector<std::pair<int, int>> order;  // (catalog position, input table)
     for (int t = 0; t < InputTableCount; ++t) {
-        entry[t] = ChooseEntry(catalog, kInputTableNames[t], defaultSchema);
+        entry[t] = ChooseEntry(catalog, kInputTableNames[t], defaultSchema, m_bFoldsTableNames);
         if (entry[t] >= 0) order.emplace_back(entry[t], t);
     }
     std::sort(order.begin(), order.end());
-    // One message names every missing table.
+    // A table out of the queries' reach has a message of its own; one message
+    // names every missing table.
+    const MessageIcon missingIcon = load ? MessageIcon::Error : MessageIcon::Warning;
     std::vector<std::string> missing;
     for (int t = 0; t < InputTableCount; ++t)
-        if (entry[t] < 0) missing.push_back(std::string("\"") + kInputTableNames[t] + "\"");
+        if (entry[t] < 0 && !ReportUnreachedTable(catalog, kInputTableNames[t], false, missingIcon))
+            missing.push_back(std::string("\"") + kInputTableNames[t] + "\"");
     if (!missing.empty()) {
         std::string names = missing.front();
         for (size_t i = 1; i < missing.size(); ++i) names += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
@@ -195,11 +230,12 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
         m_pMessages->PostOnce("missing tables " + names,
                               std::string(one ? "The input table " : "The input tables ") + names +
                                   (one ? " does" : " do") + " not exist in the database: the households cannot be simulated.",
-                              load ? MessageIcon::Error : MessageIcon::Warning);
+                              missingIcon);
     }
 
     m_nHouseholdWidth = 0;
     m_nPersonWidth = 0;
+    m_nZoneWidth = 0;
     try {
         for (const auto& [position, table] : order) {
             const CatalogTable& found = catalog[static_cast<size_t>(position)];
@@ -224,7 +260,7 @@ bool CInputDataManager::WalkTables(CDatabase* db, bool load) {
                     }
                     break;
                 case Zones:
-                    ReadColumnNames(found.name, &m_zoneNames, found.owner);
+                    m_nZoneWidth = ReadColumnNames(found.name, &m_zoneNames, found.owner);
                     if (load) LoadZones(found.name);
                     break;
                 case Zone2Zone:
@@ -258,7 +294,8 @@ std::string CInputDataManager::PairText(int origin, int destination) {
 bool CInputDataManager::CheckRowWidths() {
     const bool households = CheckWidth("households", m_nHouseholdWidth, InputColumns::kWidestHouseholdColumn);
     const bool persons = CheckWidth("persons", m_nPersonWidth, InputColumns::kWidestPersonColumn);
-    return households && persons;
+    const bool zones = CheckWidth("zones", m_nZoneWidth, InputColumns::kWidestZoneColumn);
+    return households && persons && zones;
 }
 
 bool CInputDataManager::CheckWidth(const char* table, int width, int widestColumn) {
@@ -367,11 +404,40 @@ void CInputDataManager::ReportUnsoundHouseholdIds() {
     found.Post("households", "hid is NULL or not a whole number, which no household can be made of", "skipped");
 }
 
+namespace {
+
+// The kinds of unsound value, as this manager keeps the columns it has met.
+enum UnsoundKind { kNotANumber, kNull, kInfinite };
+
+UnsoundKind KindOf(const CRecordset& row, int field) {
+    if (row.IsFieldNull(field)) return kNull;
+    return row.IsFieldNotANumber(field) ? kNotANumber : kInfinite;
+}
+
+}  // namespace
+
+bool CInputDataManager::FirstUnsoundValue(const CRecordset& row, int field, const std::string& table,
+                                          int tableColumn) {
+    const int column = tableColumn < 0 ? field : tableColumn;
+    const int kind = KindOf(row, field);
+    for (const UnsoundColumn& met : m_unsoundColumns)
+        if (met.column == column && met.kind == kind && met.table == table) return false;
+    m_unsoundColumns.push_back({table, column, kind});
+    return true;
+}
+
 double CInputDataManager::ReportUnsoundValue(const CRecordset& row, int field, const std::string& table,
                                             const std::string& key, int tableColumn) {
     const std::string column =
         row.GetFieldName(field) + " (" + NumberText::Integer(tableColumn < 0 ? field : tableColumn) + ")";
     const std::string where = "\"" + table + "\" holds ";
+    if (row.IsFieldNull(field)) {
+        m_pMessages->PostOnce("null " + table + "." + row.GetFieldName(field),
+                              "The input table " + where + "an empty value (NULL) in column " + column +
+                                  ", first at " + key + ". Such values read as 0.0.",
+                              MessageIcon::Warning);
+        return 0.0;
+    }
     const std::string first = " in column " + column + ", first at " + key + ": " + InputKey::FieldText(row, field);
     if (row.IsFieldNotANumber(field)) {
         m_pMessages->PostOnce("not a number " + table + "." + row.GetFieldName(field),
@@ -400,14 +466,15 @@ bool CInputDataManager::LoadLOSNames(const std::vector<CatalogTable>& catalog, c
     // Every table the directory names must exist before the first household
     // needs it.
     for (const auto& [endTime, name] : m_losDirectory) {
-        if (ChooseEntry(catalog, name, defaultSchema) >= 0) continue;
+        if (ChooseEntry(catalog, name, defaultSchema, m_bFoldsTableNames) >= 0) continue;
+        if (ReportUnreachedTable(catalog, name, true, MessageIcon::Error)) return false;
         m_pMessages->PostOnce("missing table " + name,
                               "The level-of-service table \"" + name + "\" named in losdir does not exist.",
                               MessageIcon::Error);
         return false;
     }
     const std::string& table = m_losDirectory.begin()->second;
-    const int position = ChooseEntry(catalog, table, defaultSchema);
+    const int position = ChooseEntry(catalog, table, defaultSchema, m_bFoldsTableNames);
     const CatalogTable& found = catalog[static_cast<size_t>(position)];
     ReadColumnNames(found.name, &m_losNames, found.owner);
     return CheckPastedColumnNames(m_losNames, table);

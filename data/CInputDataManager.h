@@ -41,22 +41,25 @@ public:
     CInputDataManager& operator=(const CInputDataManager&) = delete;
 
     // Remembers db as the connection, checks through the table catalog that the
-    // six input tables exist (names compared without regard to case, each
-    // counted once) and registers the column names of households, persons,
-    // zones, zone2zone and VehicleMake. False, with a message naming the
-    // table, when a table is missing. A database error is reported as
+    // six input tables exist under the names the queries reach (each counted
+    // once) and registers the column names of households, persons, zones,
+    // zone2zone and VehicleMake. The queries name the tables unquoted: SQLite
+    // finds a table whatever the letter case, PostgreSQL folds the name to
+    // lower case, so there a table held only under a quoted name with
+    // capitals is not reached. False, with a message naming the table, when a
+    // table is missing or not reached. A database error is reported as
     // "Error 1" and gives false.
     bool CheckTables(CDatabase* db);
     // What CheckTables does, plus the level-of-service column names and the
     // loading of losdir, zones and VehicleMake (each load replaces what an
     // earlier load left), and the search for household ids that occur more
     // than once (each is then taken only at its first row of the id order).
-    // False when a table is missing, losdir is empty or names a
-    // table that does not exist, a key of losdir, zones or VehicleMake is not
-    // a whole number in range, a name to be pasted into SQL is not a plain
-    // identifier, or a database error occurs ("Error 2"). Messages about the
-    // data go through the input messages, so a run's ten threads post each
-    // once.
+    // False when a table is missing or not reached, losdir is empty or names
+    // a table that does not exist or is not reached, a key of losdir, zones or
+    // VehicleMake is not a whole number in range, a name to be pasted into SQL
+    // is not a plain identifier, or a database error occurs ("Error 2").
+    // Messages about the data go through the input messages, so a run's ten
+    // threads post each once.
     bool LoadTables(CDatabase* db);
 
     // Registers the columns of table, in catalog order, as the column names of
@@ -65,10 +68,10 @@ public:
     // database error is reported as "Error 3", registers nothing and gives 0.
     int ReadColumnNames(const std::string& table, CDataObject* target, const std::string& owner = {});
 
-    // Whether households and persons, as the last check or load found them,
-    // hold every column the simulation reads (InputColumns). False, with one
-    // message per table naming its width and the widest column read, when one
-    // is narrower: its households cannot be simulated.
+    // Whether households, persons and zones, as the last check or load found
+    // them, hold every column the simulation reads (InputColumns). False, with
+    // one message per table naming its width and the widest column read, when
+    // one is narrower: the households cannot be simulated.
     bool CheckRowWidths();
 
     // The messages about unsound input data go through messages (shared by the
@@ -77,19 +80,22 @@ public:
     CInputMessages& GetInputMessages() const { return *m_pMessages; }
 
     // Field `field` of the row: its number, or 0.0 for a value that is not a
-    // number. The first value of each table and column that is not a number,
-    // and the first that is infinite, is reported with the key that key()
-    // gives (made only then); an infinite value is kept, since a number in
-    // its place could turn "unreachable" into "near". tableColumn is the
-    // field's position in the table when the query picks columns (-1: the same).
+    // number or is NULL. The first value of each table and column that is not
+    // a number, the first that is NULL and the first that is infinite are
+    // reported with the key that key() gives (made only then); an infinite
+    // value is kept, since a number in its place could turn "unreachable" into
+    // "near". tableColumn is the field's position in the table when the query
+    // picks columns (-1: the same). A column already reported costs a short
+    // search of this manager's own list, without a lock.
     template <typename Key>
     double ReadValue(const CRecordset& row, int field, const std::string& table, Key&& key, int tableColumn = -1) {
         const double value = row.GetDouble(field);
-        if (std::isfinite(value) && !row.IsFieldNotANumber(field)) return value;
+        if (std::isfinite(value) && !row.IsFieldNotANumber(field) && !row.IsFieldNull(field)) return value;
+        if (!FirstUnsoundValue(row, field, table, tableColumn)) return std::isinf(value) ? value : 0.0;
         return ReportUnsoundValue(row, field, table, key(), tableColumn);
     }
-    // Reports a value that is not a number (it reads 0.0) or infinite (kept),
-    // once per table and column, and gives what the value reads.
+    // Reports a value that is not a number or is NULL (it reads 0.0), or is
+    // infinite (kept), once per table and column, and gives what the value reads.
     double ReportUnsoundValue(const CRecordset& row, int field, const std::string& table, const std::string& key,
                               int tableColumn = -1);
     // The key of a level-of-service or zone-to-zone row in those reports.
@@ -129,9 +135,9 @@ public:
     // its persons; it stays the current household. An id without a households
     // row, or with a home zone or a member's work, school or college zone that
     // is not a zone id, is skipped with a message. Values that are not numbers
-    // read 0.0 (reported once per table and column); a member count (column
-    // 9) that differs from the persons rows is reported. Null once the page is
-    // used up. Database errors pass to the caller.
+    // or NULL read 0.0 (reported once per table and column); a member count
+    // (column 9) that differs from the persons rows is reported. Null once the
+    // page is used up. Database errors pass to the caller.
     CHouseholdObject* LoadNextHousehold();
     // Deletes the current household with its persons.
     void ReleaseHousehold();
@@ -179,9 +185,9 @@ public:
     // empties its output list(s). A time above 1439.0 is taken as 1439.0; a
     // time at or past the directory's last end time reads the last period's
     // table. A destination without a row reads 0.0, and so does a value that
-    // is not a number (reported once per table and column), from the cache
-    // and from the database alike. Database errors pass to the caller unless
-    // noted.
+    // is not a number or NULL (reported once per table and column), from the
+    // cache and from the database alike. Database errors pass to the caller
+    // unless noted.
 
     // Column `column` of the level-of-service table of `time`, origin to each
     // destination, in list order. An empty list sends no query.
@@ -277,7 +283,16 @@ private:
     std::vector<CatalogTable> ReadTableCatalog();
     std::string DefaultSchema();
     bool LoadLOSNames(const std::vector<CatalogTable>& catalog, const std::string& defaultSchema);
+    // On a database that folds unquoted names (PostgreSQL), a table the
+    // catalog holds under name only in another letter case is out of the
+    // queries' reach: true, with a message naming it (as an input table, or
+    // as a level-of-service table named in losdir).
+    bool ReportUnreachedTable(const std::vector<CatalogTable>& catalog, const std::string& name,
+                              bool namedInLosdir, MessageIcon icon);
     bool CheckPastedColumnNames(CDataObject& names, const std::string& table);
+    // Whether this manager meets an unsound value of the kind of the field in
+    // this table column for the first time since the tables loaded.
+    bool FirstUnsoundValue(const CRecordset& row, int field, const std::string& table, int tableColumn);
     // False, with a message, for a table narrower than its widest column read.
     bool CheckWidth(const char* table, int width, int widestColumn);
     void FindDuplicateHouseholds();
@@ -286,8 +301,9 @@ private:
     // Checks of the rows just read; false skips the household.
     bool CheckHouseholdRow(const CRecordset& row, const std::string& idText);
     bool CheckPersonRow(const CRecordset& row, CPersonObject& person, const std::string& idText);
-    // Reports the row's values that are not numbers or infinite (ReadValue),
-    // and gives the object, made from the row, 0.0 for each that is not a number.
+    // Reports the row's values that are not numbers, NULL or infinite
+    // (ReadValue), and gives the object, made from the row, 0.0 for each that
+    // is not a number.
     template <typename Object, typename Key>
     void TakeUnsoundValues(const CRecordset& row, Object& object, const std::string& table, Key&& key);
     // Whether the member's day may read the zone of the persons column (the
@@ -338,6 +354,18 @@ private:
     // when not read).
     int m_nHouseholdWidth = 0;
     int m_nPersonWidth = 0;
+    int m_nZoneWidth = 0;
+    // Whether the database folds the unquoted table names of the queries to
+    // lower case (PostgreSQL) rather than compare them without regard to case.
+    bool m_bFoldsTableNames = false;
+    // The table columns whose unsound values of a kind this manager has met
+    // since the tables loaded: few, so a list.
+    struct UnsoundColumn {
+        std::string table;
+        int column;
+        int kind;
+    };
+    std::vector<UnsoundColumn> m_unsoundColumns;
     // Household ids that occur more than once -> position of their first row
     // in the order of the id pages.
     std::map<long long, long long> m_firstDuplicateRow;

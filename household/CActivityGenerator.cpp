@@ -4,6 +4,7 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "data/CRecordLine.h"
+#include "data/InputColumns.h"
 #include "household/CJointActivityRecord.h"
 #include "household/COutputFileSet.h"
 #include "household/DecisionKey.h"
@@ -126,8 +127,8 @@ CActivityGenerator::BudgetInputs CActivityGenerator::SummariseHousehold(const CH
     in.vehicles = household.GetValue2();
     in.column7 = household.GetValue(7);
     if (manager != nullptr) {
-        manager->GetZoneValue(in.zone33, 33, household.GetHomeZone());
-        manager->GetZoneValue(in.zone38, 38, household.GetHomeZone());
+        manager->GetZoneValue(in.zone33, InputColumns::kZoneRetailJobsNear, household.GetHomeZone());
+        manager->GetZoneValue(in.zone38, InputColumns::kZoneEducationJobsNear, household.GetHomeZone());
     }
     return in;
 }

@@ -3,6 +3,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "models/CVariableSet.h"
 #include "schedules/CStop.h"
 #include "schedules/CTour.h"
@@ -100,8 +101,8 @@ public:
             break;
         case 171: {
             // A central business district of either main city.
-            const std::vector<double>& a = Zone(6, m_scratch.zoneA);
-            const std::vector<double>& b = Zone(7, m_scratch.zoneB);
+            const std::vector<double>& a = Zone(InputColumns::kZoneFirstCityCbd, m_scratch.zoneA);
+            const std::vector<double>& b = Zone(InputColumns::kZoneSecondCityCbd, m_scratch.zoneB);
             for (size_t i = 0; i < n; ++i) row[i] = (a[i] == 1.0 || b[i] == 1.0) ? 1.0 : 0.0;
             break;
         }
@@ -119,9 +120,9 @@ public:
             if (m_activity == 0) LogRetailService(row);
             break;
         case 176:
-            if (m_activity == 4) LogZone(10, row);
+            if (m_activity == 4) LogZone(InputColumns::kZonePopulation, row);
             break;
-        case 177: LogZone(10, row); break;
+        case 177: LogZone(InputColumns::kZonePopulation, row); break;
         case 178:
             if (m_activity == 2) Copy(LOS(kAutoTimeColumn, m_origin), row);
             break;
@@ -171,22 +172,22 @@ public:
         case 355:
             if (TourMode() == 0) CopyLog(LOS(kAutoTimeColumn, m_origin), row);
             break;
-        case 713: CopyZone(33, row); break;
-        case 714: CopyZone(41, row); break;
-        case 715: CopyZone(44, row); break;
-        case 716: CopyZone(5, row); break;
-        case 717: CopyZone(10, row); break;
-        case 718: CopyZone(29, row); break;
-        case 719: CopyZone(37, row); break;
-        case 723: CopyZone(37, row); break;
+        case 713: CopyZone(InputColumns::kZoneRetailJobsNear, row); break;
+        case 714: CopyZone(InputColumns::kZoneFoodJobsNear, row); break;
+        case 715: CopyZone(InputColumns::kZoneTransitStopsNear, row); break;
+        case 716: CopyZone(InputColumns::kZonePopulationAccess, row); break;
+        case 717: CopyZone(InputColumns::kZonePopulation, row); break;
+        case 718: CopyZone(InputColumns::kZoneAgricultureJobsNear, row); break;
+        case 719: CopyZone(InputColumns::kZoneProfessionalJobsNear, row); break;
+        case 723: CopyZone(InputColumns::kZoneProfessionalJobsNear, row); break;
         case 720: {
-            const std::vector<double>& retail = Zone(12, m_scratch.zoneA);
-            const std::vector<double>& service = Zone(13, m_scratch.zoneB);
+            const std::vector<double>& retail = Zone(InputColumns::kZoneRetailJobs, m_scratch.zoneA);
+            const std::vector<double>& service = Zone(InputColumns::kZoneServiceJobs, m_scratch.zoneB);
             for (size_t i = 0; i < n; ++i) row[i] = retail[i] + service[i];
             break;
         }
-        case 724: CopyZone(34, row); break;
-        case 725: CopyZone(38, row); break;
+        case 724: CopyZone(InputColumns::kZoneTransportJobsNear, row); break;
+        case 725: CopyZone(InputColumns::kZoneEducationJobsNear, row); break;
         case 915: {
             const double income = m_household != nullptr && m_household->GetColumnCountOfRow() > 7
                                       ? m_household->GetValue(7)
@@ -256,8 +257,8 @@ private:
     void CopyZone(int column, std::vector<double>& row) { Copy(Zone(column, m_scratch.zoneA), row); }
     void LogZone(int column, std::vector<double>& row) { CopyLog(Zone(column, m_scratch.zoneA), row); }
     void LogRetailService(std::vector<double>& row) {
-        const std::vector<double>& retail = Zone(12, m_scratch.zoneA);
-        const std::vector<double>& service = Zone(13, m_scratch.zoneB);
+        const std::vector<double>& retail = Zone(InputColumns::kZoneRetailJobs, m_scratch.zoneA);
+        const std::vector<double>& service = Zone(InputColumns::kZoneServiceJobs, m_scratch.zoneB);
         for (size_t i = 0; i < row.size(); ++i) row[i] = std::log(retail[i] + service[i]);
     }
 

@@ -3,6 +3,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "models/MdcevVariableTables.h"
 #include "models/ModelConfigXml.h"
 #include "modelsystem/CEditorRegistry.h"
@@ -108,8 +109,8 @@ std::vector<CMdcevMM::ChoiceSetEntry> CMdcevMM::BuildChoiceSet(CHouseholdObject*
     const double schoolChildren = static_cast<double>(household->CountSchoolGoingChildren());
     const double otherChildren = static_cast<double>(household->CountNonSchoolGoingChildren());
     const int home = household->GetHomeZone();
-    const double zone3 = ZoneValue(manager, 3, home);
-    const double zone5 = ZoneValue(manager, 5, home);
+    const double zone3 = ZoneValue(manager, InputColumns::kZoneRetailServiceAccess, home);
+    const double zone5 = ZoneValue(manager, InputColumns::kZonePopulationAccess, home);
     double longestWork = 0.0;
     double latestWorkEnd = 0.0;
     for (const PersonFacts& f : persons) {
@@ -197,16 +198,16 @@ std::vector<CMdcevMM::ChoiceSetEntry> CMdcevMM::BuildChoiceSetLarge(CHouseholdOb
     const double middleIncome = (income >= 35000 && income < 75000) ? 1.0 : 0.0;
     const double sixOrSeven = (n == 6 || n == 7) ? 1.0 : 0.0;
     const int home = household->GetHomeZone();
-    const double zone3 = ZoneValue(manager, 3, home);
-    const double zone6 = ZoneValue(manager, 6, home);
-    const double zone9 = ZoneValue(manager, 9, home) / 1000.0;
-    const double zone10 = ZoneValue(manager, 10, home) / 1000.0;
-    const double zone30 = ZoneValue(manager, 30, home) / 10000.0;
-    const double zone34 = ZoneValue(manager, 34, home) / 10000.0;
-    const double zone36 = ZoneValue(manager, 36, home) / 10000.0;
-    const double zone38 = ZoneValue(manager, 38, home) / 10000.0;
-    const double zone39 = ZoneValue(manager, 39, home) / 10000.0;
-    const double zone40 = ZoneValue(manager, 40, home) / 10000.0;
+    const double zone3 = ZoneValue(manager, InputColumns::kZoneRetailServiceAccess, home);
+    const double zone6 = ZoneValue(manager, InputColumns::kZoneFirstCityCbd, home);
+    const double zone9 = ZoneValue(manager, InputColumns::kZoneMedianIncome, home) / 1000.0;
+    const double zone10 = ZoneValue(manager, InputColumns::kZonePopulation, home) / 1000.0;
+    const double zone30 = ZoneValue(manager, InputColumns::kZoneJobsNear, home) / 10000.0;
+    const double zone34 = ZoneValue(manager, InputColumns::kZoneTransportJobsNear, home) / 10000.0;
+    const double zone36 = ZoneValue(manager, InputColumns::kZoneHealthJobsNear, home) / 10000.0;
+    const double zone38 = ZoneValue(manager, InputColumns::kZoneEducationJobsNear, home) / 10000.0;
+    const double zone39 = ZoneValue(manager, InputColumns::kZoneGovernmentJobsNear, home) / 10000.0;
+    const double zone40 = ZoneValue(manager, InputColumns::kZoneEntertainmentJobsNear, home) / 10000.0;
 
     const int termCount = TermCount(m_terms);
     choiceSet.reserve(static_cast<size_t>(kTypeCount * n));

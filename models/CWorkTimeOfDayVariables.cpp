@@ -1,6 +1,7 @@
 #include "models/CWorkTimeOfDayVariables.h"
 
 #include "data/CPersonObject.h"
+#include "data/InputColumns.h"
 #include "models/CVariableSet.h"
 #include "models/CWorkTimeWindows.h"
 
@@ -52,9 +53,9 @@ const CWorkTimeOfDayVariables::Fourier& CWorkTimeOfDayVariables::WindowFourierTe
 
 CWorkTimeOfDayVariables::PersonAttributes CWorkTimeOfDayVariables::ReadPerson(const CPersonObject& person) {
     PersonAttributes attributes;
-    attributes.mother = TruncatedColumn(person, 35);
-    attributes.highFlexibility = TruncatedColumn(person, 15);
-    attributes.longHours = TruncatedColumn(person, 48);
+    attributes.mother = TruncatedColumn(person, InputColumns::kMother);
+    attributes.highFlexibility = TruncatedColumn(person, InputColumns::kHighWorkFlexibility);
+    attributes.longHours = TruncatedColumn(person, InputColumns::kLongWorkHours);
     return attributes;
 }
 

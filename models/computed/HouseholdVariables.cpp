@@ -93,11 +93,11 @@ constexpr ComputedVariableDefinition kRows[] = {
     ComputedVariableRow(30016, AnotherAdultWorks),
 
     // Attributes of the home zone.
-    ComputedVariableRow(30061, [](const Frame& f) { return HomeZoneColumn(f, 1); }),
-    ComputedVariableRow(30062, [](const Frame& f) { return HomeZoneColumn(f, 3); }),
-    ComputedVariableRow(30333, [](const Frame& f) { return HomeZoneColumn(f, 19); }),
-    ComputedVariableRow(30334, [](const Frame& f) { return HomeZoneColumn(f, 20); }),
-    ComputedVariableRow(30335, [](const Frame& f) { return HomeZoneColumn(f, 21); }),
+    ComputedVariableRow(30061, [](const Frame& f) { return HomeZoneColumn(f, InputColumns::kZoneShopDistance); }),
+    ComputedVariableRow(30062, [](const Frame& f) { return HomeZoneColumn(f, InputColumns::kZoneRetailServiceAccess); }),
+    ComputedVariableRow(30333, [](const Frame& f) { return HomeZoneColumn(f, InputColumns::kZoneShopTravelTime); }),
+    ComputedVariableRow(30334, [](const Frame& f) { return HomeZoneColumn(f, InputColumns::kZoneShopTravelCost); }),
+    ComputedVariableRow(30335, [](const Frame& f) { return HomeZoneColumn(f, InputColumns::kZoneShopRetailAccess); }),
 };
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_P(UnsoundInputTest, MissingPeriodAndInputTablesAreNamedWhenTheTablesLoad) {
     EXPECT_EQ(Count({"\"persons\"", "does not exist"}), 1);
 }
 
-TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestColumnRead) {
+TEST_P(UnsoundInputTest, NarrowPersonsAndZonesTablesFailOnceEachNamingTheirWidthAndTheWidestColumnRead) {
     db->Execute("DROP TABLE persons");
     db->Execute("CREATE TABLE persons (hid DOUBLE PRECISION, pnum DOUBLE PRECISION, employed DOUBLE PRECISION)");
     db->Execute("INSERT INTO persons VALUES (1, 1, 0)");
@@ -154,7 +154,9 @@ TEST_P(UnsoundInputTest, NarrowPersonsTableFailsOnceNamingItsWidthAndTheWidestCo
     EXPECT_FALSE(first.CheckRowWidths());
     EXPECT_FALSE(second.CheckRowWidths());
     EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 58 (59 columns)"}), 1);
-    EXPECT_EQ(messages.Texts().size(), 1u);
+    // The zones of these tables stop at column 3.
+    EXPECT_EQ(Count({"\"zones\" has 4 columns", "up to position 44 (45 columns)"}), 1);
+    EXPECT_EQ(messages.Texts().size(), 2u);
 }
 
 TEST_P(UnsoundInputTest, DuplicateIdsAreSimulatedOnceByThePageOfTheirFirstRow) {
@@ -251,6 +253,33 @@ TEST_P(UnsoundInputTest, InfiniteValuesAreKeptAndReportedOncePerTableAndColumn) 
     EXPECT_EQ(Count({"\"los_day\" holds an infinite value", "autotime (5)", "origin 10, destination 20: inf"}), 1);
     EXPECT_EQ(Count({"\"households\" holds an infinite value", "income (7)", "household 2: -inf"}), 1);
     EXPECT_EQ(messages.Texts().size(), 2u) << ::testing::PrintToString(messages.Texts());
+}
+
+TEST_P(UnsoundInputTest, NullValuesReadZeroAndAreReportedOncePerTableAndColumnWithTheFirstKey) {
+    db->Execute("UPDATE persons SET age = NULL WHERE hid = 5");
+    db->Execute("UPDATE zones SET jobs = NULL");
+    db->Execute("INSERT INTO VehicleMake VALUES (4, 1, 1, NULL), (4, 1, 2, NULL)");
+    db->Execute("UPDATE los_am SET autotime = NULL");
+    db->Execute("UPDATE zone2zone SET distance = NULL WHERE orig_zon = 20");
+    CInputDataManager manager;
+    ASSERT_TRUE(Load(manager));
+    EXPECT_EQ(manager.GetZoneTable().at(30)[1], 0.0);
+    EXPECT_EQ(manager.GetVehicleMakeRows(41)->back()[3], 0.0);
+    EXPECT_EQ(FromBothPaths(manager, 480.0), (std::vector<double>{0.0, 0.0}));
+    double distance = -1.0;
+    manager.GetZone2Zone(distance, 3, 20, 20);
+    EXPECT_EQ(distance, 0.0);
+    manager.LoadHouseholdIdPage(3, 1);  // household 5, of one person
+    EXPECT_EQ(manager.LoadNextHousehold()->GetPerson(1)->GetValue(8), 0.0);
+    manager.CloseHouseholdRecordset();
+    EXPECT_EQ(Count({"The input table \"persons\" holds an empty value (NULL) in column age (8), first at household 5, "
+                     "person 1. Such values read as 0.0."}),
+              1);
+    EXPECT_EQ(Count({"\"zones\"", "(NULL) in column jobs (2), first at zone 10."}), 1);
+    EXPECT_EQ(Count({"(NULL) in column share (3), first at row 6."}), 1);
+    EXPECT_EQ(Count({"\"los_am\"", "(NULL) in column autotime (5), first at origin 10, destination 20."}), 1);
+    EXPECT_EQ(Count({"\"zone2zone\"", "(NULL) in column distance (3), first at origin 20, destination 10."}), 1);
+    EXPECT_EQ(messages.Texts().size(), 5u) << ::testing::PrintToString(messages.Texts());
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, UnsoundInputTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

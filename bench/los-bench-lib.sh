@@ -1,5 +1,25 @@
 # Shared by the benchmark scripts of the store's memory (sourced, not run).
 
+# Takes BUILD_DIR REGIONS_DIR [WORK_DIR] [BEFORE_COMMIT] into build, regions,
+# work (a new temporary folder named after PREFIX by default) and before (the
+# commit where this branch left main by default); sets model, makes the
+# folders, goes into the work folder (the trace file goes there) and builds
+# tolvar-run of the commit before (beforeRun). here is the source folder.
+take_arguments() {
+    local prefix=$1
+    shift
+    build=$(cd "${1:?build folder}" && pwd)
+    mkdir -p "${2:?folder of the generated regions}"
+    regions=$(cd "$2" && pwd)
+    work=${3:-$(mktemp -d "/tmp/$prefix.XXXXXX")}
+    before=${4:-$(git -C "$here" merge-base HEAD main)}
+    model=$here/sample/tolvar-sample.tvm
+    mkdir -p "$work"
+    work=$(cd "$work" && pwd)
+    cd "$work"
+    build_before "$here" "$work" "$before"
+}
+
 # Builds tolvar-run of a commit once in WORK/before and sets beforeRun to it.
 build_before() {
     local here=$1 work=$2 commit=$3

@@ -18,19 +18,11 @@
 # figures do not depend on the load, the wall times do.
 set -euo pipefail
 
-build=$(cd "${1:?build folder}" && pwd)
-regions=${2:?folder of the generated regions}
-work=${3:-$(mktemp -d /tmp/tolvar-los-stall.XXXXXX)}
 here=$(cd "$(dirname "$0")/.." && pwd)
-before=${4:-$(git -C "$here" merge-base HEAD main)}
+. "$here/bench/los-bench-lib.sh"
+take_arguments tolvar-los-stall "$@"
 stall=${STALL:-15}
 after=${AFTER:-2}
-model=$here/sample/tolvar-sample.tvm
-mkdir -p "$regions" "$work"
-cd "$work"  # the trace file goes here
-
-. "$here/bench/los-bench-lib.sh"
-build_before "$here" "$work" "$before"
 region=$(region_file "$build" "$regions" 1000 50000)
 
 # figure NAME KEY: a figure of a run's report ("-" when the build gives none).

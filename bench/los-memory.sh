@@ -18,19 +18,10 @@
 # do not depend on the load, the wall times do.
 set -euo pipefail
 
-build=$(cd "${1:?build folder}" && pwd)
-regions=${2:?folder of the generated regions}
-work=${3:-$(mktemp -d /tmp/tolvar-los-memory.XXXXXX)}
 here=$(cd "$(dirname "$0")/.." && pwd)
-before=${4:-$(git -C "$here" merge-base HEAD main)}
-model=$here/sample/tolvar-sample.tvm
-sizes=${REGIONS:-"250:50 1000:50 2000:50 3000:50 1000:200"}
-mkdir -p "$regions" "$work"
-cd "$work"  # the trace file goes here
-
 . "$here/bench/los-bench-lib.sh"
-# The tolvar-run of the commit before, built once in the work folder.
-build_before "$here" "$work" "$before"
+take_arguments tolvar-los-memory "$@"
+sizes=${REGIONS:-"250:50 1000:50 2000:50 3000:50 1000:200"}
 
 # One run, repeated REPEAT times (the fastest counts: the wall times of a busy
 # machine vary by a sixth from run to run); prints the table row; the output

@@ -276,24 +276,28 @@ const COriginColumn* COriginColumnStore::Publish(int reader, int table, int colu
         return held;
     }
     const COriginColumn* kept = made.release();
-    MakeRoom(reader, bytes);
+    MakeRoom(reader);
     return kept;
 }
 
 bool COriginColumnStore::HasRoom() const {
-    const COriginLayout* layout = Layout();
-    const std::size_t zones = static_cast<std::size_t>(layout != nullptr ? layout->ZoneCount() : 0);
-    const std::size_t column = sizeof(COriginColumn) + sizeof(double) * zones;
+    const std::size_t column = ColumnBytes();
     const std::size_t held = m_heldBytes.load(std::memory_order_relaxed);
     const std::size_t used = held + m_waitingBytes.load(std::memory_order_relaxed);
-    return held + column <= HeldLimit(column) && used <= m_nBudget && m_nBudget - used >= column;
+    return held + column <= HeldLimit() && used <= m_nBudget && m_nBudget - used >= column;
 }
 
-std::size_t COriginColumnStore::HeldLimit(std::size_t columnBytes) const {
+std::size_t COriginColumnStore::ColumnBytes() const {
+    const COriginLayout* layout = Layout();
+    const std::size_t zones = static_cast<std::size_t>(layout != nullptr ? layout->ZoneCount() : 0);
+    return sizeof(COriginColumn) + sizeof(double) * zones;
+}
+
+std::size_t COriginColumnStore::HeldLimit() const {
     if (m_nBudget == kUnbounded) return kUnbounded;
     const std::size_t slack =
-        std::min(m_nBudget / 2, std::max(m_nBudget / kSlackShare, kSlackColumns * columnBytes));
-    return m_nBudget > slack ? m_nBudget - slack : 0;
+        std::min(m_nBudget / 2, std::max(m_nBudget / kSlackShare, kSlackColumns * ColumnBytes()));
+    return m_nBudget - slack;
 }
 
 bool COriginColumnStore::Reserve(std::size_t bytes) {
@@ -341,13 +345,13 @@ bool COriginColumnStore::KeepOrder(const COriginColumn& column) {
     return true;
 }
 
-void COriginColumnStore::MakeRoom(int reader, std::size_t columnBytes) {
+void COriginColumnStore::MakeRoom(int reader) {
     // What is dropped waits to be freed until every reader has announced; the
     // columns read meanwhile fill the slack between the held limit and the
     // budget. When the waiting columns already take the slack, frees lag
     // behind (a reader is busy): dropping more would not make room, and the
     // columns held are kept.
-    const std::size_t keep = HeldLimit(columnBytes);
+    const std::size_t keep = HeldLimit();
     if (m_heldBytes.load(std::memory_order_relaxed) <= keep ||
         m_waitingBytes.load(std::memory_order_relaxed) >= m_nBudget - keep)
         return;

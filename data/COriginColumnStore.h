@@ -143,12 +143,14 @@ private:
     bool Reserve(std::size_t bytes);
     void MoveToWaiting(std::size_t bytes);
     void NotePeaks();
+    // The bytes of a column of every zone.
+    std::size_t ColumnBytes() const;
     // The most bytes held before columns are dropped: the budget less the
     // room for those dropped and not yet freed.
-    std::size_t HeldLimit(std::size_t columnBytes) const;
+    std::size_t HeldLimit() const;
     // Drops columns, before the budget is spent, so that the columns read
     // while the dropped ones wait in the reader's list still find room.
-    void MakeRoom(int reader, std::size_t columnBytes);
+    void MakeRoom(int reader);
     void FreeWhatNoReaderHolds(int reader);
     bool AnyReaderOnline() const;
     // The waiting lists of readers that left, for the next reader to free.

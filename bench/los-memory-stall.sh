@@ -80,8 +80,9 @@ for budget in 1 64; do
     row "m$budget-before" "$budget MB, before, as is" "$reference"
     row "m$budget-before-stall" "$budget MB, before, stalled" "$reference"
     summary+=("$(awk -v b="$budget" -v s="$(figure "m$budget-after-stall" rss)" -v n="$(figure "m$budget-after" rss)" \
-        -v a="$(cat "$work/m$budget-after.wall")" -v o="$(cat "$work/m$budget-before.wall")" \
-        'BEGIN { printf "%s MB: the stalled run peaks %+.0f MB above the run as is; wall time as is %.2f s after, %.2f s before (%+.1f %%)", b, s - n, a, o, 100 * (a - o) / o }')")
+        -v a="$(cat "$work/m$budget-after.wall")" -v o="$(cat "$work/m$budget-before.wall")" 'BEGIN {
+            printf "%s MB: the stalled run peaks %+.0f MB above the run as is; ", b, s - n
+            printf "wall time as is %.2f s after, %.2f s before (%+.1f %%)", a, o, 100 * (a - o) / o }')")
 done
 echo
 printf '%s\n' "${summary[@]}"

@@ -119,7 +119,8 @@ void COriginColumnReader::CountRepeats(int table, int origin, const std::vector<
     if (repeated.empty()) return;
     const int position = Layout().Position(origin);
     if (position < 0) return;
-    const bool first = UsesStore() ? Store().TakeRepeats(table, position) : m_repeatsAlone.emplace(table, origin).second;
+    const bool first =
+        UsesStore() ? Store().TakeRepeats(table, position) : m_repeatsAlone.emplace(table, origin).second;
     if (!first) return;
     for (int destination : repeated) m_manager.CountRepeatedPair(Layout().TableName(table), origin, destination);
 }

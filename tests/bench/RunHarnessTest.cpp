@@ -355,11 +355,12 @@ TEST_P(RunHarnessRunTest, RepeatedZonePairsAreReportedOncePerTableWithTheFirstPa
         reports.push_back(messages.Texts());
     }
     EXPECT_EQ(reports[0], reports[1]);
-    EXPECT_THAT(reports[0], ::testing::UnorderedElementsAre(
-                                "The table \"los_am\" holds more than one row for 3 zone pairs read in this run, the "
-                                "first in zone order origin " + low + ", destination 7. The later row of such a pair is used.",
-                                "The table \"zone2zone\" holds more than one row for 1 zone pair read in this run, the "
-                                "first in zone order origin " + low + ", destination 1. The later row of such a pair is used."));
+    EXPECT_THAT(reports[0],
+                ::testing::UnorderedElementsAre(
+                    "The table \"los_am\" holds more than one row for 3 zone pairs read in this run, the first in "
+                    "zone order origin " + low + ", destination 7. The later row of such a pair is used.",
+                    "The table \"zone2zone\" holds more than one row for 1 zone pair read in this run, the first in "
+                    "zone order origin " + low + ", destination 1. The later row of such a pair is used."));
 }
 
 INSTANTIATE_TEST_SUITE_P(Db, RunHarnessRunTest, ::testing::ValuesIn(TestDatabase::Kinds()), TestDatabase::KindName);

@@ -36,7 +36,9 @@ std::unique_ptr<COriginColumn> DenseColumn(int zones, int table, int column, int
 }
 
 // The value DenseColumn gives a zone.
-double Expected(int table, int column, int origin, int zone) { return table * 1e6 + column * 1e3 + origin + zone / 3 - 1; }
+double Expected(int table, int column, int origin, int zone) {
+    return table * 1e6 + column * 1e3 + origin + zone / 3 - 1;
+}
 
 std::vector<std::pair<double, int>> ByValue(const COriginColumn& column, const COriginLayout& layout) {
     std::vector<std::pair<double, int>> rows;
@@ -234,7 +236,8 @@ TEST(OriginColumnStoreTest, CountsStayExactWhenEightThreadsRaceForABudgetOfOneCo
                 for (int step = 0; step < 4; ++step) {
                     const int key = (t * 5 + household + step) % 64;
                     const COriginColumn* found = FindOrPublish(store, reader, key / 32, key / 16 % 2, key % 16, own);
-                    if (step % 2 == 0) found->ForEachByValue(Zones(kZones), store.KeepOrder(*found), [](double, int) {});
+                    if (step % 2 == 0)
+                        found->ForEachByValue(Zones(kZones), store.KeepOrder(*found), [](double, int) {});
                     const COriginColumnStore::Figures figures = store.GetFigures();
                     // Reservations that race may count for a moment before they are undone.
                     outside += figures.heldBytes + figures.waitingBytes > budget * (kThreads + 1) ||
@@ -245,8 +248,7 @@ TEST(OriginColumnStoreTest, CountsStayExactWhenEightThreadsRaceForABudgetOfOneCo
         });
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(outside.load(), 0);
-    std::size_t held = 0;
-    std::size_t columns = 0;
+    std::size_t held = 0, columns = 0;
     for (int key = 0; key < 64; ++key)
         if (const COriginColumn* column = store.Peek(key / 32, key / 16 % 2, key % 16)) {
             held += column->ByteCount() + (column->LacksOrder() ? 0 : column->OrderBytes());

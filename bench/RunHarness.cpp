@@ -160,7 +160,8 @@ std::string RunHarness::ColumnReport(const COriginColumnStore::Figures& figures)
            " dropped, " + NumberText::Integer(figures.rereads) + " read again; hit rate " +
            NumberText::Fixed(100.0 * figures.HitRate(), 1) + " %; held at the end " +
            NumberText::Integer(static_cast<long long>(figures.columns)) + " (" + mebibytes(figures.bytes) +
-           " MiB), peak " + mebibytes(figures.peakBytes) + " MiB\n";
+           " MiB); held at most " + mebibytes(figures.peakHeldBytes) + " MiB, waiting to be freed at most " +
+           mebibytes(figures.peakWaitingBytes) + " MiB; peak " + mebibytes(figures.peakBytes) + " MiB\n";
 }
 
 int RunHarness::Main(const std::vector<std::string>& arguments, std::string& out, std::string& err) {

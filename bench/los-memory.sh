@@ -18,37 +18,10 @@
 # do not depend on the load, the wall times do.
 set -euo pipefail
 
-build=$(cd "${1:?build folder}" && pwd)
-regions=${2:?folder of the generated regions}
-work=${3:-$(mktemp -d /tmp/tolvar-los-memory.XXXXXX)}
 here=$(cd "$(dirname "$0")/.." && pwd)
-before=${4:-$(git -C "$here" merge-base HEAD main)}
-model=$here/sample/tolvar-sample.tvm
+. "$here/bench/los-bench-lib.sh"
+take_arguments tolvar-los-memory "$@"
 sizes=${REGIONS:-"250:50 1000:50 2000:50 3000:50 1000:200"}
-mkdir -p "$regions" "$work"
-cd "$work"  # the trace file goes here
-
-# The tolvar-run of the commit before, built once in the work folder.
-beforeRun=$work/before/build/bench/tolvar-run
-if [ ! -x "$beforeRun" ]; then
-    rm -rf "$work/before"
-    mkdir -p "$work/before/src"
-    git -C "$here" archive "$before" | tar -x -C "$work/before/src"
-    launcher=()
-    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S "$work/before/src" -B "$work/before/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTOLVAR_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-    cmake --build "$work/before/build" --target tolvar-run >/dev/null
-fi
-
-persons() { cat "$1"/Adults.out* "$1"/Children.out* | wc -l; }
-
-# Whether two output folders hold the same files, byte for byte.
-same() {
-    local f
-    for f in "$1"/*.out*; do cmp -s "$f" "$2/$(basename "$f")" || { echo no; return; }; done
-    echo yes
-}
 
 # One run, repeated REPEAT times (the fastest counts: the wall times of a busy
 # machine vary by a sixth from run to run); prints the table row; the output
@@ -63,7 +36,7 @@ run() {
         /usr/bin/time -f "%M" -o "$work/$name.rss" "$program" --connect "Driver=SQLite3;Database=$region;" \
             --model "$model" --out "$work/$name" --timers "$@" >"$report"
         time=$(sed -n 's/^Wall time: \([0-9.]*\) s$/\1/p' "$report")
-        wall=$(awk -v a="$wall" -v b="$time" 'BEGIN { print (a == "" || b + 0 < a + 0) ? b : a }')
+        wall=$(smaller "$wall" "$time")
     done
     local rss columns
     rss=$(awk '{printf "%.0f", $1 * 1024 / 1e6}' "$work/$name.rss")
@@ -84,10 +57,7 @@ echo "|---|---|---|---|---|---|---|---|---|---|"
 for size in $sizes; do
     zones=${size%%:*}
     per=${size##*:}
-    region=$regions/z$zones-h$per.db
-    [ -f "$region" ] || "$build/tools/tolvar-sample-region" --zones "$zones" --households $((zones * per)) \
-        --sqlite "$region" >/dev/null
-    cat "$region" >/dev/null  # the first run must not pay for reading the file from disk
+    region=$(region_file "$build" "$regions" "$zones" $((zones * per)))
     tag="$zones zones, $per per zone"
     REPEAT=2 run "z$zones-h$per-default" "$build/bench/tolvar-run" "$region" "$tag, after, default" -
     REPEAT=2 run "z$zones-h$per-before" "$beforeRun" "$region" "$tag, before" "z$zones-h$per-default"

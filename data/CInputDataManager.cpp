@@ -921,9 +921,14 @@ void CInputDataManager::CountMissingPair(const std::string& table, int origin, i
     if (!table.empty()) m_missingPairs[table].Add(origin, destination);
 }
 
+void CInputDataManager::CountRepeatedPair(const std::string& table, int origin, int destination) {
+    m_repeatedPairs[table].Add(origin, destination);
+}
+
 void CInputDataManager::EndRun() {
-    m_pMessages->AddMissingPairs(m_missingPairs);
+    m_pMessages->AddPairCounts(m_missingPairs, m_repeatedPairs);
     m_missingPairs.clear();
+    m_repeatedPairs.clear();
 }
 
 const std::vector<std::pair<double, int>>* CInputDataManager::GetCachedSortedDestinations(int column, double time,

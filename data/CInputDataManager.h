@@ -105,9 +105,15 @@ public:
     // lookup path (the cache, the store of origin columns, the database)
     // calls it. The counts are the thread's own until EndRun.
     void CountMissingPair(const std::string& table, int origin, int destination);
-    // Hands the run's counts of missing pairs to the input messages (the last
-    // manager of a run posts them) and starts counting afresh. Called once at
-    // the end of every run of the thread, however it ended.
+    // Counts a zone pair that the table holds more than one row for (the later
+    // row answers), as the rows of an origin asked for whole are read: once
+    // per run for each (table, origin, destination), whichever thread reads
+    // them, and however often (COriginColumnReader).
+    void CountRepeatedPair(const std::string& table, int origin, int destination);
+    // Hands the run's counts of missing and repeated pairs to the input
+    // messages (the last manager of a run posts them) and starts counting
+    // afresh. Called once at the end of every run of the thread, however it
+    // ended.
     void EndRun();
 
     // Fill the in-memory tables; database errors pass to the caller.
@@ -371,8 +377,10 @@ private:
     std::map<long long, long long> m_firstDuplicateRow;
     // Whether the persons table held no rows when the tables loaded.
     bool m_bNoPersons = false;
-    // This run's lookups of zone pairs without a row, by table.
-    CInputMessages::MissingPairCounts m_missingPairs;
+    // This run's lookups of zone pairs without a row, and its pairs of more
+    // than one row, by table.
+    CInputMessages::PairCounts m_missingPairs;
+    CInputMessages::PairCounts m_repeatedPairs;
     CInputMessages m_ownMessages;
     CInputMessages* m_pMessages = &m_ownMessages;
 };

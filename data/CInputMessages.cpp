@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-void CInputMessages::MissingPairs::Add(int origin, int destination) {
-    ++lookups;
+void CInputMessages::PairCount::Add(int origin, int destination) {
+    ++count;
     first = std::min(first, std::make_pair(origin, destination));
 }
 
-void CInputMessages::MissingPairs::Merge(const MissingPairs& other) {
-    lookups += other.lookups;
+void CInputMessages::PairCount::Merge(const PairCount& other) {
+    count += other.count;
     first = std::min(first, other.first);
 }
 
@@ -39,23 +39,36 @@ void CInputMessages::Clear() {
 void CInputMessages::ClearCounts() {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_missingPairs.clear();
+    m_repeatedPairs.clear();
     m_nHandedOver = 0;
 }
 
-void CInputMessages::AddMissingPairs(const MissingPairCounts& counts) {
-    MissingPairCounts run;
+void CInputMessages::AddPairCounts(const PairCounts& missing, const PairCounts& repeated) {
+    PairCounts runMissing;
+    PairCounts runRepeated;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto& [table, pairs] : counts) m_missingPairs[table].Merge(pairs);
+        for (const auto& [table, pairs] : missing) m_missingPairs[table].Merge(pairs);
+        for (const auto& [table, pairs] : repeated) m_repeatedPairs[table].Merge(pairs);
         if (++m_nHandedOver < m_nManagers) return;
-        run.swap(m_missingPairs);
+        runMissing.swap(m_missingPairs);
+        runRepeated.swap(m_repeatedPairs);
         m_nHandedOver = 0;
     }
-    for (const auto& [table, pairs] : run)
-        MessageSink::Post("The table \"" + table + "\" holds no row for " + NumberText::Integer(pairs.lookups) +
-                              (pairs.lookups == 1 ? " lookup" : " lookups") +
-                              " of a zone pair in this run, the first in zone order for origin " +
-                              NumberText::Integer(pairs.first.first) + ", destination " +
-                              NumberText::Integer(pairs.first.second) + ". Such lookups read 0.0.",
+    const auto pairText = [](const PairCount& pairs) {
+        return "origin " + NumberText::Integer(pairs.first.first) + ", destination " +
+               NumberText::Integer(pairs.first.second);
+    };
+    for (const auto& [table, pairs] : runMissing)
+        MessageSink::Post("The table \"" + table + "\" holds no row for " + NumberText::Integer(pairs.count) +
+                              (pairs.count == 1 ? " lookup" : " lookups") +
+                              " of a zone pair in this run, the first in zone order for " + pairText(pairs) +
+                              ". Such lookups read 0.0.",
+                          MessageIcon::Warning);
+    for (const auto& [table, pairs] : runRepeated)
+        MessageSink::Post("The table \"" + table + "\" holds more than one row for " +
+                              NumberText::Integer(pairs.count) + (pairs.count == 1 ? " zone pair" : " zone pairs") +
+                              " read in this run, the first in zone order " + pairText(pairs) +
+                              ". The later row of such a pair is used.",
                           MessageIcon::Warning);
 }

@@ -21,17 +21,18 @@
 
 class CInputMessages {
 public:
-    // Lookups of zone pairs that one table holds no row for: how many, and the
-    // smallest pair (origin, then destination), so that what is reported does
-    // not depend on which thread met a pair first.
-    struct MissingPairs {
-        long long lookups = 0;
+    // Zone pairs of one table, counted by each thread for itself: lookups of
+    // pairs the table holds no row for, or pairs it holds more than one row
+    // for. How many, and the smallest pair (origin, then destination), so that
+    // what is reported does not depend on which thread met a pair first.
+    struct PairCount {
+        long long count = 0;
         std::pair<int, int> first{INT_MAX, INT_MAX};
         void Add(int origin, int destination);
-        void Merge(const MissingPairs& other);
+        void Merge(const PairCount& other);
     };
     // By table name.
-    using MissingPairCounts = std::map<std::string, MissingPairs>;
+    using PairCounts = std::map<std::string, PairCount>;
 
     // Posts text unless a message of the same subject was posted since the
     // last Clear. True when it was posted.
@@ -51,15 +52,17 @@ public:
     // How many managers hand over their counts at the end of a run (1 unless
     // the managers of a run share these messages).
     void SetManagerCount(int managers) { m_nManagers = managers; }
-    // Adds one manager's counts at the end of its run. The last manager of
-    // the run posts them, one message per table, and the counting starts
-    // afresh.
-    void AddMissingPairs(const MissingPairCounts& counts);
+    // Adds one manager's counts at the end of its run: the lookups of pairs
+    // without a row and the pairs of more than one row. The last manager of
+    // the run posts them, one message per table and kind, and the counting
+    // starts afresh.
+    void AddPairCounts(const PairCounts& missing, const PairCounts& repeated);
 
 private:
     mutable std::mutex m_mutex;
     std::set<std::string> m_subjects;
-    MissingPairCounts m_missingPairs;
+    PairCounts m_missingPairs;
+    PairCounts m_repeatedPairs;
     int m_nManagers = 1;
     int m_nHandedOver = 0;
 };

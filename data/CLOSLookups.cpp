@@ -164,12 +164,11 @@ void CLOSLookups::GetLOSAllDestinations(std::vector<int>& destinations, std::vec
     if (m_bMemo) {
         const COriginColumn& held = *Columns().Column(COriginColumnStore::Asker::OtherOrigin,
                                                        Columns().Layout().TableKey(table), column, origin, true);
-        std::size_t addedBytes = 0;
-        held.ForEachByValue(Columns().Layout(), addedBytes, [&](double value, int destination) {
+        const bool keepOrder = !held.LacksOrder() || Columns().KeepOrder(held);
+        held.ForEachByValue(Columns().Layout(), keepOrder, [&](double value, int destination) {
             destinations.push_back(destination);
             values.push_back(value);
         });
-        Columns().Store().AddBytes(addedBytes);
         return;
     }
     CTimedSection timing(kAllDestinationsQuerySection);

@@ -6,6 +6,9 @@
 
 namespace {
 
+// Most zones whose places fit in two bytes.
+constexpr std::size_t kNarrowPlaces = std::size_t{1} << 16;
+
 // Ascending by value, values that are not numbers last; equal values keep
 // their order.
 bool ValueBefore(double a, double b) {
@@ -60,7 +63,8 @@ std::unique_ptr<COriginColumn> COriginColumn::FromRows(std::vector<std::pair<dou
         const auto& [value, destination] = rows[order[i]];
         if (!column->m_destinations.empty() && column->m_destinations.back() == destination) {
             column->m_values.back() = value;
-            column->m_bRepeated = true;
+            if (column->m_repeated.empty() || column->m_repeated.back() != destination)
+                column->m_repeated.push_back(destination);
             continue;
         }
         column->m_destinations.push_back(destination);
@@ -68,6 +72,7 @@ std::unique_ptr<COriginColumn> COriginColumn::FromRows(std::vector<std::pair<dou
     }
     column->m_destinations.shrink_to_fit();
     column->m_values.shrink_to_fit();
+    column->m_repeated.shrink_to_fit();
     SortByValueThenZone(rows);
     column->m_byValue = std::move(rows);
     return column;
@@ -86,8 +91,7 @@ void COriginColumn::Destinations(const COriginLayout& layout, std::vector<int>& 
     destinations = m_bDense ? layout.Zones() : m_destinations;
 }
 
-const COriginColumn::Order& COriginColumn::PlacesByValue(std::size_t& addedBytes) const {
-    if (const Order* kept = m_order.load(std::memory_order_acquire)) return *kept;
+std::unique_ptr<const COriginColumn::Order> COriginColumn::MakeOrder() const {
     auto made = std::make_unique<Order>();
     // Places ascend with the zone ids, so equal values stay in zone order.
     auto sort = [&](auto& places) {
@@ -96,27 +100,27 @@ const COriginColumn::Order& COriginColumn::PlacesByValue(std::size_t& addedBytes
         std::stable_sort(places.begin(), places.end(),
                          [&](std::uint32_t a, std::uint32_t b) { return ValueBefore(m_values[a], m_values[b]); });
     };
-    if (m_values.size() <= std::size_t{1} << 16)
+    if (m_values.size() <= kNarrowPlaces)
         sort(made->narrow);
     else
         sort(made->wide);
+    return made;
+}
+
+const COriginColumn::Order* COriginColumn::KeepOrder(std::unique_ptr<const Order> made) const {
     const Order* expected = nullptr;
-    if (!m_order.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel,
-                                         std::memory_order_acquire))
-        return *expected;  // another thread kept its order first
-    const Order& kept = *made.release();
-    addedBytes = OrderByteCount();
-    return kept;
+    if (!m_order.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel, std::memory_order_acquire))
+        return expected;  // another thread kept its order first
+    return made.release();
 }
 
 std::size_t COriginColumn::ByteCount() const {
     return sizeof(COriginColumn) + m_values.capacity() * sizeof(double) + m_destinations.capacity() * sizeof(int) +
-           m_byValue.capacity() * sizeof(std::pair<double, int>);
+           m_byValue.capacity() * sizeof(std::pair<double, int>) + m_repeated.capacity() * sizeof(int);
 }
 
-std::size_t COriginColumn::OrderByteCount() const {
-    const Order* order = m_order.load(std::memory_order_acquire);
-    if (order == nullptr) return 0;
-    return sizeof(Order) + order->narrow.capacity() * sizeof(std::uint16_t) +
-           order->wide.capacity() * sizeof(std::uint32_t);
+std::size_t COriginColumn::OrderBytes() const {
+    if (!m_bDense) return 0;
+    const std::size_t place = m_values.size() <= kNarrowPlaces ? sizeof(std::uint16_t) : sizeof(std::uint32_t);
+    return sizeof(Order) + m_values.size() * place;
 }

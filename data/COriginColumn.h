@@ -28,7 +28,9 @@ public:
     COriginColumn& operator=(const COriginColumn&) = delete;
 
     bool IsDense() const { return m_bDense; }
-    bool HasRepeatedDestination() const { return m_bRepeated; }
+    bool HasRepeatedDestination() const { return !m_repeated.empty(); }
+    // The destinations that have more than one row, ascending, each once.
+    const std::vector<int>& RepeatedDestinations() const { return m_repeated; }
 
     // The value of a destination's row (the later row of a repeated
     // destination), null when the table holds no row for it. position is the
@@ -45,23 +47,32 @@ public:
 
     // Every row ascending by value, then by destination (values that are not
     // numbers last), as (value, destination) handed to `add`. A dense column
-    // keeps the order of its zones when first asked; addedBytes then gets its
-    // size (else 0).
+    // sorts its zones when first asked and, with keepOrder, keeps that order
+    // for the next asks (OrderBytes more); without, the order is dropped after
+    // this one.
     template <typename Add>
-    void ForEachByValue(const COriginLayout& layout, std::size_t& addedBytes, Add&& add) const {
-        addedBytes = 0;
+    void ForEachByValue(const COriginLayout& layout, bool keepOrder, Add&& add) const {
         if (!m_bDense) {
             for (const auto& [value, destination] : m_byValue) add(value, destination);
             return;
         }
-        const Order& order = PlacesByValue(addedBytes);
-        for (std::uint16_t place : order.narrow) add(m_values[place], layout.Zones()[place]);
-        for (std::uint32_t place : order.wide) add(m_values[place], layout.Zones()[place]);
+        std::unique_ptr<const Order> once;
+        const Order* order = m_order.load(std::memory_order_acquire);
+        if (order == nullptr) {
+            once = MakeOrder();
+            order = keepOrder ? KeepOrder(std::move(once)) : once.get();
+        }
+        for (std::uint16_t place : order->narrow) add(m_values[place], layout.Zones()[place]);
+        for (std::uint32_t place : order->wide) add(m_values[place], layout.Zones()[place]);
     }
+    // Whether the order by value is still to be made (a dense column not yet
+    // asked in that order).
+    bool LacksOrder() const { return m_bDense && m_order.load(std::memory_order_acquire) == nullptr; }
 
-    // Bytes the column holds, apart from its order by value, and that order.
+    // Bytes the column holds, apart from its order by value, and the bytes
+    // that order takes, made or not (0 for a column that needs none).
     std::size_t ByteCount() const;
-    std::size_t OrderByteCount() const;
+    std::size_t OrderBytes() const;
 
     // The mark of a recent use, for the store's choice of what to drop.
     void MarkUsed() const {
@@ -81,14 +92,21 @@ private:
         std::vector<std::uint32_t> wide;
     };
     COriginColumn() = default;
-    const Order& PlacesByValue(std::size_t& addedBytes) const;
+    std::unique_ptr<const Order> MakeOrder() const;
+    // Keeps made as the order unless another thread kept one first; gives the one kept.
+    const Order* KeepOrder(std::unique_ptr<const Order> made) const;
+
+    // How the store counts the column's bytes; the store alone reads and
+    // writes it (COriginColumnStore).
+    friend class COriginColumnStore;
+    mutable std::atomic<unsigned> m_storeState{0};
 
     bool m_bDense = false;
-    bool m_bRepeated = false;
     // Dense: by zone place. Otherwise: by destination, as m_destinations.
     std::vector<double> m_values;
     std::vector<int> m_destinations;
     std::vector<std::pair<double, int>> m_byValue;
+    std::vector<int> m_repeated;
     // Dense: zone places by value, made on the first ask (published once).
     mutable std::atomic<const Order*> m_order{nullptr};
     mutable std::atomic<bool> m_used{false};

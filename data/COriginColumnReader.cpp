@@ -32,6 +32,7 @@ void COriginColumnReader::SetStore(COriginColumnStore* shared) {
     m_pShared = shared;
     m_use = Use::Unknown;
     m_askedAlone.clear();
+    m_repeatsAlone.clear();
 }
 
 void COriginColumnReader::Reset() {
@@ -39,6 +40,7 @@ void COriginColumnReader::Reset() {
     m_pLayout.reset();
     m_use = Use::Unknown;
     m_askedAlone.clear();
+    m_repeatsAlone.clear();
     if (!m_pShared && m_pOwn) m_pOwn->Clear();
 }
 
@@ -106,6 +108,24 @@ const COriginColumn* COriginColumnReader::FromLastRead(int table, int column, in
 }
 
 const COriginColumn* COriginColumnReader::Column(Asker asker, int table, int column, int origin, bool whole) {
+    const COriginColumn* found = FindOrRead(asker, table, column, origin, whole);
+    // Only the columns asked for whole count: whether a few values come from
+    // a column depends on the budget, what is asked for whole does not.
+    if (found != nullptr && whole) CountRepeats(table, origin, found->RepeatedDestinations());
+    return found;
+}
+
+void COriginColumnReader::CountRepeats(int table, int origin, const std::vector<int>& repeated) {
+    if (repeated.empty()) return;
+    const int position = Layout().Position(origin);
+    if (position < 0) return;
+    const bool first =
+        UsesStore() ? Store().TakeRepeats(table, position) : m_repeatsAlone.emplace(table, origin).second;
+    if (!first) return;
+    for (int destination : repeated) m_manager.CountRepeatedPair(Layout().TableName(table), origin, destination);
+}
+
+const COriginColumn* COriginColumnReader::FindOrRead(Asker asker, int table, int column, int origin, bool whole) {
     const COriginLayout& layout = Layout();
     layout.ColumnName(table, column);  // refuses a column outside the table
     const int position = layout.Position(origin);
@@ -172,10 +192,13 @@ void COriginColumnReader::Read(Asker asker, int table, int column, int origin, i
         // column asked for whole starts as used: one read for a few values
         // stays only if it is asked for again before the store needs room.
         const bool asked = asker == Asker::OtherOrigin && columns[i] == column;
+        // What the budget has no room for is kept here.
         if (holdable && (asked || (room && IsAsked(Asker::OtherOrigin, table, columns[i])))) {
-            m_last.columns.emplace_back(columns[i], &Store().Publish(m_nReader, table, columns[i], position,
-                                                                     std::move(made), asked && whole));
-            continue;
+            if (const COriginColumn* held =
+                    Store().Publish(m_nReader, table, columns[i], position, made, asked && whole)) {
+                m_last.columns.emplace_back(columns[i], held);
+                continue;
+            }
         }
         m_last.columns.emplace_back(columns[i], made.get());
         m_last.unheld.push_back(std::move(made));
@@ -190,6 +213,12 @@ std::vector<int> COriginColumnReader::Destinations(int table, int origin) {
     std::vector<int> destinations;
     for (; !rows.IsEOF(); rows.MoveNext()) destinations.push_back(CRecordLine::TruncateToInt(rows.GetDouble(0)));
     std::sort(destinations.begin(), destinations.end());
+    std::vector<int> repeated;
+    for (auto it = destinations.begin(); (it = std::adjacent_find(it, destinations.end())) != destinations.end();) {
+        repeated.push_back(*it);
+        it = std::upper_bound(it, destinations.end(), *it);
+    }
+    CountRepeats(table, origin, repeated);
     destinations.erase(std::unique(destinations.begin(), destinations.end()), destinations.end());
     return destinations;
 }

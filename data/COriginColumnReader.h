@@ -50,9 +50,15 @@ public:
     // otherwise null when the store neither holds the column nor has room for
     // it. A column outside the table raises std::invalid_argument; database
     // errors pass to the caller. Valid until the next read or announcement.
+    // A column asked for whole counts the origin's repeated destinations of
+    // the table, once per run (CInputDataManager::CountRepeatedPair).
     const COriginColumn* Column(Asker asker, int table, int column, int origin, bool whole);
-    // The destinations the table holds for origin, ascending, each once.
+    // The destinations the table holds for origin, ascending, each once; the
+    // repeated ones are counted as above.
     std::vector<int> Destinations(int table, int origin);
+    // Whether a column may keep its order by value once made (the store's
+    // budget has room for it, COriginColumnStore::KeepOrder).
+    bool KeepOrder(const COriginColumn& column) { return Store().KeepOrder(column); }
     // The columns of a table the asker asked for so far in the run, ascending.
     std::vector<int> AskedColumns(Asker asker, int table);
 
@@ -66,6 +72,10 @@ private:
     void Ask(Asker asker, int table, int column);
     bool IsAsked(Asker asker, int table, int column);
     const COriginColumn* FromLastRead(int table, int column, int origin) const;
+    const COriginColumn* FindOrRead(Asker asker, int table, int column, int origin, bool whole);
+    // Counts the repeated destinations of a table from origin, unless some
+    // thread of the run counted them before.
+    void CountRepeats(int table, int origin, const std::vector<int>& repeated);
     // Reads the column with the asker's other columns of its table that the
     // store does not hold for the origin.
     void Read(Asker asker, int table, int column, int origin, int position, bool holdable, bool whole);
@@ -81,6 +91,8 @@ private:
     Use m_use = Use::Unknown;
     // Asked columns of a thread that does not use the store.
     std::set<std::tuple<Asker, int, int>> m_askedAlone;
+    // (table, origin) whose repeats a thread that does not use the store counted.
+    std::set<std::pair<int, int>> m_repeatsAlone;
     // The columns of the last read, held by the store or else here.
     struct LastRead {
         int table = COriginLayout::kNoTable;

@@ -7,13 +7,17 @@
 // publishes it; the first published copy stays and every thread answers from
 // it. Finding and publishing take no lock.
 //
-// The columns held keep to a budget of bytes. Past it, columns not used since
-// the clock hand last passed them are dropped (a column is read again when
-// next asked). A dropped column is freed only when no thread can still read it:
+// The columns held keep to a budget of bytes, together with the columns
+// dropped but not yet freed. Columns not used since the clock hand last passed
+// them are dropped before the budget is reached, to leave room for the
+// columns read while the dropped ones wait (a column is read again when next
+// asked). A dropped column is freed only when no thread can still read it:
 // every thread that reads the store is a reader with a slot, and a reader
 // announces the points at which it holds no column it found (its household
 // is done); a column dropped before every reader has announced since, or
-// left, is kept until then.
+// left, is kept until then. Should the waiting columns fill the budget (a
+// reader stays busy inside one household), nothing more is published until
+// they are freed: threads read what they need for themselves.
 
 #include "data/COriginColumn.h"
 #include "data/COriginLayout.h"
@@ -49,6 +53,12 @@ public:
         std::size_t columns = 0;    // columns held now
         std::size_t bytes = 0;      // bytes held now, dropped columns not yet freed included
         std::size_t peakBytes = 0;  // the most bytes held at once
+        // The bytes of the columns held, and of those dropped and not yet freed
+        // (each with its order by value): now, and the most at once.
+        std::size_t heldBytes = 0;
+        std::size_t waitingBytes = 0;
+        std::size_t peakHeldBytes = 0;
+        std::size_t peakWaitingBytes = 0;
         // Share of the columns asked that were found, 0 to 1.
         double HitRate() const;
     };
@@ -85,17 +95,25 @@ public:
     // Counts a column the reader found without the store (in its last read).
     void CountHit(int reader);
     // Publishes a column read for a held key and gives the one the store
-    // keeps: made, or the copy another thread published first. `asked` marks
-    // it used, as a column the reader asked for (not one read along with it).
-    // The column stays readable by this reader until it next announces, also
-    // when the budget drops it at once.
-    const COriginColumn& Publish(int reader, int table, int column, int position, std::unique_ptr<COriginColumn> made,
-                                 bool asked);
-    // Whether a column of every zone fits in the budget beside those held.
+    // keeps: made (taken from the caller), or the copy another thread
+    // published first. Null when the budget has no room for it: made stays
+    // the caller's. `asked` marks it used, as a column the reader asked for
+    // (not one read along with it). The column stays readable by this reader
+    // until it next announces, also when the budget drops it at once.
+    const COriginColumn* Publish(int reader, int table, int column, int position,
+                                 std::unique_ptr<COriginColumn>& made, bool asked);
+    // Whether a column of every zone fits below the limit of the columns held
+    // (the budget less the room for those waiting to be freed), and in the
+    // budget beside those held and those waiting.
     bool HasRoom() const;
-    // Counts bytes that a column took on after it was published (its order
-    // by value); they count until the column is freed.
-    void AddBytes(std::size_t bytes);
+    // Whether a column may keep its order by value once made: always for a
+    // column the store does not hold; for one it holds, when the budget has
+    // room for the order, whose bytes then count with the column's until it
+    // is freed.
+    bool KeepOrder(const COriginColumn& column);
+    // True for the first call of a run with a (table, origin position): the
+    // caller counts the origin's repeated destinations of the table.
+    bool TakeRepeats(int table, int position);
 
     // Who asked for a column: a home-zone cache, whose copies of its zone's
     // columns answer the lookups from the home zone, or a lookup from another
@@ -117,14 +135,27 @@ public:
 private:
     struct Block;
     struct ReaderSlot;
+    struct Orphans;
     static std::size_t BlockIndex(int table, int column);
     Block* FindBlock(int table, int column) const;
     Block& MakeBlock(int table, int column, int zones);
-    void CountBytes(std::ptrdiff_t held, std::ptrdiff_t waiting);
-    // Drops columns until the held bytes are within the budget (or no column
-    // can go); they wait in the reader's list until they can be freed.
-    void Evict(int reader);
+    // Counts bytes as held when the budget has room for them.
+    bool Reserve(std::size_t bytes);
+    void MoveToWaiting(std::size_t bytes);
+    void NotePeaks();
+    // The bytes of a column of every zone.
+    std::size_t ColumnBytes() const;
+    // The most bytes held before columns are dropped: the budget less the
+    // room for those dropped and not yet freed.
+    std::size_t HeldLimit() const;
+    // Drops columns, before the budget is spent, so that the columns read
+    // while the dropped ones wait in the reader's list still find room.
+    void MakeRoom(int reader);
     void FreeWhatNoReaderHolds(int reader);
+    bool AnyReaderOnline() const;
+    // The waiting lists of readers that left, for the next reader to free.
+    void HandOver(int reader);
+    void TakeOrphans(int reader);
 
     const std::size_t m_nBudget;
     std::atomic<const COriginLayout*> m_pLayout{nullptr};
@@ -135,13 +166,18 @@ private:
     std::atomic<std::uint64_t> m_hand{0};
     std::atomic<std::uint64_t> m_epoch{1};
     std::unique_ptr<ReaderSlot[]> m_readers;
+    std::atomic<Orphans*> m_orphans{nullptr};
     using ColumnBits = std::array<std::array<std::atomic<std::uint64_t>, kColumnSlots / 64>, kTableSlots>;
     std::array<ColumnBits, 2> m_asked{};
+    // By table slot, one bit per origin position: repeats counted (TakeRepeats).
+    std::array<std::atomic<std::atomic<std::uint64_t>*>, kTableSlots> m_repeatsTaken{};
     std::atomic<std::size_t> m_columnCount{0};
     // Bytes of the origin slots, of the columns held (the budget's share) and
-    // of the columns dropped but not yet freed.
+    // of the columns dropped but not yet freed; the last two with orders.
     std::atomic<std::size_t> m_slotBytes{0};
     std::atomic<std::size_t> m_heldBytes{0};
     std::atomic<std::size_t> m_waitingBytes{0};
     std::atomic<std::size_t> m_peakBytes{0};
+    std::atomic<std::size_t> m_peakHeldBytes{0};
+    std::atomic<std::size_t> m_peakWaitingBytes{0};
 };

@@ -396,7 +396,7 @@ TEST_P(LOSQueryTest, AStoreOfATinyBudgetAnswersAsTheDatabase) {
     db->Execute("INSERT INTO zone2zone VALUES (1, 3, 0, 0, 7.5)");
     db->Execute("INSERT INTO los_peak VALUES (4, 6, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9)");
     ASSERT_TRUE(direct.LoadTables(&directConnection));
-    COriginColumnStore tiny(1);
+    COriginColumnStore tiny(256);  // one column of the eight zones, with what waits to be freed
     direct.SetColumnStore(&tiny);
     CDatabase plainConnection;
     plainConnection.OpenEx(db->Connect());

@@ -69,6 +69,7 @@ void CInputMessages::AddPairCounts(const PairCounts& missing, const PairCounts& 
         MessageSink::Post("The table \"" + table + "\" holds more than one row for " +
                               NumberText::Integer(pairs.count) + (pairs.count == 1 ? " zone pair" : " zone pairs") +
                               " read in this run, the first in zone order " + pairText(pairs) +
-                              ". The later row of such a pair is used.",
+                              ". Lookups use the later row of such a pair, but for a single zone2zone value "
+                              "or a commute's return row, which take the first: give each pair one row.",
                           MessageIcon::Warning);
 }

@@ -214,10 +214,9 @@ std::vector<int> COriginColumnReader::Destinations(int table, int origin) {
     for (; !rows.IsEOF(); rows.MoveNext()) destinations.push_back(CRecordLine::TruncateToInt(rows.GetDouble(0)));
     std::sort(destinations.begin(), destinations.end());
     std::vector<int> repeated;
-    for (auto it = destinations.begin(); (it = std::adjacent_find(it, destinations.end())) != destinations.end();) {
-        repeated.push_back(*it);
-        it = std::upper_bound(it, destinations.end(), *it);
-    }
+    for (std::size_t i = 1; i < destinations.size(); ++i)
+        if (destinations[i] == destinations[i - 1] && (repeated.empty() || repeated.back() != destinations[i]))
+            repeated.push_back(destinations[i]);
     CountRepeats(table, origin, repeated);
     destinations.erase(std::unique(destinations.begin(), destinations.end()), destinations.end());
     return destinations;

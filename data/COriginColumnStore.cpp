@@ -448,7 +448,7 @@ void COriginColumnStore::Clear() {
     }
     for (auto& index : m_blockOrder) index.store(-1, std::memory_order_relaxed);
     m_blockCount.store(0, std::memory_order_relaxed);
-    for (int i = 0; i < kReaderSlots; ++i) TakeOrphans(i);
+    TakeOrphans(0);  // every list a leaving reader handed over, freed with slot 0's below
     for (auto& entry : m_repeatsTaken) delete[] entry.exchange(nullptr, std::memory_order_acq_rel);
     for (int i = 0; i < kReaderSlots; ++i) {
         ReaderSlot& slot = m_readers[i];

@@ -7,9 +7,7 @@
 #include "data/CHouseholdObject.h"
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
-#include "data/InputColumns.h"
 #include "platform/CDatabase.h"
-#include "platform/NumberText.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TestDatabase.h"
 
@@ -98,8 +96,7 @@ TEST_P(TableCheckTest, AMissingTableFailsTheCheckAndTheLoad) {
 
 TEST_P(TableCheckTest, TableNamesMatchInAnyLetterCase) {
     ForgetNames();
-    // SQLite keeps the capitals in its catalog; PostgreSQL folds the unquoted
-    // names to lower case, as it does those of the queries.
+    // PostgreSQL folds these unquoted names to lower case, as it does those of the queries.
     for (const char* table : {"HOUSEHOLDS", "PERSONS", "LOSDIR", "ZONES", "ZONE2ZONE", "VEHICLEMAKE"})
         db->Execute(std::string("CREATE TABLE ") + table + " (hid DOUBLE PRECISION, zid DOUBLE PRECISION)");
     Connect();
@@ -114,41 +111,11 @@ TEST_P(TableCheckTest, OnPostgreSQLATableOnlyUnderAQuotedNameWithCapitalsFailsTh
     db->Execute("CREATE TABLE \"VehicleMake\" (type DOUBLE PRECISION, age DOUBLE PRECISION)");
     db->Execute("ALTER TABLE los_am RENAME TO \"Los_Am\"");
     Connect();
-    CInputDataManager quoted;
-    EXPECT_FALSE(quoted.LoadTables(&connection));
+    CInputDataManager manager;
+    EXPECT_FALSE(manager.LoadTables(&connection));
     ASSERT_EQ(messages.Texts().size(), 2u) << ::testing::PrintToString(messages.Texts());
     EXPECT_NE(messages.Texts()[0].find("\"VehicleMake\" exists only under a quoted name"), std::string::npos);
-    EXPECT_NE(messages.Texts()[1].find("\"Los_Am\" named in losdir exists only under a quoted name"),
-              std::string::npos);
-    // Unquoted, the same names are folded to those the queries reach.
-    db->Execute("ALTER TABLE \"VehicleMake\" RENAME TO VehicleMake");
-    db->Execute("ALTER TABLE \"Los_Am\" RENAME TO Los_Am");
-    CInputDataManager unquoted;
-    EXPECT_TRUE(unquoted.LoadTables(&connection));
-}
-
-TEST_P(TableCheckTest, ZonesOneColumnNarrowerThanTheWidestColumnReadFailTheWidthCheck) {
-    InputTables::Create(*db);
-    const auto addColumns = [&](const char* table, int from, int to) {
-        for (int c = from; c <= to; ++c)
-            db->Execute(std::string("ALTER TABLE ") + table + " ADD COLUMN c" + NumberText::Integer(c) +
-                        " DOUBLE PRECISION DEFAULT 0");
-    };
-    const int widest = InputColumns::kWidestZoneColumn;
-    addColumns("persons", 53, InputColumns::kWidestPersonColumn);
-    addColumns("zones", 4, widest - 1);
-    Connect();
-    CInputDataManager narrow, wide;
-    ASSERT_TRUE(narrow.LoadTables(&connection));
-    EXPECT_FALSE(narrow.CheckRowWidths());
-    ASSERT_EQ(messages.Texts().size(), 1u) << ::testing::PrintToString(messages.Texts());
-    EXPECT_NE(messages.Texts()[0].find("\"zones\" has " + NumberText::Integer(widest) +
-                                       " columns, but the simulation reads its columns up to position " +
-                                       NumberText::Integer(widest)),
-              std::string::npos);
-    addColumns("zones", widest, widest);
-    ASSERT_TRUE(wide.LoadTables(&connection));
-    EXPECT_TRUE(wide.CheckRowWidths());
+    EXPECT_NE(messages.Texts()[1].find("\"Los_Am\" named in losdir exists only under a quoted"), std::string::npos);
 }
 
 TEST_P(TableCheckTest, ATableInAnotherSchemaCountsOnceAndLendsNoColumns) {

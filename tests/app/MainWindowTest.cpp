@@ -28,9 +28,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTextBlock>
 #include <QTest>
-#include <QTextLayout>
 #include <QTimer>
 #include <QWindow>
 
@@ -108,46 +106,32 @@ TEST(MessageWindowTest, WorkerMessagesArriveInOrderWithRepeatsCounted) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST(MessageWindowTest, OwnedByTheMainWindowItWrapsLongLinesAndKeepsClearOfTheProgressDialog) {
+TEST(MessageWindowTest, OwnedByTheMainWindowItComesBackClearOfTheProgressDialogAndWrapsLongLines) {
     GivenAnswers dialogs;
     CTolvarApp app(dialogs);
     CMainWindow window(app);
     window.show();
-    // A window of its own that the main window owns (a transient of it, which
-    // window managers keep above it), shown without taking the focus.
     CMessageWindow& messages = *window.Messages();
-    EXPECT_EQ(messages.parentWidget(), &window);
     EXPECT_TRUE(messages.testAttribute(Qt::WA_ShowWithoutActivating));
-
-    // Messages of a run arrive while the modal progress dialog is in front.
-    const QString unbroken = "/" + QString("output_folder").repeated(23);  // 300 characters, no space
     CRunState run(100);
     CThreadProgressDLG progress(run, &window);
     QRect front;
     QTimer::singleShot(0, &progress, [&] {
         messages.Add("Thread 3: these output files could not be opened: " +
                      QString("/a/long/output/folder/Adults.out3, ").repeated(20));
-        messages.Add(unbroken);
-        front = progress.frameGeometry();
         EXPECT_TRUE(messages.isVisible());
+        messages.showMinimized();
+        messages.Add("/" + QString("output_folder").repeated(23));  // 300 characters, no space; brings it back
+        EXPECT_FALSE(messages.isMinimized());
+        front = progress.frameGeometry();
         progress.done(QDialog::Rejected);
     });
     progress.exec();
     EXPECT_FALSE(messages.frameGeometry().intersects(front));
-    ASSERT_NE(messages.windowHandle(), nullptr);
     EXPECT_EQ(messages.windowHandle()->transientParent(), window.windowHandle());
-
-    // Both lines wrap inside the window's width, the one without spaces too.
     const QPlainTextEdit& text = *messages.Text();
-    const int width = text.viewport()->width();
-    EXPECT_GT(text.fontMetrics().horizontalAdvance(unbroken), width);
+    EXPECT_GT(text.fontMetrics().horizontalAdvance(messages.Lines().back()), text.viewport()->width());
     EXPECT_EQ(text.horizontalScrollBar()->maximum(), 0);
-    for (QTextBlock paragraph = text.document()->firstBlock(); paragraph.isValid(); paragraph = paragraph.next()) {
-        text.document()->documentLayout()->blockBoundingRect(paragraph);
-        EXPECT_GT(paragraph.layout()->lineCount(), 1);
-        for (int i = 0; i < paragraph.layout()->lineCount(); ++i)
-            EXPECT_LE(paragraph.layout()->lineAt(i).naturalTextWidth(), width);
-    }
 }
 
 TEST(MainWindowExitTest, ExitEndsTheEventLoopWhileTheMessageWindowIsOpen) {
@@ -157,9 +141,6 @@ TEST(MainWindowExitTest, ExitEndsTheEventLoopWhileTheMessageWindowIsOpen) {
     CMessageWindow& messages = *window.Messages();
     window.show();
     messages.Add("a worker's message");
-    messages.showMinimized();
-    messages.Add("a second message");  // brings it back
-    EXPECT_FALSE(messages.isMinimized());
     messages.showMinimized();
     ASSERT_TRUE(messages.isVisible());
     QTimer::singleShot(0, &window, [&window] { window.ActionFor(CommandIds::kAppExit)->trigger(); });
@@ -192,10 +173,10 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
     window.ActionFor(CommandIds::kDataInput)->trigger();
     window.ActionFor(CommandIds::kModelsLoad)->trigger();
     {
-        // The folder typed into the output dialog is the one used; a file, or
-        // one that cannot be made, is said at OK, and the dialog stays open.
+        // The folder typed into the output dialog is the one used; one that
+        // cannot be made is said at OK, and the dialog stays open.
         ModalResponder<COutputDLG> typeFolder([&](COutputDLG& dialog) {
-            dialog.FolderField()->setText(QString::fromStdString((region.Folder() / "a-file").string()));
+            dialog.FolderField()->setText(QString::fromStdString(blocked.parent_path().string()));
             dialog.accept();
             EXPECT_TRUE(dialog.isVisible());
             dialog.FolderField()->setText(QString::fromStdString(blocked.string()));
@@ -207,10 +188,9 @@ TEST_P(MainWindowRunTest, CancelsARunAndRunsTheSampleRegionToCompletion) {
         });
         window.ActionFor(CommandIds::kDataOutput)->trigger();
     }
-    EXPECT_EQ(messages.Texts(),
-              (std::vector<std::string>{
-                  "The output path \"" + (region.Folder() / "a-file").string() + "\" is a file, not a folder.",
-                  "The output folder \"" + blocked.string() + "\" does not exist and cannot be created."}));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+        "The output path \"" + blocked.parent_path().string() + "\" is a file, not a folder.",
+        "The output folder \"" + blocked.string() + "\" does not exist and cannot be created."}));
     ASSERT_TRUE(std::filesystem::is_directory(out));
     messages.Clear();
     {

@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -190,21 +189,17 @@ TEST(EndToEndRun, EveryRuleHoldsOnARegionOfAnotherSeed) {
     ExpectEveryRuleHolds(region, region.Run("out"), options.households);
 }
 
-// Larger regions of several seeds, whose days hold rarer cases: among them a
-// tour fitted in before a pick-up or a joint tour, with more stops than fit.
-class GeneratedRegionTest : public ::testing::TestWithParam<int> {};
+// Larger regions of several seeds, whose days hold rarer cases: a tour before a pick-up with more stops than fit.
+class GeneratedRegionTest : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(GeneratedRegionTest, EveryRuleHolds) {
-    SampleRegionGenerator::Options options;
-    options.zones = 80;
-    options.households = 8000;
-    options.seed = static_cast<std::uint64_t>(GetParam());
+    const SampleRegionGenerator::Options options{80, 8000, GetParam()};
     SampleRegionRun region(TestDatabase::Kinds().front(), options);
     ExpectEveryRuleHolds(region, region.Run("out"), options.households);
 }
 
-INSTANTIATE_TEST_SUITE_P(Region, GeneratedRegionTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23),
-                         [](const auto& seed) { return "Seed" + NumberText::Integer(seed.param); });
+INSTANTIATE_TEST_SUITE_P(Seed, GeneratedRegionTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23),
+                         ::testing::PrintToStringParamName());
 
 TEST(EndToEndRun, ASampledRunIsCheckedAgainstTheReplayedSampleAndALostHouseholdIsFound) {
     SampleRegionRun region(TestDatabase::Kinds().front());

@@ -109,23 +109,16 @@ TEST_P(NonWorkerTours, NoTourBeforeThePickUpWhenItsHomeStayFillsTheWindow) {
 }
 
 TEST_P(NonWorkerTours, NoTourBeforeThePickUpWhoseStopsOutlastItsWindow) {
-    // Between the drop-off and the pick-up, the home stay of a third tour has
-    // no bound: it leaves a minute, too short for two stops of two-minute trips.
+    // After a drop-off, a third tour's home stay leaves a minute: too short for two stops of two-minute trips.
     EscortTestWorld world(GetParam());
     world.AddEpisode(world.simulator.m_dropOffEpisodes, 470.0);
     CNWPattern* day = PickUpAt(world, 880.0);
-    ASSERT_EQ(day->GetTourCount(), 2);
     CTour* pickUp = day->GetNthTour(2);
-    const double windowStart = pickUp->GetWindowStart();
-    const double homeStay = pickUp->GetPreTourTime();
+    const double windowStart = pickUp->GetWindowStart(), homeStay = pickUp->GetPreTourTime();
     WorkerDay::FixMinutes(world.models.HomeStayDurationBeforeTour(1), homeStay - 1.0);
     WorkerDay::FixCategory(world.models.NumberOfStopsInTour(1), 2);
     world.simulator.SimulateNonWorkerTours(world.Adult(), &world.Household(), &world.models, &world.simulator);
-
-    // Drop-off, pick-up (keeping its window) and the tour after it, each back
-    // before the next leaves.
-    ASSERT_EQ(day->GetTourCount(), 3);
-    EXPECT_EQ(day->GetNthTour(2), pickUp);
+    ASSERT_EQ(day->GetTourCount(), 3);  // drop-off, pick-up and the tour after it
     EXPECT_EQ(pickUp->GetWindowStart(), windowStart);
     EXPECT_EQ(pickUp->GetPreTourTime(), homeStay);
     for (int k = 1; k < 3; ++k) EXPECT_LE(WorkerDay::Arrival(*day->GetNthTour(k)), Leave(*day->GetNthTour(k + 1)));

@@ -1,15 +1,12 @@
 // Every small program answers --help (exit statuses, status 0) and an unknown
-// option ("PROGRAM: unknown argument" and the usage on standard error, status 2);
-// an option's value cannot be the next option.
+// option ("PROGRAM: unknown argument" and the usage on standard error, status 2).
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -39,36 +36,27 @@ TEST(CommandLineConvention, EveryProgramAnswersHelpAndAnUnknownOption) {
     }
 }
 
-// " --x" and " -h" after an option that takes a value are a missing value;
-// "=--x" and " -5" reach the program's own check of the value: its answer
-// starts with `check` and exits with `status`.
+// " --x" and " -h" lack the value; "=--x" and " -5" reach the program's own check (in /proc no folder can be made).
 TEST(CommandLineConvention, AValueIsNeverTheNextOption) {
-    const struct { const char *program, *before, *option, *check; int status; } rows[] = {
-        {"bench/tolvar-run", "--connect c", "--sample-rate", "tolvar-run: --sample-rate ", 2},
-        {"tools/tolvar-sample-region", "--sqlite s.db", "--zones", "tolvar-sample-region: --zones takes ", 2},
-        {"tools/tolvar-check-output", "--connect c --out o", "--sample-rate", "tolvar-check-output: --sample-rate ", 2},
-        {"app/tolvar-screenshots", "--connect c --model m", "--out", "tolvar-screenshots: error: the folder \"", 1},
-    };
-    // The programs run where "--x" and "-5" are files: no folder of those names can be made.
-    const auto folder = std::filesystem::temp_directory_path() / ("tolvar-values-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    for (const char* file : {"--x", "-5"}) std::ofstream(folder / file).put('\n');
+    const struct { const char *folder, *name, *before, *option, *check; int status; } rows[] = {
+        {"bench", "tolvar-run", "", "--sample-rate", "--sample-rate ", 2},
+        {"tools", "tolvar-sample-region", "", "--zones", "--zones takes ", 2},
+        {"tools", "tolvar-check-output", "--connect c --out o", "--sample-rate", "--sample-rate takes ", 2},
+        {"app", "tolvar-screenshots", "--connect c --model m", "--out", "error: the folder \"", 1}};
     const auto build = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-    for (const auto& row : rows) {
-        const std::filesystem::path path = build / row.program;
+    for (const auto& [folder, name, before, option, check, exitStatus] : rows) {
+        const std::filesystem::path path = build / folder / name;
         if (!std::filesystem::exists(path)) continue;  // the window's programs need Qt
-        const std::string name = path.filename().string();
         for (const std::string value : {" --x", " -h", "=--x", " -5"}) {
-            const auto [text, status] = RunCommand("cd " + folder.string() + " && " + path.string() + " " +
-                                                   row.before + " " + row.option + value + " 2>&1 >/dev/null");
+            const auto [text, status] = RunCommand("cd /proc && " + path.string() + " " + before + " " + option +
+                                                   value + " 2>&1 >/dev/null");
             const bool missing = value == " --x" || value == " -h";
-            EXPECT_EQ(status, missing ? 2 : row.status) << name << value;
-            const std::string start = missing ? name + ": " + row.option + " needs a value\nUsage: " + name : row.check;
-            EXPECT_EQ(text.rfind(start, 0), 0u) << text;
+            EXPECT_EQ(status, missing ? 2 : exitStatus) << name << value;
+            const std::string said = missing ? option + std::string(" needs a value\nUsage: ") + name : check;
+            EXPECT_EQ(text.rfind(name + std::string(": ") + said, 0), 0u) << text;
             if (!missing) { EXPECT_NE(text.find(value.substr(1)), std::string::npos) << text; }
         }
     }
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

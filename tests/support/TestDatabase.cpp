@@ -44,17 +44,7 @@ std::vector<std::string> TestDatabase::Kinds() {
 
 std::string TestDatabase::KindName(const ::testing::TestParamInfo<std::string>& info) { return info.param; }
 
-std::unique_ptr<TestDatabase> TestDatabase::Create(const std::string& kind) {
-    std::unique_ptr<TestDatabase> db = Reserve(kind);
-    if (db->IsPostgreSQL()) {
-        CDatabase server;
-        server.OpenEx(PostgreSQLAdminConnect(), false);
-        server.ExecuteSQL("CREATE DATABASE " + db->m_name);
-    }
-    return db;
-}
-
-std::unique_ptr<TestDatabase> TestDatabase::Reserve(const std::string& kind) {
+std::unique_ptr<TestDatabase> TestDatabase::Create(const std::string& kind, bool onServer) {
     std::unique_ptr<TestDatabase> db(new TestDatabase);
     db->m_kind = kind;
     if (kind == "SQLite") {
@@ -68,6 +58,10 @@ std::unique_ptr<TestDatabase> TestDatabase::Reserve(const std::string& kind) {
         if (admin.empty()) throw std::runtime_error("TOLVAR_PG_CONNECT is not set: PostgreSQL tests cannot run");
         db->m_name = UniqueName();
         db->m_connect = WithDatabase(admin, db->m_name);
+        if (!onServer) return db;
+        CDatabase server;
+        server.OpenEx(admin, false);
+        server.ExecuteSQL("CREATE DATABASE " + db->m_name);
     } else {
         throw std::invalid_argument("unknown test database kind " + kind);
     }

@@ -25,11 +25,8 @@ public:
     static std::string KindName(const ::testing::TestParamInfo<std::string>& info);
 
     // A new, empty database of the kind. PostgreSQL databases are created on
-    // the server and dropped again by the destructor.
-    static std::unique_ptr<TestDatabase> Create(const std::string& kind);
-    // The name and connect string of a new database of the kind that the test
-    // creates itself (createdb, sqlite3); dropped by the destructor like the others.
-    static std::unique_ptr<TestDatabase> Reserve(const std::string& kind);
+    // the server (unless onServer is false: the test runs createdb) and dropped again by the destructor.
+    static std::unique_ptr<TestDatabase> Create(const std::string& kind, bool onServer = true);
     ~TestDatabase();
 
     const std::string& Kind() const { return m_kind; }
